@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// The value of the longest number at the start of `text`; 0 when there is none.
+// Blanks are skipped anywhere; "." and "," both separate decimals; "&H1F" and "&O17" are whole
+// numbers. A magnitude beyond the double range raises Overflow.
+double valueOf(std::string_view text);
+
+// Like valueOf, but the whole text (blanks aside) must be one number, else TypeMismatch.
+double coerceToDouble(std::string_view text);
+
+// The text of a number: at most 15 significant digits, exponent form outside 1E-04 .. 1E+15.
+std::string textOf(double value);
+
+// The exact value in octal or hexadecimal positional notation, fraction digits included.
+std::string octalText(double value);
+std::string hexText(double value);
+
+// The separator that textOf, octalText and hexText write: '.' (the default) or ','.
+// Reading always takes both. Anything else raises InvalidOperation.
+void setDecimalSeparator(char separator);
+char decimalSeparator();
+
+}  // namespace calc

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "field_access.h"
+
+namespace calc {
+
+// Each reads its screen's input fields and writes its two result fields in order. An error stops
+// it where it happens: results already written stay, later ones keep their old texts.
+void computeTriangle(FieldAccess& fields);  // txt1, txt2 legs -> txt3 hypotenuse, txt4 area
+void computeCircle(FieldAccess& fields);    // txt1 radius -> txt2 circumference, txt3 area
+void computeCylinder(FieldAccess& fields);  // txt1 radius, txt2 height -> txt3 lateral, txt4 total
+void computeCone(FieldAccess& fields);      // txt1 radius, txt2 length -> txt3 lateral, txt4 total
+
+}  // namespace calc

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the main build under ctest, and the
+# calculation core's fuzz target in a clang build with the sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The calculation core alone, with no Qt: proves it needs none, and fuzzes it.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DRESHALKIN_GUI=OFF -DRESHALKIN_FUZZ=ON
+cmake --build build-fuzz -j "$(nproc)"
+ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)"
