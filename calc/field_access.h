@@ -10,7 +10,7 @@ namespace calc {
 // The calculations' view of one screen's text fields, by field name ("txt1", "txt3Dec").
 // Texts are UTF-8. A name the screen does not have raises RuntimeError (UnknownField).
 class FieldAccess {
-public:
+  public:
     virtual ~FieldAccess() = default;
     virtual std::string text(std::string_view name) = 0;
     virtual void setText(std::string_view name, std::string_view text) = 0;
@@ -18,7 +18,7 @@ public:
 
 // A plain table of texts that stands in for a screen.
 class FieldTable : public FieldAccess {
-public:
+  public:
     using Texts = std::map<std::string, std::string, std::less<>>;
 
     FieldTable() = default;
@@ -29,7 +29,7 @@ public:
 
     const Texts& texts() const { return texts_; }
 
-private:
+  private:
     std::string& field(std::string_view name);
 
     Texts texts_;

@@ -9,7 +9,9 @@ std::string& FieldTable::field(std::string_view name) {
     return it->second;
 }
 
-std::string FieldTable::text(std::string_view name) { return field(name); }
+std::string FieldTable::text(std::string_view name) {
+    return field(name);
+}
 
 void FieldTable::setText(std::string_view name, std::string_view text) {
     field(name).assign(text);

@@ -1,1 +1,96 @@
-// filled in below
+#include "geometry.h"
+
+#include "calculation.h"
+#include "conversions.h"
+
+namespace calc {
+
+namespace {
+
+constexpr double kPi = 3.14;     // the school value of pi
+constexpr double kTwoPi = 6.28;  // exactly twice kPi as doubles
+
+constexpr std::string_view kHypotenuse = "Не удалось найти гипотенузу.";
+constexpr std::string_view kCircumference = "Не удалось найти длину окружности.";
+constexpr std::string_view kArea = "Не удалось найти площадь.";
+constexpr std::string_view kLateral = "Не удалось найти площадь боковой поверхности.";
+constexpr std::string_view kTotal = "Не удалось найти площадь полной поверхности.";
+
+// The number's text read back and written again: a result that is stored this way is exactly
+// what its own text says.
+std::string settledText(double value) {
+    return textOf(valueOf(textOf(value)));
+}
+
+}  // namespace
+
+void computeTriangle(FieldAccess& fields) {
+    detail::Calculation calc(fields);
+    double b = valueOf(calc.read("txt2"));
+    double a = valueOf(calc.read("txt1"));
+    double aSquared = calc.square(a);
+    double sum = calc.add(aSquared, calc.square(b));
+    calc.test(kHypotenuse);
+    calc.write("txt3", textOf(detail::Calculation::squareRoot(sum)));
+
+    b = valueOf(calc.read("txt2"));
+    a = valueOf(calc.read("txt1"));
+    double area = calc.divide(calc.multiply(a, b), 2.0);
+    calc.test(kArea);
+    calc.write("txt4", textOf(area));
+}
+
+void computeCircle(FieldAccess& fields) {
+    detail::Calculation calc(fields);
+    double r = valueOf(calc.read("txt1"));
+    double circumference = calc.multiply(calc.add(r, r), kPi);
+    calc.test(kCircumference);
+    calc.write("txt2", textOf(circumference));
+
+    r = valueOf(calc.read("txt1"));
+    double area = calc.multiply(calc.square(r), kPi);
+    calc.test(kArea);
+    calc.write("txt3", textOf(area));
+}
+
+void computeCylinder(FieldAccess& fields) {
+    detail::Calculation calc(fields);
+    std::string heightText = calc.read("txt2");
+    std::string radiusText = calc.read("txt1");
+    double r = valueOf(radiusText);
+    double perimeter = calc.multiply(calc.add(r, r), kPi);
+    calc.test(kLateral);
+    // The height is converted only after the perimeter has passed its test.
+    double lateral = calc.multiply(perimeter, coerceToDouble(heightText));
+    calc.test(kLateral);
+    calc.write("txt3", textOf(lateral));
+
+    radiusText = calc.read("txt1");
+    heightText = calc.read("txt2");
+    double radius = coerceToDouble(radiusText);
+    double sum = calc.add(radius, coerceToDouble(heightText));
+    r = coerceToDouble(radiusText);
+    double total = calc.multiply(calc.multiply(r, kTwoPi), sum);
+    calc.test(kTotal);
+    calc.write("txt4", settledText(total));
+}
+
+void computeCone(FieldAccess& fields) {
+    detail::Calculation calc(fields);
+    std::string radiusText = calc.read("txt1");
+    double l = valueOf(calc.read("txt2"));
+    double lateral = calc.multiply(calc.multiply(coerceToDouble(radiusText), kPi), l);
+    calc.test(kLateral);
+    calc.write("txt3", settledText(lateral));
+
+    radiusText = calc.read("txt1");
+    std::string lengthText = calc.read("txt2");
+    double length = coerceToDouble(lengthText);
+    double sum = calc.add(length, coerceToDouble(radiusText));
+    double r = coerceToDouble(radiusText);
+    double total = calc.multiply(calc.multiply(r, kPi), sum);
+    calc.test(kTotal);
+    calc.write("txt4", settledText(total));
+}
+
+}  // namespace calc

@@ -28,7 +28,9 @@ std::string composeMessage(int number, std::string_view detail) {
     return message;
 }
 
-bool isContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isContinuationByte(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 }  // namespace
 

@@ -1,1 +1,58 @@
-// filled in below
+#include "rows.h"
+
+#include <array>
+
+#include "calculation.h"
+#include "conversions.h"
+
+namespace calc {
+
+namespace {
+
+struct Row {
+    std::string_view left;
+    std::string_view right;
+    std::string_view result;
+    std::string (*text)(double);
+    std::string_view where;  // for messages
+};
+
+std::string decimalText(double value) {
+    return textOf(value);
+}
+
+// Computed in this order; each row reads its own operands and writes its own result.
+const std::array<Row, 3> kRows{{
+    {"txt1Dec", "txt2Dec", "txt3Dec", decimalText, "Строка: десятичная система."},
+    {"txt1Oct", "txt2Oct", "txt3Oct", octalText, "Строка: восьмеричная система."},
+    {"txt1Hex", "txt2Hex", "txt3Hex", hexText, "Строка: шестнадцатеричная система."},
+}};
+
+double apply(detail::Calculation& calc, RowOp op, double a, double b) {
+    switch (op) {
+        case RowOp::Add:
+            return calc.add(a, b);
+        case RowOp::Subtract:
+            return calc.subtract(a, b);
+        case RowOp::Multiply:
+            return calc.multiply(a, b);
+        case RowOp::Divide:
+            return calc.divide(a, b);
+    }
+    return 0.0;
+}
+
+}  // namespace
+
+void computeRows(FieldAccess& fields, RowOp op) {
+    detail::Calculation calc(fields);
+    for (const Row& row : kRows) {
+        double b = valueOf(calc.read(row.right));
+        double a = valueOf(calc.read(row.left));
+        double x = apply(calc, op, a, b);
+        calc.test(row.where);
+        calc.write(row.result, row.text(x));
+    }
+}
+
+}  // namespace calc

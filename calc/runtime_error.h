@@ -17,13 +17,13 @@ inline constexpr int UnknownField = 438;
 
 // The one error type of the program: a number and a short Russian message a pupil understands.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     // The message is the table's text for `number`, followed by `detail` when there is one.
     explicit RuntimeError(int number, std::string_view detail = {});
 
     int number() const { return number_; }
 
-private:
+  private:
     int number_;
 };
 

@@ -1,0 +1,61 @@
+#include "calculation.h"
+
+#include <cmath>
+
+#include "runtime_error.h"
+
+namespace calc::detail {
+
+std::string Calculation::read(std::string_view field) {
+    std::string text = fields_.text(field);
+    clear();
+    return text;
+}
+
+void Calculation::write(std::string_view field, std::string_view text) {
+    fields_.setText(field, text);
+    clear();
+}
+
+double Calculation::record(double a, double b, double result) {
+    bool operandsFinite = std::isfinite(a) && std::isfinite(b);
+    if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
+        invalid_ = true;  // inf - inf, 0 * inf, 0 / 0, inf / inf
+    } else if (std::isinf(result) && operandsFinite) {
+        overflow_ = true;
+    }
+    return result;
+}
+
+double Calculation::add(double a, double b) {
+    return record(a, b, a + b);
+}
+double Calculation::subtract(double a, double b) {
+    return record(a, b, a - b);
+}
+double Calculation::multiply(double a, double b) {
+    return record(a, b, a * b);
+}
+
+double Calculation::divide(double a, double b) {
+    if (b == 0.0 && a != 0.0 && std::isfinite(a)) {
+        divisionByZero_ = true;
+        return a / b;
+    }
+    return record(a, b, a / b);
+}
+
+double Calculation::squareRoot(double a) {
+    if (a < 0.0) throw RuntimeError(errors::InvalidOperation, "Корень из отрицательного числа.");
+    return std::sqrt(a);
+}
+
+void Calculation::test(std::string_view where) {
+    int fault = divisionByZero_ ? errors::DivisionByZero
+                : overflow_     ? errors::Overflow
+                : invalid_      ? errors::InvalidOperation
+                                : 0;
+    if (fault != 0) throw RuntimeError(fault, where);
+}
+
+}  // namespace calc::detail

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "field_access.h"
+
+namespace calc::detail {
+
+// One run of a calculation over a screen's fields. Its arithmetic records the three faults that
+// end a calculation (invalid operation, division by zero, overflow), and `test` raises the first
+// of them. The faults are worked out from operands and results rather than read from the FPU's
+// flags, which the optimiser is free to move computations across; every converted input is
+// finite, so the two agree. As with the flags, every field access starts a clean slate.
+class Calculation {
+  public:
+    explicit Calculation(FieldAccess& fields) : fields_(fields) {}
+
+    std::string read(std::string_view field);
+    void write(std::string_view field, std::string_view text);
+
+    double add(double a, double b);
+    double subtract(double a, double b);
+    double multiply(double a, double b);
+    double divide(double a, double b);
+    double square(double a) { return multiply(a, a); }  // rounded once, as b * b
+    static double squareRoot(double a);
+
+    // Raises the recorded fault, if any: division by zero first, then overflow, then invalid
+    // operation. `where` says what was being computed, for the message.
+    void test(std::string_view where);
+
+  private:
+    double record(double a, double b, double result);
+    void clear() { invalid_ = divisionByZero_ = overflow_ = false; }
+
+    FieldAccess& fields_;
+    bool invalid_ = false;
+    bool divisionByZero_ = false;
+    bool overflow_ = false;
+};
+
+}  // namespace calc::detail
