@@ -5,7 +5,7 @@ namespace calc {
 
 std::string& FieldTable::field(std::string_view name) {
     auto it = texts_.find(name);
-    if (it == texts_.end()) throw RuntimeError(errors::UnknownField, quoteForMessage(name));
+    if (it == texts_.end()) raiseUnknownField(name);
     return it->second;
 }
 

@@ -44,6 +44,10 @@ std::string_view messageFor(int number) {
 RuntimeError::RuntimeError(int number, std::string_view detail)
     : std::runtime_error(composeMessage(number, detail)), number_(number) {}
 
+void raiseUnknownField(std::string_view name) {
+    throw RuntimeError(errors::UnknownField, "Имя поля: «" + quoteForMessage(name) + "».");
+}
+
 std::string quoteForMessage(std::string_view text, std::size_t maxChars) {
     std::size_t chars = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {

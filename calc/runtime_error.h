@@ -27,6 +27,9 @@ class RuntimeError : public std::runtime_error {
     int number_;
 };
 
+// Raised by every FieldAccess for a field name its screen does not have.
+[[noreturn]] void raiseUnknownField(std::string_view name);
+
 // The table's text for an error number ("Переполнение." for Overflow).
 std::string_view messageFor(int number);
 

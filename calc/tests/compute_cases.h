@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "calc/calc.h"
+
+// One click's worth of calculation over a plain table of field texts: the texts before, the
+// texts expected after, and the error expected to stop it (0 when it completes).
+struct ComputeCase {
+    const char* name;
+    std::function<void(calc::FieldAccess&)> compute;
+    calc::FieldTable::Texts before;
+    calc::FieldTable::Texts after;
+    int error = 0;
+};
+
+inline void runCase(const ComputeCase& c) {
+    calc::FieldTable fields(c.before);
+    int error = 0;
+    try {
+        c.compute(fields);
+    } catch (const calc::RuntimeError& e) {
+        error = e.number();
+    }
+    EXPECT_EQ(error, c.error) << c.name;
+    EXPECT_EQ(fields.texts(), c.after) << c.name;
+}

@@ -1,0 +1,87 @@
+// The calculator's three rows, through a plain table of field texts.
+#include <gtest/gtest.h>
+
+#include "calc/calc.h"
+#include "compute_cases.h"
+#include "recording_fields.h"
+
+namespace calc {
+namespace {
+
+struct RowTexts {
+    const char* left;
+    const char* right;
+    const char* result;
+};
+
+// Decimal, octal and hexadecimal rows.
+FieldTable::Texts rows(RowTexts dec, RowTexts oct, RowTexts hex) {
+    return {{"txt1Dec", dec.left}, {"txt2Dec", dec.right}, {"txt3Dec", dec.result},
+            {"txt1Oct", oct.left}, {"txt2Oct", oct.right}, {"txt3Oct", oct.result},
+            {"txt1Hex", hex.left}, {"txt2Hex", hex.right}, {"txt3Hex", hex.result}};
+}
+
+std::function<void(FieldAccess&)> with(RowOp op) {
+    return [op](FieldAccess& fields) { computeRows(fields, op); };
+}
+
+TEST(Rows, ResultsAndFaults) {
+    const ComputeCase cases[] = {
+        {"10 + 5 in every row", with(RowOp::Add),
+         rows({"10", "5", "old"}, {"10", "5", "old"}, {"10", "5", "old"}),
+         rows({"10", "5", "15"}, {"10", "5", "17"}, {"10", "5", "F"})},
+        {"left minus right", with(RowOp::Subtract),
+         rows({"3", "5", "old"}, {"3", "5", "old"}, {"3", "5", "old"}),
+         rows({"3", "5", "-2"}, {"3", "5", "-2"}, {"3", "5", "-2"})},
+        {"7 / 2", with(RowOp::Divide),
+         rows({"7", "2", "old"}, {"7", "2", "old"}, {"7", "2", "old"}),
+         rows({"7", "2", "3.5"}, {"7", "2", "3.4"}, {"7", "2", "3.8"})},
+        {"6 * 7", with(RowOp::Multiply),
+         rows({"6", "7", "old"}, {"6", "7", "old"}, {"6", "7", "old"}),
+         rows({"6", "7", "42"}, {"6", "7", "52"}, {"6", "7", "2A"})},
+        {"operands are decimal in every row", with(RowOp::Add),
+         rows({"17", "1", "old"}, {"17", "1", "old"}, {"&HF", "1", "old"}),
+         rows({"17", "1", "18"}, {"17", "1", "22"}, {"&HF", "1", "10"})},
+        {"only the decimal row filled", with(RowOp::Add),
+         rows({"10", "5", "old"}, {"", "", "old"}, {"", "", "old"}),
+         rows({"10", "5", "15"}, {"", "", "0"}, {"", "", "0"})},
+        {"division by zero in the hexadecimal row", with(RowOp::Divide),
+         rows({"1", "2", "old"}, {"1", "2", "old"}, {"1", "0", "old"}),
+         rows({"1", "2", "0.5"}, {"1", "2", "0.4"}, {"1", "0", "old"}), errors::DivisionByZero},
+        {"division by zero in the decimal row", with(RowOp::Divide),
+         rows({"1", "0", "old"}, {"1", "2", "old"}, {"1", "2", "old"}),
+         rows({"1", "0", "old"}, {"1", "2", "old"}, {"1", "2", "old"}), errors::DivisionByZero},
+        {"0 / 0 is an invalid operation", with(RowOp::Divide),
+         rows({"0", "0", "old"}, {"1", "2", "old"}, {"1", "2", "old"}),
+         rows({"0", "0", "old"}, {"1", "2", "old"}, {"1", "2", "old"}), errors::InvalidOperation},
+        {"overflow in the octal row", with(RowOp::Multiply),
+         rows({"2", "3", "old"}, {"1e200", "1e200", "old"}, {"2", "3", "old"}),
+         rows({"2", "3", "6"}, {"1e200", "1e200", "old"}, {"2", "3", "old"}), errors::Overflow},
+        {"an operand beyond the double range", with(RowOp::Add),
+         rows({"2", "3", "old"}, {"2", "1e400", "old"}, {"2", "3", "old"}),
+         rows({"2", "3", "5"}, {"2", "1e400", "old"}, {"2", "3", "old"}), errors::Overflow},
+    };
+    for (const auto& c : cases) runCase(c);
+}
+
+TEST(Rows, EachRowReadsRightThenLeftThenWrites) {
+    RecordingFields fields(rows({"1", "2", ""}, {"1", "2", ""}, {"1", "2", ""}));
+    computeRows(fields, RowOp::Add);
+    const std::vector<std::string> expected = {"read txt2Dec", "read txt1Dec", "write txt3Dec",
+                                               "read txt2Oct", "read txt1Oct", "write txt3Oct",
+                                               "read txt2Hex", "read txt1Hex", "write txt3Hex"};
+    EXPECT_EQ(fields.calls(), expected);
+}
+
+TEST(Rows, MessagesNameTheRow) {
+    FieldTable fields(rows({"1", "2", ""}, {"1", "2", ""}, {"1", "0", ""}));
+    try {
+        computeRows(fields, RowOp::Divide);
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_STREQ(e.what(), "Деление на ноль невозможно. Строка: шестнадцатеричная система.");
+    }
+}
+
+}  // namespace
+}  // namespace calc
