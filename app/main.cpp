@@ -1,0 +1,19 @@
+#include <QApplication>
+#include <QLocale>
+
+#include "app/program.h"
+#include "app/sweep_timing.h"
+#include "calc/conversions.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    Q_INIT_RESOURCE(pictures);
+    // Hidden screens must not keep the program alive, nor end it: closing is handled by the
+    // screens themselves.
+    QApplication::setQuitOnLastWindowClosed(false);
+    calc::setDecimalSeparator(QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.');
+
+    app::Program program(app::calibratedSpin());
+    program.start();
+    return QApplication::exec();
+}

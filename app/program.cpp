@@ -1,0 +1,67 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <new>
+
+#include "calc/runtime_error.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* kUnexpectedError = "Непредвиденная ошибка.";
+constexpr const char* kOutOfMemory = "Не хватает памяти.";
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+
+}  // namespace
+
+Program::Program(Spin spin, ErrorReporter reportError)
+    : registry_(
+          [this](Screen& screen, const screens::ControlLayout& control) { click(screen, control); },
+          // Every screen but the visible one is hidden and has no taskbar entry, so
+          // closing the visible one must end the program.
+          [](Screen&) { QCoreApplication::quit(); }),
+      sweep_(spin),
+      reportError_(std::move(reportError)) {}
+
+void Program::start() {
+    registry_.ensureScreen(ScreenId::frm1).show();
+}
+
+// The one place where an error ends: it is shown, and the fields stay as the failing step left
+// them.
+void Program::click(Screen& screen, const screens::ControlLayout& control) {
+    try {
+        sweep_.play(registry_, screen.id());
+        perform(screen, control.action);
+    } catch (const calc::RuntimeError& error) {
+        reportError_(screen, error.what());
+    } catch (const std::bad_alloc&) {
+        reportError_(screen, kOutOfMemory);
+    } catch (const std::exception&) {
+        reportError_(screen, kUnexpectedError);
+    }
+}
+
+void Program::perform(Screen& screen, const screens::Action& action) {
+    std::visit(Overloaded{
+                   [](std::monostate) {},
+                   [&](screens::Navigate go) { showScreen(registry_, screen.id(), go.target); },
+                   [&](screens::Compute compute) { compute.run(screen.fields()); },
+                   [&](screens::ComputeRows rows) { calc::computeRows(screen.fields(), rows.op); },
+               },
+               action);
+}
+
+void Program::showErrorBox(Screen& screen, const std::string& message) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(screens::kProductName),
+                    QString::fromStdString(message), QMessageBox::Ok, &screen);
+    box.exec();
+}
+
+}  // namespace app

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/progress_sweep.h"
+#include "app/screen_registry.h"
+
+namespace app {
+
+// Shows an error that ended a click: (the screen clicked, the message).
+using ErrorReporter = std::function<void(Screen&, const std::string&)>;
+
+// The program: the registry of the six screens and what their buttons do.
+class Program {
+  public:
+    explicit Program(Spin spin, ErrorReporter reportError = showErrorBox);
+
+    // Opens the main menu.
+    void start();
+    ScreenRegistry& registry() { return registry_; }
+
+    static void showErrorBox(Screen& screen, const std::string& message);
+
+  private:
+    void click(Screen& screen, const screens::ControlLayout& control);
+    void perform(Screen& screen, const screens::Action& action);
+
+    ScreenRegistry registry_;
+    ProgressSweep sweep_;
+    ErrorReporter reportError_;
+};
+
+}  // namespace app

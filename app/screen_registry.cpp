@@ -1,0 +1,23 @@
+#include "app/screen_registry.h"
+
+namespace app {
+
+ScreenRegistry::ScreenRegistry(Screen::ClickHandler onClick, Screen::CloseHandler onClose)
+    : onClick_(std::move(onClick)), onClose_(std::move(onClose)) {}
+
+Screen* ScreenRegistry::find(ScreenId id) const {
+    return slots_[static_cast<int>(id)].get();
+}
+
+Screen& ScreenRegistry::ensureScreen(ScreenId id) {
+    auto& slot = slots_[static_cast<int>(id)];
+    if (!slot) slot = std::make_unique<Screen>(screens::layoutOf(id), onClick_, onClose_);
+    return *slot;
+}
+
+void showScreen(ScreenRegistry& registry, ScreenId source, ScreenId target) {
+    registry.ensureScreen(target).show();
+    registry.ensureScreen(source).setVisible(false);
+}
+
+}  // namespace app

@@ -1,0 +1,38 @@
+// The main menu: five "Открыть" buttons beside the painted menu items.
+#include <array>
+#include <string>
+
+#include "screens/screen_tables.h"
+
+namespace screens::tables {
+
+namespace {
+
+using assets::Picture;
+
+constexpr int kBlanksBeforeVersion = 138;
+
+constexpr std::array kControls{
+    button("cmd1", "Открыть", 7560, 1320, 855, 375, 0, Picture::ButtonFace,
+           Navigate{ScreenId::frm2}),
+    button("cmd2", "Открыть", 7560, 1800, 855, 375, 1, Picture::ButtonFace,
+           Navigate{ScreenId::frm3}),
+    button("cmd3", "Открыть", 7560, 2280, 855, 375, 2, Picture::ButtonFace,
+           Navigate{ScreenId::frm4}),
+    button("cmd4", "Открыть", 7560, 3000, 855, 375, 3, Picture::ButtonFace,
+           Navigate{ScreenId::frm5}),
+    button("cmd6", "Открыть", 7560, 3600, 855, 375, 4, Picture::ButtonFace,
+           Navigate{ScreenId::frm6}),
+};
+
+}  // namespace
+
+const ScreenLayout& frm1() {
+    static const std::string caption =
+        std::string(kProductName) + std::string(kBlanksBeforeVersion, ' ') + "ver 1.1";
+    static const ScreenLayout layout{ScreenId::frm1,          caption, kWideClient, kClientHeight,
+                                     Picture::MenuBackground, true,    kControls};
+    return layout;
+}
+
+}  // namespace screens::tables

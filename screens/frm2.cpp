@@ -1,0 +1,35 @@
+// The right triangle: two legs in, hypotenuse and area out.
+#include <array>
+
+#include "screens/screen_tables.h"
+
+namespace screens::tables {
+
+namespace {
+
+using assets::Picture;
+
+constexpr std::array kControls{
+    textBox("txt1", 4200, 1530, 1575, 285, 0, "первый катет"),
+    textBox("txt2", 4200, 1770, 1575, 285, 1, "второй катет"),
+    textBox("txt3", 4920, 4080, 1935, 285, 2, "гипотенуза"),
+    textBox("txt4", 4920, 4440, 1935, 285, 3, "площадь"),
+    button("cmd1", "вычислить", 5640, 2760, 1455, 375, 4, Picture::ButtonFace,
+           Compute{calc::computeTriangle}),
+    backButton(5),
+};
+
+}  // namespace
+
+const ScreenLayout& frm2() {
+    static const ScreenLayout layout{ScreenId::frm2,
+                                     "Находим площадь и гипотенузу треугольника",
+                                     kWideClient,
+                                     kClientHeight,
+                                     Picture::TriangleBackground,
+                                     false,
+                                     kControls};
+    return layout;
+}
+
+}  // namespace screens::tables

@@ -1,0 +1,34 @@
+// The circle: radius in, circumference and area out.
+#include <array>
+
+#include "screens/screen_tables.h"
+
+namespace screens::tables {
+
+namespace {
+
+using assets::Picture;
+
+constexpr std::array kControls{
+    textBox("txt1", 4080, 1960, 1695, 285, 0, "радиус"),
+    button("cmd1", "вычислить", 5620, 2760, 1455, 375, 1, Picture::ButtonFace,
+           Compute{calc::computeCircle}),
+    textBox("txt2", 4560, 3960, 1455, 285, 2, "длина"),
+    textBox("txt3", 4560, 4320, 1455, 285, 3, "площадь"),
+    backButton(4),
+};
+
+}  // namespace
+
+const ScreenLayout& frm3() {
+    static const ScreenLayout layout{ScreenId::frm3,
+                                     "Находим площадь и длинну окружности",
+                                     kWideClient,
+                                     kClientHeight,
+                                     Picture::CircleBackground,
+                                     false,
+                                     kControls};
+    return layout;
+}
+
+}  // namespace screens::tables

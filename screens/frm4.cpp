@@ -1,0 +1,35 @@
+// The cylinder: radius and height in, lateral and total surface out.
+#include <array>
+
+#include "screens/screen_tables.h"
+
+namespace screens::tables {
+
+namespace {
+
+using assets::Picture;
+
+constexpr std::array kControls{
+    textBox("txt1", 4080, 1645, 1455, 285, 0, "радиус"),
+    textBox("txt2", 4080, 2090, 1455, 285, 1, "высота"),
+    button("cmd1", "вычислить", 5619, 2750, 1455, 375, 2, Picture::ButtonFace,
+           Compute{calc::computeCylinder}),
+    textBox("txt3", 6240, 3930, 1455, 285, 3, "площадь боковой поверхности"),
+    textBox("txt4", 6240, 4290, 1455, 285, 4, "площадь полной поверхности"),
+    backButton(5),
+};
+
+}  // namespace
+
+const ScreenLayout& frm4() {
+    static const ScreenLayout layout{ScreenId::frm4,
+                                     "Находим площадь боковой и полной поверхности цилиндра",
+                                     kWideClient,
+                                     kClientHeight,
+                                     Picture::CylinderBackground,
+                                     false,
+                                     kControls};
+    return layout;
+}
+
+}  // namespace screens::tables

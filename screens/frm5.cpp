@@ -1,0 +1,35 @@
+// The cone: radius and a second length in, lateral and total surface out.
+#include <array>
+
+#include "screens/screen_tables.h"
+
+namespace screens::tables {
+
+namespace {
+
+using assets::Picture;
+
+constexpr std::array kControls{
+    textBox("txt1", 4080, 1645, 1455, 285, 0, "радиус"),
+    textBox("txt2", 4080, 2040, 1455, 285, 1, "высота"),
+    button("cmd1", "вычислить", 5619, 2760, 1455, 375, 2, Picture::ButtonFace,
+           Compute{calc::computeCone}),
+    textBox("txt3", 6240, 3960, 1455, 285, 3, "площадь боковой поверхности"),
+    textBox("txt4", 6240, 4320, 1455, 285, 4, "площадь полной поверхности"),
+    backButton(5),
+};
+
+}  // namespace
+
+const ScreenLayout& frm5() {
+    static const ScreenLayout layout{ScreenId::frm5,
+                                     "Находим полную и боковую поверхность конуса",
+                                     kNarrowClient,
+                                     kClientHeight,
+                                     Picture::ConeBackground,
+                                     false,
+                                     kControls};
+    return layout;
+}
+
+}  // namespace screens::tables

@@ -1,0 +1,62 @@
+#include "screens/picture_button.h"
+
+#include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace screens {
+
+namespace {
+
+constexpr int kBevel = 2;          // the raised border the face sits inside
+constexpr int kCaptionMargin = 1;  // between the caption and the bottom bevel
+
+}  // namespace
+
+PictureButton::PictureButton(const QString& caption, const QPixmap& face, QWidget* parent)
+    : QPushButton(caption, parent), face_(face) {
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    // A pressed face moves one pixel down and right, as a pressed button does.
+    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
+    const QRect face = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel).translated(shift);
+    painter.save();
+    painter.setClipRect(face);
+    const int x = face.left() + (face.width() - face_.width()) / 2;
+    const int y = text().isEmpty() ? face.top() + (face.height() - face_.height()) / 2 : face.top();
+    painter.drawPixmap(x, y, face_);
+    painter.restore();
+
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(face.adjusted(0, 0, 0, -kCaptionMargin),
+                         Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine, text());
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = face.adjusted(1, 1, -1, -1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+}  // namespace screens

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+
+namespace screens {
+
+// A command button in graphical style: its face picture centred and clipped, the caption along
+// the bottom. Space, Enter and a mouse click all press it; it is never a default button.
+class PictureButton : public QPushButton {
+  public:
+    PictureButton(const QString& caption, const QPixmap& face, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QPixmap face_;
+};
+
+}  // namespace screens

@@ -1,0 +1,98 @@
+#include "screens/screen.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QPainter>
+#include <algorithm>
+#include <vector>
+
+#include "screens/controls.h"
+#include "screens/twips.h"
+
+namespace screens {
+
+namespace {
+
+constexpr Qt::WindowFlags kFrame =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// Controls stacked back to front: labels behind everything else, and within each group the
+// higher TabIndex in front. Qt stacks later siblings in front.
+std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> controls) {
+    std::vector<const ControlLayout*> order;
+    for (const ControlLayout& control : controls) order.push_back(&control);
+    std::ranges::sort(order, [](const ControlLayout* a, const ControlLayout* b) {
+        const bool aLabel = a->kind == ControlKind::Label;
+        const bool bLabel = b->kind == ControlKind::Label;
+        if (aLabel != bLabel) return aLabel;
+        return a->tabIndex < b->tabIndex;
+    });
+    return order;
+}
+
+QString qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose)
+    : QWidget(nullptr, kFrame),
+      layout_(layout),
+      onClick_(std::move(onClick)),
+      onClose_(std::move(onClose)),
+      background_(assets::resourcePath(layout.background)),
+      surface_(*this, QSizeF(layout.clientWidth, layout.clientHeight)) {
+    setUpWindow();
+    createControls();
+}
+
+void Screen::setUpWindow() {
+    setObjectName(qstring(nameOf(layout_.id)));
+    setWindowTitle(qstring(layout_.caption));
+    setFixedSize(pixelSize(layout_.clientWidth, layout_.clientHeight));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
+}
+
+void Screen::createControls() {
+    QWidget* previous = nullptr;
+    QWidget* first = nullptr;
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const ControlLayout* control : backToFront(layout_.controls)) {
+        QWidget* widget = createControl(*control, this);
+        widget->raise();
+        connectControl(*control, widget);
+        if (control->kind != ControlKind::Label) focusable.emplace_back(control->tabIndex, widget);
+    }
+    std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
+    for (const auto& [tabIndex, widget] : focusable) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        if (!first) first = widget;
+        previous = widget;
+    }
+    if (first) first->setFocus();
+}
+
+void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
+    if (control.kind == ControlKind::TextBox) {
+        fields_.add(std::string(control.name), static_cast<QLineEdit*>(widget));
+    } else if (control.kind == ControlKind::CommandButton) {
+        QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+                         [this, &control] { onClick_(*this, control); });
+    }
+}
+
+void Screen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void Screen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (onClose_) onClose_(*this);
+}
+
+}  // namespace screens

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+#include "screens/drawing_surface.h"
+#include "screens/layout.h"
+#include "screens/screen_fields.h"
+
+namespace screens {
+
+// Any of the six screens, built from its layout: a fixed-size tool window with its background
+// picture and controls. The screen only reports clicks and closing; the program decides what
+// they mean.
+class Screen : public QWidget {
+  public:
+    using ClickHandler = std::function<void(Screen&, const ControlLayout&)>;
+    using CloseHandler = std::function<void(Screen&)>;
+
+    Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose);
+
+    ScreenId id() const { return layout_.id; }
+    const ScreenLayout& layout() const { return layout_; }
+    DrawingSurface& surface() { return surface_; }
+    calc::FieldAccess& fields() { return fields_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void setUpWindow();
+    void createControls();
+    void connectControl(const ControlLayout& control, QWidget* widget);
+
+    const ScreenLayout& layout_;
+    ClickHandler onClick_;
+    CloseHandler onClose_;
+    QPixmap background_;
+    ScreenFields fields_;
+    DrawingSurface surface_;
+};
+
+}  // namespace screens

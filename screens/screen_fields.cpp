@@ -1,0 +1,21 @@
+#include "screens/screen_fields.h"
+
+#include "calc/runtime_error.h"
+
+namespace screens {
+
+QLineEdit& ScreenFields::box(std::string_view name) {
+    const auto it = boxes_.find(name);
+    if (it == boxes_.end()) calc::raiseUnknownField(name);
+    return *it->second;
+}
+
+std::string ScreenFields::text(std::string_view name) {
+    return box(name).text().toStdString();
+}
+
+void ScreenFields::setText(std::string_view name, std::string_view text) {
+    box(name).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace screens

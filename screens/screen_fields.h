@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLineEdit>
+#include <map>
+#include <string>
+
+#include "calc/field_access.h"
+
+namespace screens {
+
+// A screen's text boxes by name, as the calculations see them.
+class ScreenFields : public calc::FieldAccess {
+  public:
+    void add(std::string name, QLineEdit* box) { boxes_.emplace(std::move(name), box); }
+
+    std::string text(std::string_view name) override;
+    void setText(std::string_view name, std::string_view text) override;
+
+  private:
+    QLineEdit& box(std::string_view name);
+
+    std::map<std::string, QLineEdit*, std::less<>> boxes_;
+};
+
+}  // namespace screens
