@@ -12,18 +12,16 @@ using assets::Picture;
 
 constexpr int kBlanksBeforeVersion = 138;
 
+// One row a control, as the layout gives them (twips).
+// clang-format off
 constexpr std::array kControls{
-    button("cmd1", "Открыть", 7560, 1320, 855, 375, 0, Picture::ButtonFace,
-           Navigate{ScreenId::frm2}),
-    button("cmd2", "Открыть", 7560, 1800, 855, 375, 1, Picture::ButtonFace,
-           Navigate{ScreenId::frm3}),
-    button("cmd3", "Открыть", 7560, 2280, 855, 375, 2, Picture::ButtonFace,
-           Navigate{ScreenId::frm4}),
-    button("cmd4", "Открыть", 7560, 3000, 855, 375, 3, Picture::ButtonFace,
-           Navigate{ScreenId::frm5}),
-    button("cmd6", "Открыть", 7560, 3600, 855, 375, 4, Picture::ButtonFace,
-           Navigate{ScreenId::frm6}),
+    button("cmd1", "Открыть", 7560, 1320, 855, 375, 0, Picture::ButtonFace, Navigate{ScreenId::frm2}),
+    button("cmd2", "Открыть", 7560, 1800, 855, 375, 1, Picture::ButtonFace, Navigate{ScreenId::frm3}),
+    button("cmd3", "Открыть", 7560, 2280, 855, 375, 2, Picture::ButtonFace, Navigate{ScreenId::frm4}),
+    button("cmd4", "Открыть", 7560, 3000, 855, 375, 3, Picture::ButtonFace, Navigate{ScreenId::frm5}),
+    button("cmd6", "Открыть", 7560, 3600, 855, 375, 4, Picture::ButtonFace, Navigate{ScreenId::frm6}),
 };
+// clang-format on
 
 }  // namespace
 

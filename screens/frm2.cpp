@@ -9,15 +9,17 @@ namespace {
 
 using assets::Picture;
 
+// One row a control, as the layout gives them (twips).
+// clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4200, 1530, 1575, 285, 0, "первый катет"),
     textBox("txt2", 4200, 1770, 1575, 285, 1, "второй катет"),
     textBox("txt3", 4920, 4080, 1935, 285, 2, "гипотенуза"),
     textBox("txt4", 4920, 4440, 1935, 285, 3, "площадь"),
-    button("cmd1", "вычислить", 5640, 2760, 1455, 375, 4, Picture::ButtonFace,
-           Compute{calc::computeTriangle}),
+    button("cmd1", "вычислить", 5640, 2760, 1455, 375, 4, Picture::ButtonFace, Compute{calc::computeTriangle}),
     backButton(5),
 };
+// clang-format on
 
 }  // namespace
 

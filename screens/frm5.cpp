@@ -9,15 +9,17 @@ namespace {
 
 using assets::Picture;
 
+// One row a control, as the layout gives them (twips).
+// clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4080, 1645, 1455, 285, 0, "радиус"),
     textBox("txt2", 4080, 2040, 1455, 285, 1, "высота"),
-    button("cmd1", "вычислить", 5619, 2760, 1455, 375, 2, Picture::ButtonFace,
-           Compute{calc::computeCone}),
+    button("cmd1", "вычислить", 5619, 2760, 1455, 375, 2, Picture::ButtonFace, Compute{calc::computeCone}),
     textBox("txt3", 6240, 3960, 1455, 285, 3, "площадь боковой поверхности"),
     textBox("txt4", 6240, 4320, 1455, 285, 4, "площадь полной поверхности"),
     backButton(5),
 };
+// clang-format on
 
 }  // namespace
 

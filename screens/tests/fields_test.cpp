@@ -1,0 +1,64 @@
+// A screen's fields as the calculations see them.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "calc/runtime_error.h"
+#include "screen_harness.h"
+
+namespace screens {
+namespace {
+
+TEST(Fields, TextsPassByNameAsUtf8) {
+    const struct {
+        ScreenId screen;
+        const char* field;
+        std::string text;
+    } cases[] = {
+        {ScreenId::frm2, "txt1", "3"},
+        {ScreenId::frm3, "txt3", "19,625"},
+        {ScreenId::frm6, "txt3Hex", "-1F.8"},
+        {ScreenId::frm4, "txt2", "три метра"},
+        {ScreenId::frm5, "txt4", ""},
+        {ScreenId::frm6, "txt1Oct", std::string(40'000, '7')},  // beyond 32767 characters
+    };
+    for (const auto& c : cases) {
+        testing::ScreenHarness harness(c.screen);
+        calc::FieldAccess& fields = harness.screen->fields();
+        fields.setText(c.field, c.text);
+        EXPECT_EQ(fields.text(c.field), c.text) << c.field;
+        auto* box = qobject_cast<QLineEdit*>(harness.control(c.field));
+        EXPECT_EQ(box->text().toStdString(), c.text) << "the field itself shows it";
+    }
+}
+
+TEST(Fields, UnknownNamesAreErrors) {
+    const struct {
+        ScreenId screen;
+        const char* name;
+    } cases[] = {
+        {ScreenId::frm1, "txt1"},    // the main menu has no fields
+        {ScreenId::frm3, "txt4"},    // the circle has three
+        {ScreenId::frm6, "cmd1"},    // a button is not a field
+        {ScreenId::frm6, "Label1"},  // nor is a label
+        {ScreenId::frm2, "TXT1"},    // names are exact
+    };
+    for (const auto& c : cases) {
+        testing::ScreenHarness harness(c.screen);
+        calc::FieldAccess& fields = harness.screen->fields();
+        for (bool write : {false, true}) {
+            try {
+                if (write)
+                    fields.setText(c.name, "1");
+                else
+                    fields.text(c.name);
+                ADD_FAILURE() << c.name << " accepted";
+            } catch (const calc::RuntimeError& error) {
+                EXPECT_EQ(error.number(), calc::errors::UnknownField) << c.name;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace screens

@@ -1,0 +1,140 @@
+// The frame every screen shares, its picture, and what each control kind looks like.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "screen_harness.h"
+
+namespace screens {
+namespace {
+
+const struct {
+    ScreenId screen;
+    QSize client;
+    const char* caption;
+    bool icon;
+} kWindows[] = {
+    {ScreenId::frm1, {600, 399}, nullptr, true},  // caption checked on its own below
+    {ScreenId::frm2, {600, 399}, "Находим площадь и гипотенузу треугольника", false},
+    {ScreenId::frm3, {600, 399}, "Находим площадь и длинну окружности", false},
+    {ScreenId::frm4, {600, 399}, "Находим площадь боковой и полной поверхности цилиндра", false},
+    {ScreenId::frm5, {598, 399}, "Находим полную и боковую поверхность конуса", false},
+    {ScreenId::frm6, {598, 399}, "Мультисистемный калькулятор", false},
+};
+
+TEST(Frame, ToolWindowOfExactClientSizeWithOnlyACloseBox) {
+    for (const auto& w : kWindows) {
+        testing::ScreenHarness harness(w.screen);
+        ASSERT_TRUE(harness.showActive());
+        const Screen& screen = *harness.screen;
+        EXPECT_EQ(screen.size(), w.client) << nameOf(w.screen);
+        EXPECT_EQ(screen.minimumSize(), w.client) << "not resizable";
+        EXPECT_EQ(screen.maximumSize(), w.client) << "not resizable";
+        // The window manager's frame lies outside the client area.
+        EXPECT_GE(screen.frameGeometry().height(), w.client.height());
+        const Qt::WindowFlags flags = screen.windowFlags();
+        EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool) << "no taskbar entry";
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        if (w.caption) {
+            EXPECT_EQ(screen.windowTitle(), QString::fromUtf8(w.caption));
+        }
+        EXPECT_EQ(!screen.windowIcon().isNull(), w.icon) << nameOf(w.screen);
+    }
+}
+
+TEST(Frame, MainMenuCaptionKeepsItsBlanks) {
+    testing::ScreenHarness harness(ScreenId::frm1);
+    const QString expected = QStringLiteral("Решалкин") + QString(138, u' ') + "ver 1.1";
+    EXPECT_EQ(harness.screen->windowTitle(), expected);
+    EXPECT_EQ(harness.screen->windowTitle().size(), 153);
+}
+
+// The picture is drawn one to one from the client area's top left: its last row (and on the
+// narrow screens its last two columns) fall outside.
+TEST(Frame, BackgroundPictureIsUnscaledAtTopLeft) {
+    const struct {
+        ScreenId screen;
+        assets::Picture picture;
+    } cases[] = {
+        {ScreenId::frm1, assets::Picture::MenuBackground},
+        {ScreenId::frm5, assets::Picture::ConeBackground},
+        {ScreenId::frm6, assets::Picture::CalculatorBackground},
+    };
+    for (const auto& c : cases) {
+        testing::ScreenHarness harness(c.screen);
+        const QImage picture(assets::resourcePath(c.picture));
+        ASSERT_EQ(picture.size(), QSize(600, 400));
+        const QImage shown = harness.screen->grab().toImage();
+        for (const QPoint p :
+             {QPoint(0, 0), QPoint(300, 391), QPoint(shown.width() - 1, 398), QPoint(30, 380)}) {
+            EXPECT_EQ(shown.pixelColor(p), picture.pixelColor(p)) << nameOf(c.screen);
+        }
+    }
+}
+
+TEST(Frame, LabelsAreWhiteAndNeverTakeFocus) {
+    testing::ScreenHarness harness(ScreenId::frm6);
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+        auto* label = qobject_cast<QLabel*>(harness.control(name));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(label->grab().toImage().pixelColor(label->width() - 2, label->height() - 2),
+                  QColor(Qt::white))
+            << name;
+    }
+    EXPECT_EQ(qobject_cast<QLabel*>(harness.control("Label3"))->text(),
+              QStringLiteral("шеснадцатеричная с/ч"));
+}
+
+TEST(Frame, TextBoxesStartEmptyEditableAndUnlimited) {
+    for (ScreenId id : kAllScreens) {
+        testing::ScreenHarness harness(id);
+        for (QLineEdit* box : harness.screen->findChildren<QLineEdit*>()) {
+            EXPECT_TRUE(box->text().isEmpty());
+            EXPECT_FALSE(box->isReadOnly());
+            EXPECT_TRUE(box->hasFrame());
+            EXPECT_GT(box->maxLength(), 1'000'000) << "no 32767-character limit";
+        }
+    }
+}
+
+TEST(Frame, FieldsAndOperatorButtonsHaveAccessibleNames) {
+    const struct {
+        ScreenId screen;
+        const char* control;
+        const char* name;
+    } cases[] = {
+        {ScreenId::frm2, "txt1", "первый катет"},
+        {ScreenId::frm2, "txt2", "второй катет"},
+        {ScreenId::frm2, "txt3", "гипотенуза"},
+        {ScreenId::frm2, "txt4", "площадь"},
+        {ScreenId::frm3, "txt1", "радиус"},
+        {ScreenId::frm3, "txt2", "длина"},
+        {ScreenId::frm3, "txt3", "площадь"},
+        {ScreenId::frm4, "txt2", "высота"},
+        {ScreenId::frm4, "txt3", "площадь боковой поверхности"},
+        {ScreenId::frm5, "txt1", "радиус"},
+        {ScreenId::frm5, "txt4", "площадь полной поверхности"},
+        {ScreenId::frm6, "txt1Oct", "восьмеричная с/ч, первое число"},
+        {ScreenId::frm6, "txt3Hex", "шестнадцатеричная с/ч, результат"},
+        {ScreenId::frm6, "Command1", "плюс"},
+        {ScreenId::frm6, "Command2", "минус"},
+        {ScreenId::frm6, "cmd1", "умножить"},
+        {ScreenId::frm6, "Command3", "разделить"},
+    };
+    for (const auto& c : cases) {
+        testing::ScreenHarness harness(c.screen);
+        EXPECT_EQ(harness.control(c.control)->accessibleName(), QString::fromUtf8(c.name));
+    }
+    for (ScreenId id : kAllScreens) {
+        testing::ScreenHarness harness(id);
+        for (QLineEdit* box : harness.screen->findChildren<QLineEdit*>()) {
+            EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace screens

@@ -1,0 +1,100 @@
+// Keyboard focus and keys: Tab order by TabIndex with wrap-around, buttons pressed by Space
+// and Enter, nothing pressed by Enter in a field or by Esc.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "screen_harness.h"
+
+namespace screens {
+namespace {
+
+using testing::focusName;
+using testing::ScreenHarness;
+using Names = std::vector<std::string>;
+
+// Each screen's focusable controls in TabIndex order; labels never appear.
+const struct {
+    ScreenId screen;
+    Names order;
+} kTabOrders[] = {
+    {ScreenId::frm1, {"cmd1", "cmd2", "cmd3", "cmd4", "cmd6"}},
+    {ScreenId::frm2, {"txt1", "txt2", "txt3", "txt4", "cmd1", "cmd2"}},
+    {ScreenId::frm3, {"txt1", "cmd1", "txt2", "txt3", "cmd2"}},
+    {ScreenId::frm4, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2"}},
+    {ScreenId::frm5, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2"}},
+    {ScreenId::frm6,
+     {"txt1Dec", "txt2Dec", "txt3Dec", "cmd1", "txt2Oct", "txt3Oct", "Command1", "txt1Oct",
+      "Command2", "Command3", "txt1Hex", "txt2Hex", "txt3Hex", "cmd2"}},
+};
+
+Names walk(Qt::KeyboardModifiers modifiers, std::size_t steps) {
+    Names seen{focusName()};
+    for (std::size_t i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        seen.push_back(focusName());
+    }
+    return seen;
+}
+
+TEST(Keyboard, FirstShowingFocusesTabIndexZero) {
+    for (const auto& t : kTabOrders) {
+        ScreenHarness harness(t.screen);
+        ASSERT_TRUE(harness.showActive());
+        EXPECT_EQ(focusName(), t.order.front()) << nameOf(t.screen);
+    }
+}
+
+TEST(Keyboard, TabAndShiftTabFollowTabIndexAndWrap) {
+    for (const auto& t : kTabOrders) {
+        ScreenHarness harness(t.screen);
+        ASSERT_TRUE(harness.showActive());
+        Names forward = t.order;
+        forward.push_back(t.order.front());
+        EXPECT_EQ(walk(Qt::NoModifier, t.order.size()), forward) << nameOf(t.screen);
+        Names backward{t.order.front()};
+        backward.insert(backward.end(), t.order.rbegin(), t.order.rend());
+        EXPECT_EQ(walk(Qt::ShiftModifier, t.order.size()), backward) << nameOf(t.screen);
+    }
+}
+
+TEST(Keyboard, KeysThatPressAButtonAndKeysThatDoNot) {
+    const struct {
+        ScreenId screen;
+        const char* focus;
+        Qt::Key key;
+        Names clicks;
+    } cases[] = {
+        {ScreenId::frm1, "cmd3", Qt::Key_Space, {"cmd3"}},
+        {ScreenId::frm1, "cmd4", Qt::Key_Return, {"cmd4"}},
+        {ScreenId::frm6, "Command3", Qt::Key_Enter, {"Command3"}},
+        {ScreenId::frm2, "cmd1", Qt::Key_Escape, {}},
+        {ScreenId::frm2, "txt1", Qt::Key_Return, {}},
+        {ScreenId::frm2, "txt4", Qt::Key_Enter, {}},
+        {ScreenId::frm2, "txt2", Qt::Key_Escape, {}},
+        {ScreenId::frm6, "txt3Hex", Qt::Key_Return, {}},
+        {ScreenId::frm1, "cmd1", Qt::Key_Escape, {}},
+    };
+    for (const auto& c : cases) {
+        ScreenHarness harness(c.screen);
+        ASSERT_TRUE(harness.showActive());
+        QWidget* target = harness.control(c.focus);
+        target->setFocus();
+        QTest::keyClick(target, c.key);
+        EXPECT_EQ(harness.clicks, c.clicks) << nameOf(c.screen) << " " << c.focus;
+    }
+}
+
+TEST(Keyboard, NoButtonIsADefaultButton) {
+    for (ScreenId id : kAllScreens) {
+        ScreenHarness harness(id);
+        for (QPushButton* button : harness.screen->findChildren<QPushButton*>()) {
+            EXPECT_FALSE(button->autoDefault() || button->isDefault());
+            EXPECT_TRUE(button->shortcut().isEmpty()) << "no access keys";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace screens

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Starts or stops the X display the GUI tests run on: Xvfb on a display number it picks itself,
+# with openbox as the window manager. The state (display, process ids) lives in $2.
+set -euo pipefail
+action=$1
+state=$2
+
+stop() {
+    [ -f "$state/pids" ] || return 0
+    while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$state/pids"
+    rm -f "$state/pids" "$state/display"
+}
+
+start() {
+    stop
+    mkdir -p "$state"
+    : >"$state/display.fd"
+    # -displayfd makes Xvfb choose a free display and write its number when it is ready.
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display.fd" \
+        </dev/null >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/pids"
+    for _ in $(seq 100); do
+        [ -s "$state/display.fd" ] && break
+        sleep 0.1
+    done
+    [ -s "$state/display.fd" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+    local display=":$(tr -d '[:space:]' <"$state/display.fd")"
+    DISPLAY=$display setsid openbox </dev/null >"$state/openbox.log" 2>&1 &
+    echo $! >>"$state/pids"
+    sleep 0.5
+    echo "$display" >"$state/display"
+    echo "display $display"
+}
+
+case $action in
+    start) start ;;
+    stop) stop ;;
+    *) echo "usage: $0 start|stop STATE_DIR" >&2; exit 2 ;;
+esac
