@@ -1,0 +1,67 @@
+// Closing the visible screen ends the program, whatever screens are hidden behind it.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "program_harness.h"
+
+namespace app {
+namespace {
+
+using screens::ScreenId;
+using testing::ProgramHarness;
+
+// Runs the event loop until the program quits, or gives up after a few seconds.
+int runUntilQuit() {
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(5000);
+    return QApplication::exec();
+}
+
+TEST(Closing, TheVisibleScreensCloseBoxEndsTheProgram) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<ScreenId, const char*>> clicks;
+    } cases[] = {
+        {"the main menu at start", {}},
+        {"a working screen, the menu hidden", {{ScreenId::frm1, "cmd4"}}},
+        {"the menu after a visit", {{ScreenId::frm1, "cmd1"}, {ScreenId::frm2, "cmd2"}}},
+    };
+    for (const auto& c : cases) {
+        ProgramHarness harness;
+        for (const auto& [screen, button] : c.clicks) harness.click(screen, button);
+        Screen* visible = harness.visibleScreen();
+        ASSERT_NE(visible, nullptr) << c.what;
+        QTimer::singleShot(0, visible, [visible] { visible->close(); });
+        EXPECT_EQ(runUntilQuit(), 0) << c.what;
+    }
+}
+
+// The real program under the test display's window manager: the close box of the screen
+// opened from the menu ends it with status 0.
+TEST(Closing, TheProgramExitsCleanlyFromTheWindowManagersCloseBox) {
+    QProcess program;
+    program.start(QStringLiteral(RESHALKIN_BINARY), {});
+    ASSERT_TRUE(program.waitForStarted());
+    const auto xdotool = [](const QStringList& arguments) {
+        QProcess tool;
+        tool.start(QStringLiteral("xdotool"), arguments);
+        tool.waitForFinished(10000);
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    };
+    const QString menu = xdotool({"search", "--sync", "--onlyvisible", "--name", "^Решалкин"});
+    ASSERT_FALSE(menu.isEmpty());
+    xdotool({"windowactivate", "--sync", menu.section('\n', 0, 0), "key", "space"});
+    const QString triangle =
+        xdotool({"search", "--sync", "--onlyvisible", "--name", "треугольника"});
+    ASSERT_FALSE(triangle.isEmpty());
+    xdotool({"windowactivate", "--sync", triangle, "key", "alt+F4"});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace app

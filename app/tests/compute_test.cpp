@@ -1,0 +1,147 @@
+// Computing through real clicks, and errors that end a click without losing anything.
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "program_harness.h"
+
+namespace app {
+namespace {
+
+using screens::ScreenId;
+using testing::ProgramHarness;
+using Texts = std::vector<std::pair<const char*, const char*>>;
+
+struct ComputeCase {
+    const char* what;
+    ScreenId screen;
+    const char* button;
+    Texts typed;
+    Texts expected;
+    const char* message;  // the error shown, or null when none
+};
+
+const ComputeCase kCases[] = {
+    {"triangle 3, 4",
+     ScreenId::frm2,
+     "cmd1",
+     {{"txt1", "3"}, {"txt2", "4"}},
+     {{"txt3", "5"}, {"txt4", "6"}},
+     nullptr},
+    {"circle 2.5",
+     ScreenId::frm3,
+     "cmd1",
+     {{"txt1", "2.5"}},
+     {{"txt2", "15.7"}, {"txt3", "19.625"}},
+     nullptr},
+    {"cylinder 2, 3",
+     ScreenId::frm4,
+     "cmd1",
+     {{"txt1", "2"}, {"txt2", "3"}},
+     {{"txt3", "37.68"}, {"txt4", "62.8"}},
+     nullptr},
+    {"cone 3, 4",
+     ScreenId::frm5,
+     "cmd1",
+     {{"txt1", "3"}, {"txt2", "4"}},
+     {{"txt3", "37.68"}, {"txt4", "65.94"}},
+     nullptr},
+    {"plus in every row",
+     ScreenId::frm6,
+     "Command1",
+     {{"txt1Dec", "7"},
+      {"txt2Dec", "5"},
+      {"txt1Oct", "7"},
+      {"txt2Oct", "5"},
+      {"txt1Hex", "7"},
+      {"txt2Hex", "5"}},
+     {{"txt3Dec", "12"}, {"txt3Oct", "14"}, {"txt3Hex", "C"}},
+     nullptr},
+    {"minus is left minus right",
+     ScreenId::frm6,
+     "Command2",
+     {{"txt1Dec", "8"}, {"txt2Dec", "2"}},
+     {{"txt3Dec", "6"}},
+     nullptr},
+    {"times",
+     ScreenId::frm6,
+     "cmd1",
+     {{"txt1Dec", "6"}, {"txt2Dec", "7"}},
+     {{"txt3Dec", "42"}},
+     nullptr},
+    {"divide is left by right",
+     ScreenId::frm6,
+     "Command3",
+     {{"txt1Dec", "8"}, {"txt2Dec", "2"}, {"txt2Oct", "1"}, {"txt2Hex", "1"}},
+     {{"txt3Dec", "4"}},
+     nullptr},
+    // Faults: results already written stay, the failing one and later ones keep their text.
+    {"circle area overflows",
+     ScreenId::frm3,
+     "cmd1",
+     {{"txt1", "1e200"}, {"txt3", "old"}},
+     {{"txt2", "6.28E+200"}, {"txt3", "old"}},
+     "Переполнение."},
+    {"division by zero in the hexadecimal row",
+     ScreenId::frm6,
+     "Command3",
+     {{"txt1Dec", "1"},
+      {"txt2Dec", "2"},
+      {"txt1Oct", "1"},
+      {"txt2Oct", "2"},
+      {"txt1Hex", "1"},
+      {"txt2Hex", "0"},
+      {"txt3Hex", "old"}},
+     {{"txt3Dec", "0.5"}, {"txt3Oct", "0.4"}, {"txt3Hex", "old"}},
+     "Деление на ноль невозможно."},
+    {"height that is not a number",
+     ScreenId::frm4,
+     "cmd1",
+     {{"txt1", "2"}, {"txt2", "abc"}, {"txt3", "old"}, {"txt4", "old"}},
+     {{"txt1", "2"}, {"txt2", "abc"}, {"txt3", "old"}, {"txt4", "old"}},
+     "Нужно ввести число."},
+};
+
+TEST(Compute, ClicksWriteTheResultsOrShowTheError) {
+    for (const ComputeCase& c : kCases) {
+        ProgramHarness harness;
+        Screen& screen = harness.screen(c.screen);
+        screen.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+        for (const auto& [field, text] : c.typed) harness.type(c.screen, field, text);
+
+        testing::SeenMessageBox box;
+        testing::closeNextMessageBox(box);
+        harness.click(c.screen, c.button);
+        for (const auto& [field, text] : c.expected) {
+            EXPECT_EQ(harness.text(c.screen, field), text) << c.what << ": " << field;
+        }
+        EXPECT_EQ(box.shown, c.message != nullptr) << c.what;
+        if (c.message) {
+            EXPECT_EQ(box.title, QStringLiteral("Решалкин")) << c.what;
+            EXPECT_TRUE(box.text.startsWith(QString::fromUtf8(c.message))) << c.what;
+        }
+    }
+}
+
+TEST(Compute, TheProgramGoesOnAfterAnError) {
+    ProgramHarness harness;
+    harness.click(ScreenId::frm1, "cmd6");
+    harness.type(ScreenId::frm6, "txt1Dec", "1");
+    harness.type(ScreenId::frm6, "txt2Dec", "0");
+    testing::SeenMessageBox box;
+    testing::closeNextMessageBox(box);
+    harness.click(ScreenId::frm6, "Command3");
+    ASSERT_TRUE(box.shown);
+    EXPECT_TRUE(harness.screen(ScreenId::frm6).isVisible());
+
+    harness.click(ScreenId::frm6, "Command1");  // 1 + 0, and empty rows give 0
+    EXPECT_EQ(harness.text(ScreenId::frm6, "txt3Dec"), "1");
+    EXPECT_EQ(harness.text(ScreenId::frm6, "txt3Hex"), "0");
+    harness.click(ScreenId::frm6, "cmd2");
+    EXPECT_EQ(harness.visibleScreen(), harness.existing(ScreenId::frm1));
+}
+
+}  // namespace
+}  // namespace app

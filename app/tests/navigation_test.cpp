@@ -1,0 +1,107 @@
+// Start-up, moving between the screens, and one instance of each that keeps its fields.
+#include <gtest/gtest.h>
+
+#include "program_harness.h"
+
+namespace app {
+namespace {
+
+using screens::ScreenId;
+using testing::ProgramHarness;
+
+TEST(StartUp, OnlyTheMainMenuExistsAndIsShown) {
+    ProgramHarness harness;
+    ASSERT_NE(harness.existing(ScreenId::frm1), nullptr);
+    EXPECT_TRUE(harness.existing(ScreenId::frm1)->isVisible());
+    for (ScreenId id :
+         {ScreenId::frm2, ScreenId::frm3, ScreenId::frm4, ScreenId::frm5, ScreenId::frm6}) {
+        EXPECT_EQ(harness.existing(id), nullptr) << screens::nameOf(id);
+    }
+    EXPECT_FALSE(harness.existing(ScreenId::frm1)->windowIcon().isNull());
+}
+
+const struct {
+    const char* menuButton;
+    ScreenId target;
+    const char* field;
+} kMenu[] = {
+    {"cmd1", ScreenId::frm2, "txt1"},    {"cmd2", ScreenId::frm3, "txt1"},
+    {"cmd3", ScreenId::frm4, "txt2"},    {"cmd4", ScreenId::frm5, "txt4"},
+    {"cmd6", ScreenId::frm6, "txt2Oct"},
+};
+
+TEST(Navigation, EachMenuButtonOpensItsScreenAndBackKeepsEverything) {
+    ProgramHarness harness;
+    Screen* menu = harness.existing(ScreenId::frm1);
+    for (const auto& m : kMenu) {
+        harness.click(ScreenId::frm1, m.menuButton);
+        Screen* opened = harness.existing(m.target);
+        ASSERT_NE(opened, nullptr) << m.menuButton;
+        EXPECT_EQ(harness.visibleScreen(), opened) << m.menuButton;
+        harness.type(m.target, m.field, "12,5 см");
+
+        harness.click(m.target, "cmd2");
+        EXPECT_EQ(harness.visibleScreen(), menu) << "the same main menu, never a new one";
+
+        harness.click(ScreenId::frm1, m.menuButton);
+        EXPECT_EQ(harness.existing(m.target), opened) << "one instance per screen";
+        EXPECT_EQ(harness.visibleScreen(), opened);
+        EXPECT_EQ(harness.text(m.target, m.field), "12,5 см") << "typed text kept";
+        harness.click(m.target, "cmd2");
+    }
+    EXPECT_EQ(harness.visibleScreen(), menu);
+}
+
+TEST(Navigation, ScreensLeftBehindStayLoadedAndHidden) {
+    ProgramHarness harness;
+    harness.click(ScreenId::frm1, "cmd1");
+    harness.click(ScreenId::frm2, "cmd2");
+    harness.click(ScreenId::frm1, "cmd2");
+    EXPECT_EQ(harness.visibleScreen(), harness.existing(ScreenId::frm3));
+    for (ScreenId id : {ScreenId::frm1, ScreenId::frm2}) {
+        ASSERT_NE(harness.existing(id), nullptr);
+        EXPECT_FALSE(harness.existing(id)->isVisible());
+    }
+    EXPECT_EQ(harness.existing(ScreenId::frm4), nullptr);
+}
+
+// The sweep on the source runs to its end before the target is shown.
+class TargetWatch : public screens::DrawRecorder {
+  public:
+    TargetWatch(ProgramHarness& harness, ScreenId target) : harness_(harness), target_(target) {}
+    void record(const screens::DrawCall&) override {
+        ++calls;
+        const Screen* target = harness_.existing(target_);
+        if (target && target->isVisible()) ++callsWithTargetShown;
+    }
+    int calls = 0, callsWithTargetShown = 0;
+
+  private:
+    ProgramHarness& harness_;
+    ScreenId target_;
+};
+
+TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
+    const struct {
+        ScreenId source;
+        const char* button;
+        ScreenId target;
+    } cases[] = {
+        {ScreenId::frm1, "cmd6", ScreenId::frm6},
+        {ScreenId::frm6, "cmd2", ScreenId::frm1},
+    };
+    ProgramHarness harness;
+    for (const auto& c : cases) {
+        TargetWatch watch(harness, c.target);
+        harness.screen(c.source).surface().setRecorder(&watch);
+        harness.click(c.source, c.button);
+        harness.screen(c.source).surface().setRecorder(nullptr);
+        EXPECT_GT(watch.calls, 0);
+        EXPECT_EQ(watch.callsWithTargetShown, 0);
+        EXPECT_TRUE(harness.screen(c.target).isVisible());
+        EXPECT_FALSE(harness.screen(c.source).isVisible());
+    }
+}
+
+}  // namespace
+}  // namespace app

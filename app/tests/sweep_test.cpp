@@ -1,0 +1,132 @@
+// The progress sweep: its exact calls, where they land on each screen, and what is seen.
+#include <gtest/gtest.h>
+
+#include <QScreen>
+#include <cmath>
+#include <vector>
+
+#include "program_harness.h"
+
+namespace app {
+namespace {
+
+using screens::DrawCall;
+using screens::ScreenId;
+using testing::ProgramHarness;
+
+struct CallLog : screens::DrawRecorder {
+    void record(const DrawCall& call) override { calls.push_back(call); }
+    std::vector<DrawCall> calls;
+};
+
+std::vector<DrawCall> sweepCalls(ProgramHarness& harness, ScreenId id) {
+    CallLog log;
+    harness.screen(id).surface().setRecorder(&log);
+    ProgressSweep(Spin(0)).play(harness.program.registry(), id);
+    harness.screen(id).surface().setRecorder(nullptr);
+    return log.calls;
+}
+
+TEST(Sweep, RecordsTheExactSequence) {
+    ProgramHarness harness;
+    const std::vector<DrawCall> calls = sweepCalls(harness, ScreenId::frm1);
+    constexpr std::size_t kSteps = 15'940;
+    ASSERT_EQ(calls.size(), 1 + 3 * kSteps) << "Scale, then DrawWidth and two Lines a step";
+
+    const DrawCall& scale = calls.front();
+    EXPECT_EQ(scale.kind, DrawCall::Kind::Scale);
+    EXPECT_EQ((std::vector<float>{scale.x1, scale.y1, scale.x2, scale.y2}),
+              (std::vector<float>{-1000, 1000, 1000, -1000}));
+
+    float previousX = -1e9F;
+    for (std::size_t step = 0; step < kSteps; ++step) {
+        const DrawCall& width = calls[1 + 3 * step];
+        const DrawCall& red = calls[2 + 3 * step];
+        const DrawCall& black = calls[3 + 3 * step];
+        ASSERT_EQ(width.kind, DrawCall::Kind::DrawWidth);
+        ASSERT_EQ(width.width, 5);
+        ASSERT_EQ(red.colour, 255U) << step;
+        ASSERT_EQ(black.colour, 0U) << step;
+        ASSERT_EQ(red.x1, black.x1);
+        ASSERT_EQ(red.x1, red.x2);
+        ASSERT_EQ(red.y1, -958.0F);
+        ASSERT_EQ(red.y2, -961.0F);
+        ASSERT_GE(red.x1, previousX);
+        previousX = red.x1;
+    }
+    EXPECT_EQ(calls[2].x1, -794.0F) << "first dot";
+    EXPECT_EQ(calls.back().x1, static_cast<float>(799.9000000002254)) << "last dot";
+    EXPECT_LT(calls.back().x1, 800.0F) << "no dot at 800";
+}
+
+TEST(Sweep, EveryPlayStartsAgainFromTheLeft) {
+    ProgramHarness harness;
+    for (int play = 0; play < 2; ++play) {
+        const std::vector<DrawCall> calls = sweepCalls(harness, ScreenId::frm3);
+        EXPECT_EQ(calls[2].x1, -794.0F) << play;
+        EXPECT_EQ(calls.size(), 47'821U) << play;
+    }
+}
+
+TEST(Sweep, PathIsMappedToEachClientWidth) {
+    const struct {
+        ScreenId screen;
+        double firstColumn, lastColumn;
+    } cases[] = {
+        {ScreenId::frm1, 61.8, 540.0},
+        {ScreenId::frm4, 61.8, 540.0},
+        {ScreenId::frm5, 61.6, 538.2},
+        {ScreenId::frm6, 61.6, 538.2},
+    };
+    ProgramHarness harness;
+    for (const auto& c : cases) {
+        screens::DrawingSurface& surface = harness.screen(c.screen).surface();
+        sweepCalls(harness, c.screen);
+        EXPECT_NEAR(surface.toPixels(-794, -958).x(), c.firstColumn, 0.05);
+        EXPECT_NEAR(surface.toPixels(799.9F, -958).x(), c.lastColumn, 0.05);
+        EXPECT_NEAR(surface.toPixels(0, -958).y(), 390.6, 0.05);
+        EXPECT_NEAR(surface.toPixels(0, -961).y(), 391.2, 0.05);
+    }
+}
+
+bool isRed(QRgb pixel) {
+    return qRed(pixel) > 128 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
+}
+
+int redPixels(const QImage& image, const QRect& area) {
+    int red = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) red += isRed(image.pixel(x, y));
+    }
+    return red;
+}
+
+// What the display shows of a window, read back from the X server.
+QImage onDisplay(QWidget& window) {
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+const QRect kBarArea(0, 380, 598, 19);
+
+TEST(Sweep, TheDotIsSeenWhileItMovesAndNoRedIsLeft) {
+    for (ScreenId id : {ScreenId::frm1, ScreenId::frm5}) {
+        ProgramHarness harness;
+        Screen& screen = harness.screen(id);
+        screen.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+        QTest::qWait(100);
+        std::vector<int> redWhilePlaying;
+        screen.surface().setPresentHook(
+            [&] { redWhilePlaying.push_back(redPixels(onDisplay(screen), kBarArea)); });
+        ProgressSweep(Spin(0)).play(harness.program.registry(), id);
+        screen.surface().setPresentHook({});
+
+        ASSERT_GE(redWhilePlaying.size(), 30U) << "presented a few dozen times";
+        EXPECT_GT(redWhilePlaying[redWhilePlaying.size() / 2], 5) << "a red dot mid-way";
+        EXPECT_EQ(redPixels(onDisplay(screen), kBarArea), 0) << screens::nameOf(id);
+        EXPECT_EQ(redPixels(screen.grab().toImage(), kBarArea), 0);
+    }
+}
+
+}  // namespace
+}  // namespace app
