@@ -1,0 +1,35 @@
+// The conversions ignore the C library's locale: the toolkit switches the process to the
+// desktop's locale at start-up, where strtod and printf read and write commas.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <locale>
+
+#include "calc/calc.h"
+
+namespace calc {
+namespace {
+
+TEST(Locale, RussianProcessLocaleChangesNothing) {
+    if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr) GTEST_SKIP() << "no ru_RU.UTF-8";
+    std::locale::global(std::locale("ru_RU.UTF-8"));
+    char printed[16];
+    std::snprintf(printed, sizeof printed, "%.1f", 2.5);
+    ASSERT_STREQ(printed, "2,5") << "the locale did not take effect";
+
+    EXPECT_EQ(textOf(2.5), "2.5");
+    EXPECT_EQ(textOf(6.28e200), "6.28E+200");
+    EXPECT_EQ(valueOf("2.5"), 2.5);
+    EXPECT_EQ(valueOf("2,5"), 2.5);
+    EXPECT_EQ(coerceToDouble("1.5e3"), 1500.0);
+    EXPECT_EQ(hexText(3.5), "3.8");
+    FieldTable cylinder({{"txt1", "2"}, {"txt2", "3"}, {"txt3", ""}, {"txt4", ""}});
+    computeCylinder(cylinder);
+    EXPECT_EQ(cylinder.texts().at("txt4"), "62.8");
+    std::setlocale(LC_ALL, "C");
+    std::locale::global(std::locale::classic());
+}
+
+}  // namespace
+}  // namespace calc
