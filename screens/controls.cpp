@@ -1,5 +1,6 @@
 #include "screens/controls.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <limits>
@@ -11,6 +12,21 @@
 namespace screens {
 
 namespace {
+
+// The layouts were drawn for a smaller default font than many desktops use: a caption that does
+// not fit its control is shown in a smaller size of the same font rather than cut off.
+constexpr qreal kSmallestPointSize = 6;
+constexpr qreal kPointSizeStep = 0.5;
+
+void fitCaption(QWidget& widget, const QString& caption, int width) {
+    QFont font = widget.font();
+    if (font.pointSizeF() <= 0) return;  // a pixel-sized font: leave it as the desktop has it
+    while (QFontMetrics(font).horizontalAdvance(caption) > width &&
+           font.pointSizeF() > kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
+    }
+    if (font != widget.font()) widget.setFont(font);
+}
 
 QString qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -61,8 +77,27 @@ QWidget* createControl(const ControlLayout& layout, QWidget* parent) {
     QWidget* widget = createWidget(layout, parent);
     widget->setObjectName(qstring(layout.name));
     widget->setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));
+    if (layout.kind == ControlKind::CommandButton) {
+        fitCaption(*widget, qstring(layout.caption), widget->width() - 2 * PictureButton::kBevel);
+    } else if (layout.kind == ControlKind::Label) {
+        fitCaption(*widget, qstring(layout.caption), widget->width());
+    }
     if (!layout.accessibleName.empty()) widget->setAccessibleName(qstring(layout.accessibleName));
     return widget;
+}
+
+void matchCaptionSizes(const std::vector<QWidget*>& sameKind) {
+    qreal smallest = 0;
+    for (const QWidget* widget : sameKind) {
+        const qreal size = widget->font().pointSizeF();
+        if (size > 0 && (smallest == 0 || size < smallest)) smallest = size;
+    }
+    for (QWidget* widget : sameKind) {
+        QFont font = widget->font();
+        if (font.pointSizeF() <= 0 || font.pointSizeF() == smallest) continue;
+        font.setPointSizeF(smallest);
+        widget->setFont(font);
+    }
 }
 
 }  // namespace screens

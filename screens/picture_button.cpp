@@ -8,7 +8,6 @@ namespace screens {
 
 namespace {
 
-constexpr int kBevel = 2;          // the raised border the face sits inside
 constexpr int kCaptionMargin = 1;  // between the caption and the bottom bevel
 
 }  // namespace

@@ -11,6 +11,8 @@ class PictureButton : public QPushButton {
   public:
     PictureButton(const QString& caption, const QPixmap& face, QWidget* parent);
 
+    static constexpr int kBevel = 2;  // the raised border the face sits inside
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -58,22 +58,32 @@ void Screen::setUpWindow() {
 }
 
 void Screen::createControls() {
-    QWidget* previous = nullptr;
-    QWidget* first = nullptr;
     std::vector<std::pair<int, QWidget*>> focusable;
+    std::vector<QWidget*> buttons, labels;
     for (const ControlLayout* control : backToFront(layout_.controls)) {
         QWidget* widget = createControl(*control, this);
         widget->raise();
         connectControl(*control, widget);
-        if (control->kind != ControlKind::Label) focusable.emplace_back(control->tabIndex, widget);
+        if (control->kind == ControlKind::Label) {
+            labels.push_back(widget);
+            continue;
+        }
+        focusable.emplace_back(control->tabIndex, widget);
+        if (!control->caption.empty()) buttons.push_back(widget);
     }
+    matchCaptionSizes(buttons);
+    matchCaptionSizes(labels);
+    orderTabs(std::move(focusable));
+}
+
+// Tab follows TabIndex and wraps from the last control to the first; the first has the focus
+// when the screen is first shown.
+void Screen::orderTabs(std::vector<std::pair<int, QWidget*>> focusable) {
     std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
-    for (const auto& [tabIndex, widget] : focusable) {
-        if (previous) QWidget::setTabOrder(previous, widget);
-        if (!first) first = widget;
-        previous = widget;
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
     }
-    if (first) first->setFocus();
+    if (!focusable.empty()) focusable.front().second->setFocus();
 }
 
 void Screen::connectControl(const ControlLayout& control, QWidget* widget) {

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "screens/drawing_surface.h"
 #include "screens/layout.h"
@@ -32,6 +34,7 @@ class Screen : public QWidget {
   private:
     void setUpWindow();
     void createControls();
+    void orderTabs(std::vector<std::pair<int, QWidget*>> focusable);
     void connectControl(const ControlLayout& control, QWidget* widget);
 
     const ScreenLayout& layout_;
