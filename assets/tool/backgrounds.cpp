@@ -1,0 +1,131 @@
+#include "backgrounds.h"
+
+#include <QPainter>
+#include <array>
+#include <stdexcept>
+
+#include "ramps.h"
+
+namespace drawing {
+
+namespace {
+
+constexpr QSize kBackgroundSize(600, 400);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBandBlue = qRgb(22, 88, 136);
+
+// The left band runs from blue at the edge to white; its measured colours are stops of
+// their own, so the band passes through them exactly.
+constexpr std::array kLeftBand{
+    ColourStop{0, kBandBlue},
+    ColourStop{20, qRgb(58, 113, 152)},
+    ColourStop{40, qRgb(97, 142, 173)},
+    ColourStop{60, qRgb(134, 168, 193)},
+    ColourStop{80, qRgb(174, 197, 213)},
+    ColourStop{100, qRgb(209, 222, 230)},
+    ColourStop{122, kWhite},
+};
+
+// The right band mirrors it over a shorter run.
+constexpr std::array kRightBand{
+    ColourStop{571, kWhite},
+    ColourStop{580, qRgb(179, 198, 215)},
+    ColourStop{590, qRgb(98, 143, 176)},
+    ColourStop{599, kBandBlue},
+};
+
+// The bar along which the progress sweep runs: rows 389 to 394, columns 25 to 575.
+constexpr QRect kBar(QPoint(25, 389), QPoint(575, 394));
+
+// The painted letters' box: left, top, right and bottom pixel, inclusive.
+constexpr QRect box(int left, int top, int right, int bottom) {
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Pixel sizes and width scales were fitted to the boxes for FreeMono with
+// `picture-tool --fit`, then rounded down so that the letters stay inside their boxes.
+const PaintedText kComputeWord{"вычислить", box(382, 170, 465, 177), {17.9, 0, 0.9}};
+
+// The pixels that the outline touches, so that smoothed edges count as ink.
+QRect inkBox(const QPainterPath& path) {
+    return path.boundingRect().toAlignedRect();
+}
+
+// The cylinder and cone backgrounds differ only in their titles.
+std::vector<PaintedText> solidWords(const PaintedText& title) {
+    return {
+        title,
+        {"радиус", box(179, 113, 257, 126), {22.6, 0, 0.99}},
+        {"высота", box(180, 141, 259, 151), {24.6, 0, 0.94}},
+        kComputeWord,
+        {"площадь боковой поверхности", box(171, 265, 402, 277), {15.6, 0, 0.92}},
+        {"площадь полной поверхности", box(171, 287, 403, 299), {15.6, 0, 0.96}},
+    };
+}
+
+}  // namespace
+
+const std::vector<Background>& backgrounds() {
+    static const std::vector<Background> table{
+        {"menu.jpg",
+         {
+             // The title's capitals stand about 22 pixels high, as on the other screens,
+             // with a wide gap between letters.
+             {"Решалкин", box(161, 16, 557, 40), {38.7, 30, 1.0}},
+             {"Площадь и гипотенуза треугольника", box(153, 93, 447, 104), {16.0, 0, 0.93}},
+             {"Находим площадь и длину окружности", box(153, 123, 456, 134), {16.0, 0, 0.93}},
+             {"Находим площадь полной и боковой", box(153, 152, 438, 162), {14.4, 0, 1.03}},
+             {"поверхности цилиндра", box(153, 174, 330, 183), {16.2, 0, 0.92}},
+             {"Находим площадь полной и боковой", box(153, 201, 438, 211), {14.4, 0, 1.03}},
+             {"поверхности конуса", box(153, 223, 312, 232), {16.2, 0, 0.92}},
+             {"Калькулятор", box(153, 251, 249, 262), {16.0, 0, 0.93}},
+             {"www.reshalkin.example", box(408, 377, 569, 384), {9.8, 1.8, 1.02}},
+         }},
+        {"triangle.jpg",
+         {
+             {"Площадь и гипотенуза", box(126, 13, 566, 40), {37.3, 0, 0.99}},
+             {"катеты", box(174, 105, 265, 131), {60.4, 0, 0.43}},
+             kComputeWord,
+             {"гипотенуза", box(216, 277, 321, 287), {17.8, 0, 1.02}},
+             {"площадь", box(216, 299, 318, 308), {18.2, 7, 0.83}},
+         }},
+        {"circle.jpg",
+         {
+             {"Площадь и длинна окр.", box(117, 14, 573, 42), {38.7, 0, 0.95}},
+             {"радиус", box(173, 133, 253, 147), {24.3, 0, 0.94}},
+             kComputeWord,
+             {"длина", box(208, 266, 280, 275), {18.2, 8, 0.78}},
+             {"площадь", box(209, 291, 281, 300), {18.2, 0, 0.99}},
+         }},
+        {"cylinder.jpg", solidWords({"Работа с цилиндром", box(156, 11, 551, 40), {36.9, 0, 1.0}})},
+        {"cone.jpg", solidWords({"Работа с конусом", box(156, 15, 537, 43), {35.7, 0, 1.12}})},
+        {"calculator.jpg",
+         {
+             {"Калькулятор", box(218, 16, 478, 44), {38.7, 0, 1.03}},
+         }},
+    };
+    return table;
+}
+
+QImage drawBackgroundTemplate() {
+    QImage image(kBackgroundSize, QImage::Format_RGB32);
+    image.fill(kWhite);
+    fillRamp(image, kLeftBand, kLeftBand.front().x, kLeftBand.back().x);
+    fillRamp(image, kRightBand, kRightBand.front().x, kRightBand.back().x);
+    QPainter(&image).fillRect(kBar, Qt::black);
+    return image;
+}
+
+void paintTexts(QImage& image, const std::vector<PaintedText>& texts, const Typeface& typeface) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const PaintedText& painted : texts) {
+        QPainterPath path = typeface.outline(painted.text, painted.style);
+        path.translate(QPointF(painted.box.topLeft()) - path.boundingRect().topLeft());
+        if (!painted.box.contains(inkBox(path)))
+            throw std::runtime_error("\"" + painted.text.toStdString() + "\" does not fit its box");
+        painter.fillPath(path, Qt::black);
+    }
+}
+
+}  // namespace drawing
