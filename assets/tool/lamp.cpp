@@ -3,7 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
+#include <algorithm>
 
 namespace drawing {
 
@@ -11,6 +11,11 @@ namespace {
 
 // The design is laid out on a 128 x 128 grid and scaled to the size being drawn.
 constexpr double kGrid = 128.0;
+// The lamp's arm and the pad's edge keep at least this width in pixels, so that at the
+// smallest sizes they stay visible lines instead of fading into a faint blur.
+constexpr double kThinnestStroke = 1.2;
+constexpr double kArmWidth = 6.0;
+constexpr double kPadEdgeWidth = 2.0;
 
 const QColor kPadBlue(150, 205, 245, 150);
 const QColor kPadEdge(70, 140, 200, 190);
@@ -35,10 +40,16 @@ QLinearGradient gloss(QPointF from, QPointF to) {
     return gradient;
 }
 
-void paintPad(QPainter& painter) {
+// A stroke width on the grid, widened where it would be thinner than a pixel or so.
+double strokeWidth(double width, int size) {
+    return std::max(width, kThinnestStroke * kGrid / size);
+}
+
+void paintPad(QPainter& painter, int size) {
     // A square pad seen from slightly above, so it lies as a flattened parallelogram.
     const QPolygonF pad{{20, 74}, {104, 74}, {92, 122}, {6, 122}};
-    painter.setPen(QPen(kPadEdge, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(kPadEdge, strokeWidth(kPadEdgeWidth, size), Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     painter.setBrush(kPadBlue);
     painter.drawPolygon(pad);
 }
@@ -64,7 +75,7 @@ void paintBeam(QPainter& painter) {
     painter.drawPolygon(beam);
 }
 
-void paintLamp(QPainter& painter) {
+void paintLamp(QPainter& painter, int size) {
     // The arm: up from the base, then left to the shade.
     QPainterPath arm;
     arm.moveTo(108, 104);
@@ -72,7 +83,8 @@ void paintLamp(QPainter& painter) {
     arm.quadTo(108, 14, 100, 14);
     arm.lineTo(44, 14);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kGlossBlack, 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(kGlossBlack, strokeWidth(kArmWidth, size), Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     painter.drawPath(arm);
     painter.setPen(QPen(kHighlight, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(QLineF(106, 100, 106, 24));
@@ -128,11 +140,11 @@ QImage drawLampIcon(int size) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / kGrid, size / kGrid);
-    paintPad(painter);
+    paintPad(painter, size);
     paintPaper(painter);
     paintBeam(painter);
     paintPencil(painter);
-    paintLamp(painter);
+    paintLamp(painter, size);
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
