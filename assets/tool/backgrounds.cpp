@@ -51,6 +51,10 @@ QRect inkBox(const QPainterPath& path) {
     return path.boundingRect().toAlignedRect();
 }
 
+QString corner(QPoint point) {
+    return QStringLiteral("(%1, %2)").arg(point.x()).arg(point.y());
+}
+
 // The cylinder and cone backgrounds differ only in their titles.
 std::vector<PaintedText> solidWords(const PaintedText& title) {
     return {
@@ -122,8 +126,12 @@ void paintTexts(QImage& image, const std::vector<PaintedText>& texts, const Type
     for (const PaintedText& painted : texts) {
         QPainterPath path = typeface.outline(painted.text, painted.style);
         path.translate(QPointF(painted.box.topLeft()) - path.boundingRect().topLeft());
-        if (!painted.box.contains(inkBox(path)))
-            throw std::runtime_error("\"" + painted.text.toStdString() + "\" does not fit its box");
+        if (const QRect ink = inkBox(path); !painted.box.contains(ink))
+            throw std::runtime_error(
+                QStringLiteral("\"%1\" is drawn over %2 to %3, outside its box %4 to %5")
+                    .arg(painted.text, corner(ink.topLeft()), corner(ink.bottomRight()),
+                         corner(painted.box.topLeft()), corner(painted.box.bottomRight()))
+                    .toStdString());
         painter.fillPath(path, Qt::black);
     }
 }

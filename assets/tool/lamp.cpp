@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace drawing {
 
@@ -11,124 +13,162 @@ namespace {
 
 // The design is laid out on a 128 x 128 grid and scaled to the size being drawn.
 constexpr double kGrid = 128.0;
-// The lamp's arm and the pad's edge keep at least this width in pixels, so that at the
-// smallest sizes they stay visible lines instead of fading into a faint blur.
+
+// Shapes on the grid.
+// The square pad seen from slightly above, so it lies as a flattened parallelogram.
+constexpr std::array kPad{QPointF(20, 74), QPointF(104, 74), QPointF(92, 122), QPointF(6, 122)};
+constexpr std::array kSheet{QPointF(30, 80), QPointF(86, 78), QPointF(80, 116), QPointF(20, 117)};
+constexpr std::array kWriting{QLineF(32, 88, 72, 87), QLineF(30, 96, 66, 95.5),
+                              QLineF(28, 104, 52, 103.6)};
+constexpr std::array kBeam{QPointF(22, 44), QPointF(54, 40), QPointF(84, 112), QPointF(16, 114)};
+constexpr QLineF kBeamFade(38, 42, 50, 114);
+// The arm rises from the base, bends and runs left to the shade.
+constexpr QPointF kArmFoot(108, 104);
+constexpr QPointF kArmBendStart(108, 22);
+constexpr QPointF kArmBendControl(108, 14);
+constexpr QPointF kArmBendEnd(100, 14);
+constexpr QPointF kArmEnd(44, 14);
+constexpr QLineF kArmShine(106, 100, 106, 24);
+// The shade hangs from the arm's end and opens downwards: top, outer side, mouth.
+constexpr QPointF kShadeTop(32, 12);
+constexpr std::array kShadeCrown{QPointF(40, 8), QPointF(48, 10), QPointF(50, 16)};
+constexpr QPointF kShadeRim(58, 42);
+constexpr std::array kShadeMouth{QPointF(46, 48), QPointF(28, 50), QPointF(18, 46)};
+constexpr QLineF kShadeGloss(24, 14, 56, 44);
+constexpr QLineF kShadeShine(33, 17, 26, 40);
+// The dome-shaped base and the orange joint where the arm meets it.
+constexpr QPointF kBaseLeft(88, 122);
+constexpr std::array kBaseDome{QPointF(88, 100), QPointF(128, 100), QPointF(126, 122)};
+constexpr QLineF kBaseGloss(96, 104, 120, 122);
+constexpr double kJointRadius = 5.5;
+// The pencil lies along the x axis from its point at the origin, then is turned onto the sheet.
+constexpr QPointF kPencilPoint(54, 103);
+constexpr double kPencilAngle = -55.0;
+constexpr std::array kPencilWood{QPointF(0, 0), QPointF(10, -4), QPointF(10, 4)};
+constexpr std::array kPencilLead{QPointF(0, 0), QPointF(3.5, -1.4), QPointF(3.5, 1.4)};
+constexpr QRectF kPencilBody(10, -4, 36, 8);
+
+// Stroke widths on the grid. The arm and the pad's edge keep at least a pixel or so at the
+// smallest sizes, so that they stay lines instead of fading into a faint blur.
 constexpr double kThinnestStroke = 1.2;
 constexpr double kArmWidth = 6.0;
 constexpr double kPadEdgeWidth = 2.0;
+constexpr double kPaperEdgeWidth = 1.2;
+constexpr double kWritingWidth = 1.6;
+constexpr double kArmShineWidth = 1.5;
+constexpr double kShadeShineWidth = 2.0;
 
 const QColor kPadBlue(150, 205, 245, 150);
 const QColor kPadEdge(70, 140, 200, 190);
 const QColor kPaper(255, 255, 255);
 const QColor kPaperEdge(150, 160, 175);
-const QColor kWriting(120, 130, 150);
-const QColor kBeam(255, 250, 215, 110);
+const QColor kWritingGrey(120, 130, 150);
+const QColor kBeamNear(255, 250, 215, 110);
+const QColor kBeamFar(255, 250, 215, 40);
 const QColor kGlossBlack(12, 12, 14);
 const QColor kGlossGrey(95, 98, 105);
-const QColor kHighlight(255, 255, 255, 150);
+constexpr double kGlossFalloff = 0.45;
+const QColor kShine(255, 255, 255, 150);
 const QColor kJointOrange(245, 140, 20);
 const QColor kPencilYellow(250, 180, 30);
 const QColor kPencilOrange(230, 120, 20);
-const QColor kPencilWood(240, 205, 150);
+const QColor kPencilWoodColour(240, 205, 150);
 const QColor kGraphite(40, 40, 45);
 
-QLinearGradient gloss(QPointF from, QPointF to) {
-    QLinearGradient gradient(from, to);
-    gradient.setColorAt(0.0, kGlossGrey);
-    gradient.setColorAt(0.45, kGlossBlack);
-    gradient.setColorAt(1.0, kGlossBlack);
-    return gradient;
+QPolygonF polygon(std::span<const QPointF> corners) {
+    return QPolygonF(QList<QPointF>(corners.begin(), corners.end()));
 }
 
-// A stroke width on the grid, widened where it would be thinner than a pixel or so.
+QLinearGradient gradient(const QLineF& along, const QColor& from, const QColor& to) {
+    QLinearGradient g(along.p1(), along.p2());
+    g.setColorAt(0.0, from);
+    g.setColorAt(1.0, to);
+    return g;
+}
+
+QLinearGradient gloss(const QLineF& along) {
+    QLinearGradient g = gradient(along, kGlossGrey, kGlossBlack);
+    g.setColorAt(kGlossFalloff, kGlossBlack);
+    return g;
+}
+
+QPen roundPen(const QColor& colour, double width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// A stroke width on the grid, widened where it would be thinner than kThinnestStroke pixels.
 double strokeWidth(double width, int size) {
     return std::max(width, kThinnestStroke * kGrid / size);
 }
 
 void paintPad(QPainter& painter, int size) {
-    // A square pad seen from slightly above, so it lies as a flattened parallelogram.
-    const QPolygonF pad{{20, 74}, {104, 74}, {92, 122}, {6, 122}};
-    painter.setPen(QPen(kPadEdge, strokeWidth(kPadEdgeWidth, size), Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(roundPen(kPadEdge, strokeWidth(kPadEdgeWidth, size)));
     painter.setBrush(kPadBlue);
-    painter.drawPolygon(pad);
+    painter.drawPolygon(polygon(kPad));
 }
 
 void paintPaper(QPainter& painter) {
-    const QPolygonF sheet{{30, 80}, {86, 78}, {80, 116}, {20, 117}};
-    painter.setPen(QPen(kPaperEdge, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(roundPen(kPaperEdge, kPaperEdgeWidth));
     painter.setBrush(kPaper);
-    painter.drawPolygon(sheet);
-    painter.setPen(QPen(kWriting, 1.6, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QLineF(32, 88, 72, 87));
-    painter.drawLine(QLineF(30, 96, 66, 95.5));
-    painter.drawLine(QLineF(28, 104, 52, 103.6));
+    painter.drawPolygon(polygon(kSheet));
+    painter.setPen(roundPen(kWritingGrey, kWritingWidth));
+    for (const QLineF& line : kWriting) painter.drawLine(line);
 }
 
 void paintBeam(QPainter& painter) {
-    const QPolygonF beam{{22, 44}, {54, 40}, {84, 112}, {16, 114}};
-    QLinearGradient fade(38, 42, 50, 114);
-    fade.setColorAt(0.0, kBeam);
-    fade.setColorAt(1.0, QColor(kBeam.red(), kBeam.green(), kBeam.blue(), 40));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(fade);
-    painter.drawPolygon(beam);
+    painter.setBrush(gradient(kBeamFade, kBeamNear, kBeamFar));
+    painter.drawPolygon(polygon(kBeam));
 }
 
-void paintLamp(QPainter& painter, int size) {
-    // The arm: up from the base, then left to the shade.
-    QPainterPath arm;
-    arm.moveTo(108, 104);
-    arm.lineTo(108, 22);
-    arm.quadTo(108, 14, 100, 14);
-    arm.lineTo(44, 14);
+void paintArm(QPainter& painter, int size) {
+    QPainterPath arm(kArmFoot);
+    arm.lineTo(kArmBendStart);
+    arm.quadTo(kArmBendControl, kArmBendEnd);
+    arm.lineTo(kArmEnd);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kGlossBlack, strokeWidth(kArmWidth, size), Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(roundPen(kGlossBlack, strokeWidth(kArmWidth, size)));
     painter.drawPath(arm);
-    painter.setPen(QPen(kHighlight, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(QLineF(106, 100, 106, 24));
+    painter.setPen(roundPen(kShine, kArmShineWidth));
+    painter.drawLine(kArmShine);
+}
 
-    // The shade hangs from the arm's end and opens downwards.
-    QPainterPath shade;
-    shade.moveTo(32, 12);
-    shade.cubicTo(40, 8, 48, 10, 50, 16);
-    shade.lineTo(58, 42);
-    shade.cubicTo(46, 48, 28, 50, 18, 46);
+void paintShade(QPainter& painter) {
+    QPainterPath shade(kShadeTop);
+    shade.cubicTo(kShadeCrown[0], kShadeCrown[1], kShadeCrown[2]);
+    shade.lineTo(kShadeRim);
+    shade.cubicTo(kShadeMouth[0], kShadeMouth[1], kShadeMouth[2]);
     shade.closeSubpath();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(gloss(QPointF(24, 14), QPointF(56, 44)));
+    painter.setBrush(gloss(kShadeGloss));
     painter.drawPath(shade);
-    painter.setPen(QPen(kHighlight, 2.0, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QLineF(33, 17, 26, 40));
+    painter.setPen(roundPen(kShine, kShadeShineWidth));
+    painter.drawLine(kShadeShine);
+}
 
-    // The dome-shaped base with its orange joint.
-    QPainterPath base;
-    base.moveTo(88, 122);
-    base.cubicTo(88, 100, 128, 100, 126, 122);
+void paintBase(QPainter& painter) {
+    QPainterPath base(kBaseLeft);
+    base.cubicTo(kBaseDome[0], kBaseDome[1], kBaseDome[2]);
     base.closeSubpath();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(gloss(QPointF(96, 104), QPointF(120, 122)));
+    painter.setBrush(gloss(kBaseGloss));
     painter.drawPath(base);
     painter.setBrush(kJointOrange);
-    painter.drawEllipse(QPointF(108, 104), 5.5, 5.5);
+    painter.drawEllipse(kArmFoot, kJointRadius, kJointRadius);
 }
 
 void paintPencil(QPainter& painter) {
-    // Drawn along the x axis, then turned so its point rests on the sheet.
     painter.save();
-    painter.translate(54, 103);
-    painter.rotate(-55);
+    painter.translate(kPencilPoint);
+    painter.rotate(kPencilAngle);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kPencilWood);
-    painter.drawPolygon(QPolygonF{{0, 0}, {10, -4}, {10, 4}});
+    painter.setBrush(kPencilWoodColour);
+    painter.drawPolygon(polygon(kPencilWood));
     painter.setBrush(kGraphite);
-    painter.drawPolygon(QPolygonF{{0, 0}, {3.5, -1.4}, {3.5, 1.4}});
-    QLinearGradient body(0, -4, 0, 4);
-    body.setColorAt(0.0, kPencilYellow);
-    body.setColorAt(1.0, kPencilOrange);
-    painter.setBrush(body);
-    painter.drawRect(QRectF(10, -4, 36, 8));
+    painter.drawPolygon(polygon(kPencilLead));
+    painter.setBrush(gradient(QLineF(kPencilBody.topLeft(), kPencilBody.bottomLeft()),
+                              kPencilYellow, kPencilOrange));
+    painter.drawRect(kPencilBody);
     painter.restore();
 }
 
@@ -140,11 +180,15 @@ QImage drawLampIcon(int size) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / kGrid, size / kGrid);
+    // Back to front: the pad, the sheet on it, the light falling on the sheet, the pencil
+    // writing on it, and the lamp above everything.
     paintPad(painter, size);
     paintPaper(painter);
     paintBeam(painter);
     paintPencil(painter);
-    paintLamp(painter, size);
+    paintArm(painter, size);
+    paintShade(painter);
+    paintBase(painter);
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }

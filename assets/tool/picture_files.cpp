@@ -19,7 +19,11 @@ constexpr int kHeaderBytes = 6;
 constexpr int kEntryBytes = 16;
 constexpr quint32 kBitmapHeaderBytes = 40;
 constexpr quint16 kBitsPerPixel = 32;
-constexpr int kMaskRowAlignment = 32;
+constexpr int kBytesPerPixel = 4;
+// Mask rows are padded to whole 32-bit words; the leftmost pixel is a byte's highest bit.
+constexpr int kMaskRowAlignmentBits = 32;
+constexpr int kBitsPerByte = 8;
+constexpr int kLeftmostBit = 0x80;
 
 std::runtime_error failure(const QString& message) {
     return std::runtime_error(message.toStdString());
@@ -36,11 +40,13 @@ void writeImage(QImage image, const QString& fileName, const char* format, int q
 }
 
 int maskRowBytes(int width) {
-    return (width + kMaskRowAlignment - 1) / kMaskRowAlignment * 4;
+    return (width + kMaskRowAlignmentBits - 1) / kMaskRowAlignmentBits * kMaskRowAlignmentBits /
+           kBitsPerByte;
 }
 
 int bitmapBytes(const QImage& image) {
-    return image.width() * image.height() * 4 + maskRowBytes(image.width()) * image.height();
+    return image.width() * image.height() * kBytesPerPixel +
+           maskRowBytes(image.width()) * image.height();
 }
 
 // The 40-byte header, 32-bit pixels and the mask, rows bottom up as bitmaps store them; the
@@ -64,7 +70,7 @@ QByteArray bitmapBlock(const IconImage& icon) {
         QByteArray maskRow(maskRowBytes(image.width()), '\0');
         for (int x = 0; x < image.width(); ++x)
             if (qAlpha(image.pixel(x, y)) == 0)
-                maskRow[x / 8] = char(maskRow[x / 8] | (0x80 >> (x % 8)));
+                maskRow[x / kBitsPerByte] |= char(kLeftmostBit >> (x % kBitsPerByte));
         out.writeRawData(maskRow.constData(), int(maskRow.size()));
     }
     block.append(QByteArray(icon.blockSize - int(block.size()), '\0'));
