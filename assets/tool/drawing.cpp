@@ -73,7 +73,7 @@ void printFittedStyles(const Typeface& typeface) {
     for (const Background& background : backgrounds()) {
         for (const PaintedText& painted : background.texts) {
             const TextStyle style = fittedStyle(painted, typeface);
-            std::printf("%-14s %-36s {%.2f, %.1f, %.3f}\n", qPrintable(background.fileName),
+            std::printf("%-14s %-36s {%.4f, %.1f, %.4f}\n", qPrintable(background.fileName),
                         qPrintable(painted.text), style.pixelSize, style.letterSpacing,
                         style.widthScale);
         }
