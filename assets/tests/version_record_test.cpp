@@ -2,6 +2,7 @@
 // and icon group are read back block by block.
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -18,12 +19,18 @@ constexpr int kIconType = 3;
 constexpr int kIconGroupType = 14;
 constexpr int kVersionType = 16;
 constexpr quint32 kFixedInfoSignature = 0xFEEF04BD;
+constexpr int kIconCount = 8;
+constexpr int kHeaderBytes = 6;        // reserved, type, count: in the file and in the group
+constexpr int kFileEntryBytes = 16;    // ends with the block's offset in the file
+constexpr int kGroupEntryBytes = 14;   // ends with the image's resource number
+constexpr int kSharedEntryBytes = 12;  // size, colours, planes, bits and block size
 
+// Reads past the end give 0, so that a malformed record fails the checks instead of the run.
 int u16(const QByteArray& bytes, qsizetype at) {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
+    return at + 2 <= bytes.size() ? qFromLittleEndian<quint16>(bytes.constData() + at) : 0;
 }
 qint64 u32(const QByteArray& bytes, qsizetype at) {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
+    return at + 4 <= bytes.size() ? qFromLittleEndian<quint32>(bytes.constData() + at) : 0;
 }
 qsizetype aligned(qsizetype at) {
     return (at + 3) & ~qsizetype(3);
@@ -79,7 +86,7 @@ VersionBlock versionBlockAt(const QByteArray& data, qsizetype at) {
     const int valueBytes = block.text ? valueLength * 2 : valueLength;
     block.value = data.mid(cursor, valueBytes);
     cursor = aligned(cursor + valueBytes);
-    while (cursor < end) {
+    while (cursor < end && u16(data, cursor) > 0) {
         block.children.push_back(versionBlockAt(data, cursor));
         cursor = aligned(cursor + u16(data, cursor));
     }
@@ -96,7 +103,8 @@ QString textOf(const QByteArray& value) {
 class VersionRecord : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_STRNE(RESHALKIN_WINDRES, "") << "install binutils-mingw-w64-x86-64";
+        ASSERT_TRUE(QFileInfo(RESHALKIN_WINDRES).isExecutable())
+            << "no MinGW resource compiler: install binutils-mingw-w64-x86-64";
         ASSERT_TRUE(output_.isValid());
         const QString res = output_.filePath("version.res");
         QProcess windres;
@@ -109,6 +117,12 @@ class VersionRecord : public testing::Test {
         QFile file(res);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         for (auto& [id, data] : resourcesOf(file.readAll())) resources_[id] = data;
+    }
+
+    // The resource's data, or an empty array when the record lacks it.
+    QByteArray resource(int type, int name) const {
+        const auto found = resources_.find({type, name});
+        return found == resources_.end() ? QByteArray() : found->second;
     }
 
     QTemporaryDir output_;
@@ -124,9 +138,9 @@ TEST_F(VersionRecord, HoldsOnlyTheEightIconsTheirGroupAndTheVersion) {
 }
 
 TEST_F(VersionRecord, FixedPartGivesVersion1000ForAnApplication) {
-    const auto found = resources_.find({kVersionType, 1});
-    ASSERT_NE(found, resources_.end());
-    const VersionBlock root = versionBlockAt(found->second, 0);
+    const QByteArray version = resource(kVersionType, 1);
+    ASSERT_FALSE(version.isEmpty());
+    const VersionBlock root = versionBlockAt(version, 0);
     EXPECT_EQ(root.key, "VS_VERSION_INFO");
     ASSERT_EQ(root.value.size(), 52);
     const std::pair<const char*, quint32> fields[] = {
@@ -144,12 +158,14 @@ TEST_F(VersionRecord, FixedPartGivesVersion1000ForAnApplication) {
         {"date, high", 0},
         {"date, low", 0},
     };
-    for (int i = 0; i < 13; ++i)
-        EXPECT_EQ(u32(root.value, i * 4), fields[i].second) << fields[i].first;
+    for (size_t i = 0; i < std::size(fields); ++i)
+        EXPECT_EQ(u32(root.value, qsizetype(i) * 4), fields[i].second) << fields[i].first;
 }
 
 TEST_F(VersionRecord, TranslationComesBeforeTheSixStringsInOrder) {
-    const VersionBlock root = versionBlockAt(resources_[{kVersionType, 1}], 0);
+    const QByteArray version = resource(kVersionType, 1);
+    ASSERT_FALSE(version.isEmpty());
+    const VersionBlock root = versionBlockAt(version, 0);
     ASSERT_EQ(root.children.size(), 2u);
     const VersionBlock& var = root.children[0];
     EXPECT_EQ(var.key, "VarFileInfo");
@@ -179,19 +195,21 @@ TEST_F(VersionRecord, TranslationComesBeforeTheSixStringsInOrder) {
 
 TEST_F(VersionRecord, IconGroupHoldsTheIconFilesEightBlocksByteForByte) {
     const QByteArray ico = committedBytes("icon.ico");
-    const auto group = resources_.find({kIconGroupType, 1});
-    ASSERT_NE(group, resources_.end());
-    const QByteArray& dir = group->second;
+    const QByteArray dir = resource(kIconGroupType, 1);
+    ASSERT_FALSE(dir.isEmpty());
     EXPECT_EQ(u16(dir, 2), 1) << "icon group";
-    ASSERT_EQ(u16(dir, 4), 8);
-    for (int i = 0; i < 8; ++i) {
-        const qsizetype entry = 6 + i * 14;
-        // The group entry repeats the file's directory entry, with a resource number for
-        // the file offset.
-        EXPECT_EQ(dir.mid(entry, 12), ico.mid(6 + i * 16, 12)) << "entry " << i;
-        const QByteArray& image = resources_[{kIconType, u16(dir, entry + 12)}];
-        EXPECT_EQ(image, ico.mid(u32(ico, 6 + i * 16 + 12), u32(ico, 6 + i * 16 + 8)))
-            << "image " << i;
+    ASSERT_EQ(u16(dir, 4), kIconCount);
+    for (int i = 0; i < kIconCount; ++i) {
+        // A group entry repeats the file's directory entry up to the block size, then names
+        // the image's resource where the file gives the block's offset.
+        const qsizetype groupEntry = kHeaderBytes + i * kGroupEntryBytes;
+        const qsizetype fileEntry = kHeaderBytes + i * kFileEntryBytes;
+        EXPECT_EQ(dir.mid(groupEntry, kSharedEntryBytes), ico.mid(fileEntry, kSharedEntryBytes))
+            << "entry " << i;
+        const QByteArray image = resource(kIconType, u16(dir, groupEntry + kSharedEntryBytes));
+        const qint64 blockBytes = u32(ico, fileEntry + kSharedEntryBytes - 4);
+        const qint64 blockOffset = u32(ico, fileEntry + kSharedEntryBytes);
+        EXPECT_EQ(image, ico.mid(blockOffset, blockBytes)) << "image " << i;
     }
 }
 
