@@ -14,7 +14,7 @@ constexpr QSize kBackgroundSize(600, 400);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBandBlue = qRgb(22, 88, 136);
 
-// The left band runs from blue at the edge to white; its measured colours are stops of
+// The left band runs from blue at the edge to white; its known sample colours are stops of
 // their own, so the band passes through them exactly.
 constexpr std::array kLeftBand{
     ColourStop{0, kBandBlue},
@@ -42,10 +42,6 @@ constexpr QRect box(int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-// Pixel sizes and width scales were fitted to the boxes for FreeMono with
-// `picture-tool --fit`, then rounded down so that the letters stay inside their boxes.
-const PaintedText kComputeWord{"вычислить", box(382, 170, 465, 177), {17.89, 0, 0.905}};
-
 // The pixels that the outline touches, so that smoothed edges count as ink.
 QRect inkBox(const QPainterPath& path) {
     return path.boundingRect().toAlignedRect();
@@ -54,6 +50,10 @@ QRect inkBox(const QPainterPath& path) {
 QString corner(QPoint point) {
     return QStringLiteral("(%1, %2)").arg(point.x()).arg(point.y());
 }
+
+// Pixel sizes and width scales were fitted to the boxes for FreeMono with
+// `picture-tool --fit`, then rounded down so that the letters stay inside their boxes.
+const PaintedText kComputeWord{"вычислить", box(382, 170, 465, 177), {17.89, 0, 0.905}};
 
 // The cylinder and cone backgrounds differ only in their titles.
 std::vector<PaintedText> solidWords(const PaintedText& title) {
