@@ -1,0 +1,151 @@
+// The committed pictures: their sizes, their JPEG form, and that the program carries them.
+#include <gtest/gtest.h>
+#include <QFile>
+#include <set>
+#include <vector>
+
+#include "assets/pictures.h"
+#include "committed_files.h"
+
+namespace {
+
+using assets::Picture;
+using assets_test::committedBytes;
+
+struct PictureCase {
+    Picture picture;
+    const char* file;
+    int width;
+    int height;
+};
+
+const PictureCase kJpegPictures[] = {
+    {Picture::MenuBackground, "menu.jpg", 600, 400},
+    {Picture::TriangleBackground, "triangle.jpg", 600, 400},
+    {Picture::CircleBackground, "circle.jpg", 600, 400},
+    {Picture::CylinderBackground, "cylinder.jpg", 600, 400},
+    {Picture::ConeBackground, "cone.jpg", 600, 400},
+    {Picture::CalculatorBackground, "calculator.jpg", 600, 400},
+    {Picture::ButtonFace, "button.jpg", 150, 38},
+    {Picture::PlusSign, "plus.jpg", 20, 20},
+    {Picture::MinusSign, "minus.jpg", 20, 20},
+    {Picture::TimesSign, "times.jpg", 20, 20},
+    {Picture::DivisionSign, "division.jpg", 20, 20},
+};
+
+constexpr unsigned char kStartOfImage = 0xD8;
+constexpr unsigned char kEndOfImage = 0xD9;
+constexpr unsigned char kJfif = 0xE0;
+constexpr unsigned char kQuantisation = 0xDB;
+constexpr unsigned char kBaselineFrame = 0xC0;
+constexpr unsigned char kHuffman = 0xC4;
+constexpr unsigned char kStartOfScan = 0xDA;
+
+struct Segment {
+    unsigned char marker;
+    QByteArray payload;
+};
+
+struct JpegLayout {
+    std::vector<Segment> segments;  // from the first after SOI up to and including SOS
+    qsizetype endOfImage = -1;      // where the EOI marker that ends the scan starts
+};
+
+int byteAt(const QByteArray& bytes, qsizetype at) {
+    return static_cast<unsigned char>(bytes[at]);
+}
+int wordAt(const QByteArray& bytes, qsizetype at) {
+    return byteAt(bytes, at) << 8 | byteAt(bytes, at + 1);
+}
+
+JpegLayout layoutOf(const QByteArray& bytes) {
+    JpegLayout layout;
+    qsizetype at = 2;
+    while (at + 4 <= bytes.size() && byteAt(bytes, at) == 0xFF) {
+        const auto marker = static_cast<unsigned char>(bytes[at + 1]);
+        const int length = wordAt(bytes, at + 2);
+        layout.segments.push_back({marker, bytes.mid(at + 4, length - 2)});
+        at += 2 + length;
+        if (marker == kStartOfScan) break;
+    }
+    // Inside the scan a 0xFF data byte is followed by 0 and a restart marker by D0 to D7.
+    for (; at + 1 < bytes.size(); ++at)
+        if (byteAt(bytes, at) == 0xFF && byteAt(bytes, at + 1) == kEndOfImage) break;
+    layout.endOfImage = at;
+    return layout;
+}
+
+std::vector<const Segment*> segmentsWith(const JpegLayout& layout, unsigned char marker) {
+    std::vector<const Segment*> found;
+    for (const Segment& segment : layout.segments)
+        if (segment.marker == marker) found.push_back(&segment);
+    return found;
+}
+
+TEST(PictureFiles, EachPictureHasItsPixelSize) {
+    for (const PictureCase& c : kJpegPictures) {
+        const QImage image = assets_test::committedPicture(c.file);
+        EXPECT_EQ(image.size(), QSize(c.width, c.height)) << c.file;
+    }
+    EXPECT_EQ(QImage(assets::resourcePath(Picture::ProgramIcon)).size(), QSize(16, 16))
+        << "the icon file's first image";
+}
+
+TEST(PictureFiles, TheProgramCarriesTheCommittedFilesAndNoOtherCopy) {
+    std::vector<std::pair<Picture, const char*>> all{{Picture::ProgramIcon, "icon.ico"}};
+    for (const PictureCase& c : kJpegPictures) all.emplace_back(c.picture, c.file);
+    std::set<QByteArray> distinct;
+    for (const auto& [picture, file] : all) {
+        QFile resource(assets::resourcePath(picture));
+        ASSERT_TRUE(resource.open(QIODevice::ReadOnly)) << file;
+        const QByteArray bytes = resource.readAll();
+        EXPECT_EQ(bytes, committedBytes(file)) << file;
+        distinct.insert(bytes);
+    }
+    EXPECT_EQ(distinct.size(), all.size()) << "every picture differs from every other";
+}
+
+TEST(JpegForm, BaselineJfif101At96DpiWithUnitTablesAndNothingAfterTheEnd) {
+    for (const PictureCase& c : kJpegPictures) {
+        SCOPED_TRACE(c.file);
+        const QByteArray bytes = committedBytes(c.file);
+        ASSERT_GT(bytes.size(), 4);
+        ASSERT_EQ(byteAt(bytes, 1), kStartOfImage) << "starts with SOI";
+        const JpegLayout layout = layoutOf(bytes);
+        ASSERT_FALSE(layout.segments.empty());
+
+        const QByteArray& jfif = layout.segments.front().payload;
+        EXPECT_EQ(layout.segments.front().marker, kJfif) << "JFIF comes first";
+        EXPECT_EQ(jfif.left(5), QByteArray("JFIF", 5)) << "JFIF identifier";
+        EXPECT_EQ(jfif.mid(5, 2), QByteArray("\x01\x01", 2)) << "version 1.01";
+        EXPECT_EQ(byteAt(jfif, 7), 1) << "density in dots per inch";
+        EXPECT_EQ(wordAt(jfif, 8), 96) << "horizontal density";
+        EXPECT_EQ(wordAt(jfif, 10), 96) << "vertical density";
+
+        const auto tables = segmentsWith(layout, kQuantisation);
+        ASSERT_EQ(tables.size(), 2u) << "two quantisation tables";
+        for (const Segment* table : tables) {
+            EXPECT_EQ(byteAt(table->payload, 0) >> 4, 0) << "8-bit entries";
+            EXPECT_EQ(table->payload.mid(1), QByteArray(64, '\x01')) << "every entry 1";
+        }
+
+        const auto frames = segmentsWith(layout, kBaselineFrame);
+        ASSERT_EQ(frames.size(), 1u) << "one baseline frame";
+        EXPECT_EQ(frames[0]->payload,
+                  QByteArray("\x08", 1) + QByteArray(1, char(c.height >> 8)) +
+                      QByteArray(1, char(c.height & 0xFF)) + QByteArray(1, char(c.width >> 8)) +
+                      QByteArray(1, char(c.width & 0xFF)) +
+                      QByteArray("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10))
+            << "8 bits, three components, luminance sampled 2 x 2 against colour (4:2:0)";
+        EXPECT_EQ(layout.segments.size(), 1u + 2u + 1u + 4u + 1u)
+            << "JFIF, two quantisation tables, frame, four Huffman tables, scan: nothing else";
+        std::set<int> huffman;
+        for (const Segment* table : segmentsWith(layout, kHuffman))
+            huffman.insert(byteAt(table->payload, 0));
+        EXPECT_EQ(huffman, (std::set<int>{0x00, 0x01, 0x10, 0x11})) << "four Huffman tables";
+
+        EXPECT_EQ(layout.endOfImage, bytes.size() - 2) << "EOI ends the file";
+    }
+}
+
+}  // namespace

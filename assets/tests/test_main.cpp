@@ -1,0 +1,10 @@
+// The picture tests decode images, which needs a GUI application object but no window system.
+#include <gtest/gtest.h>
+#include <QGuiApplication>
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
