@@ -4,7 +4,6 @@
 #include <QPen>
 #include <QWidget>
 #include <QWindow>
-#include <cmath>
 
 #include "screens/colours.h"
 
@@ -42,17 +41,28 @@ QPointF DrawingSurface::toPixels(float x, float y) const {
             (y - top_) * client.height() / (bottom_ - top_)};
 }
 
+// Ends snap to whole pixels and the pen is centred on the pixel, so a 5-pixel dot covers rows
+// 389 to 393 of the bar, not a row above it; a line shorter than a pixel is a round dot.
 void DrawingSurface::line(float x1, float y1, float x2, float y2, std::uint32_t colour) {
     record({DrawCall::Kind::Line, x1, y1, x2, y2, drawWidth_, colour});
     QPainter* p = painter();
     if (!p) return;
-    const QPointF from = toPixels(x1, y1);
-    const QPointF to = toPixels(x2, y2);
+    const QPointF from = pixelCentre(toPixels(x1, y1));
+    const QPointF to = pixelCentre(toPixels(x2, y2));
     p->setPen(QPen(colourOf(colour), drawWidth_, Qt::SolidLine, Qt::RoundCap));
-    p->drawLine(from, to);
+    if (from == to) {
+        p->drawPoint(from);
+    } else {
+        p->drawLine(from, to);
+    }
     const qreal margin = drawWidth_ / 2.0 + 1;
-    const QRectF bounds = QRectF(from, to).normalized().adjusted(-margin, -margin, margin, margin);
-    dirty_ += bounds.toAlignedRect();
+    dirty_ +=
+        QRectF(from, to).normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect();
+}
+
+QPointF DrawingSurface::pixelCentre(QPointF point) {
+    constexpr qreal kHalf = 0.5;
+    return {qRound(point.x()) + kHalf, qRound(point.y()) + kHalf};
 }
 
 // Opens painting on the window's backing store on the first line after a present. A window

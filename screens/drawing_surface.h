@@ -49,6 +49,7 @@ class DrawingSurface {
 
   private:
     QPainter* painter();
+    static QPointF pixelCentre(QPointF point);
     void record(const DrawCall& call);
 
     QWidget& window_;
