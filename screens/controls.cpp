@@ -2,11 +2,10 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
-#include <limits>
 
 #include "screens/colours.h"
 #include "screens/picture_button.h"
+#include "screens/text_box.h"
 #include "screens/twips.h"
 
 namespace screens {
@@ -39,11 +38,7 @@ QWidget* createButton(const ControlLayout& layout, QWidget* parent) {
 }
 
 QWidget* createTextBox(QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setFrame(true);
-    // A line edit stops at 32767 characters unless told otherwise; a field has no limit.
-    box->setMaxLength(std::numeric_limits<int>::max());
-    return box;
+    return new TextBox(parent);
 }
 
 QWidget* createLabel(const ControlLayout& layout, QWidget* parent) {
