@@ -16,9 +16,9 @@ constexpr int kPenWidth = 5;
 constexpr std::uint32_t kRed = 255;
 constexpr std::uint32_t kBlack = 0;
 
-// The window is shown every so many steps while the dot is red: about fifty times a sweep,
+// The window is shown every so many steps while the dot is red: some fifty-five times a sweep,
 // often enough to glide and rarely enough for a compositor that paces presentations.
-constexpr int kStepsPerPresentation = 320;
+constexpr int kStepsPerPresentation = 290;
 
 }  // namespace
 

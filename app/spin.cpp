@@ -7,33 +7,39 @@ namespace app {
 
 namespace {
 
-// Units of work the calibration times, in a few rounds; the fastest round counts, so a
-// round interrupted by another process does not make the spin too short.
-constexpr int kCalibrationUnits = 2'000'000;
+// The calibration times whole passes, as the sweep runs them, at two amounts of work: the
+// difference gives the cost of a unit, the rest the cost of a pass itself. The fastest of a few
+// rounds counts, so a round interrupted by another process does not make the spin too short.
+constexpr int kCalibrationPasses = 20'000;
+constexpr int kCalibrationWork = 100;
 constexpr int kCalibrationRounds = 5;
+constexpr double kMostWorkPerPass = 1e6;
 
 // An opaque no-op: the compiler must assume the counter is read and changed.
 inline void burn(int units) {
     for (int i = 0; i < units; ++i) asm volatile("" : "+r"(i));
 }
 
-double secondsFor(int units) {
-    const auto start = std::chrono::steady_clock::now();
-    burn(units);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    return elapsed.count();
+double secondsPerPass(int workPerPass) {
+    const Spin spin(workPerPass);
+    double fastest = 0;
+    for (int round = 0; round < kCalibrationRounds; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        spin.run(kCalibrationPasses);
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        if (round == 0 || elapsed.count() < fastest) fastest = elapsed.count();
+    }
+    return fastest / kCalibrationPasses;
 }
 
 }  // namespace
 
 Spin Spin::calibrated(std::chrono::nanoseconds perPass) {
-    double fastest = secondsFor(kCalibrationUnits);
-    for (int round = 1; round < kCalibrationRounds; ++round) {
-        fastest = std::min(fastest, secondsFor(kCalibrationUnits));
-    }
-    const double unitSeconds = std::max(fastest, 1e-9) / kCalibrationUnits;
-    const double wanted = std::chrono::duration<double>(perPass).count() / unitSeconds;
-    return Spin(static_cast<int>(std::lround(std::clamp(wanted, 0.0, 1e6))));
+    const double bare = secondsPerPass(0);
+    const double loaded = secondsPerPass(kCalibrationWork);
+    const double perUnit = std::max(loaded - bare, 1e-12) / kCalibrationWork;
+    const double wanted = (std::chrono::duration<double>(perPass).count() - bare) / perUnit;
+    return Spin(static_cast<int>(std::lround(std::clamp(wanted, 0.0, kMostWorkPerPass))));
 }
 
 void Spin::run(int passes) const {
