@@ -5,6 +5,7 @@
 #include <new>
 
 #include "calc/runtime_error.h"
+#include "screens/utf8.h"
 
 namespace app {
 
@@ -59,7 +60,7 @@ void Program::perform(Screen& screen, const screens::Action& action) {
 }
 
 void Program::showErrorBox(Screen& screen, const std::string& message) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(screens::kProductName),
+    QMessageBox box(QMessageBox::Critical, screens::fromUtf8(screens::kProductName),
                     QString::fromStdString(message), QMessageBox::Ok, &screen);
     box.exec();
 }

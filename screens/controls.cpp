@@ -7,6 +7,7 @@
 #include "screens/picture_button.h"
 #include "screens/text_box.h"
 #include "screens/twips.h"
+#include "screens/utf8.h"
 
 namespace screens {
 
@@ -27,14 +28,10 @@ void fitCaption(QWidget& widget, const QString& caption, int width) {
     if (font != widget.font()) widget.setFont(font);
 }
 
-QString qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* createButton(const ControlLayout& layout, QWidget* parent) {
     QPixmap face;
     if (layout.picture) face.load(assets::resourcePath(*layout.picture));
-    return new PictureButton(qstring(layout.caption), face, parent);
+    return new PictureButton(fromUtf8(layout.caption), face, parent);
 }
 
 QWidget* createTextBox(QWidget* parent) {
@@ -42,7 +39,7 @@ QWidget* createTextBox(QWidget* parent) {
 }
 
 QWidget* createLabel(const ControlLayout& layout, QWidget* parent) {
-    auto* label = new QLabel(qstring(layout.caption), parent);
+    auto* label = new QLabel(fromUtf8(layout.caption), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     label->setFocusPolicy(Qt::NoFocus);
@@ -70,14 +67,14 @@ QWidget* createWidget(const ControlLayout& layout, QWidget* parent) {
 
 QWidget* createControl(const ControlLayout& layout, QWidget* parent) {
     QWidget* widget = createWidget(layout, parent);
-    widget->setObjectName(qstring(layout.name));
+    widget->setObjectName(fromUtf8(layout.name));
     widget->setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));
     if (layout.kind == ControlKind::CommandButton) {
-        fitCaption(*widget, qstring(layout.caption), widget->width() - 2 * PictureButton::kBevel);
+        fitCaption(*widget, fromUtf8(layout.caption), widget->width() - 2 * PictureButton::kBevel);
     } else if (layout.kind == ControlKind::Label) {
-        fitCaption(*widget, qstring(layout.caption), widget->width());
+        fitCaption(*widget, fromUtf8(layout.caption), widget->width());
     }
-    if (!layout.accessibleName.empty()) widget->setAccessibleName(qstring(layout.accessibleName));
+    if (!layout.accessibleName.empty()) widget->setAccessibleName(fromUtf8(layout.accessibleName));
     return widget;
 }
 

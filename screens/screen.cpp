@@ -9,6 +9,7 @@
 
 #include "screens/controls.h"
 #include "screens/twips.h"
+#include "screens/utf8.h"
 
 namespace screens {
 
@@ -31,10 +32,6 @@ std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> con
     return order;
 }
 
-QString qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose)
@@ -49,8 +46,8 @@ Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler on
 }
 
 void Screen::setUpWindow() {
-    setObjectName(qstring(nameOf(layout_.id)));
-    setWindowTitle(qstring(layout_.caption));
+    setObjectName(fromUtf8(nameOf(layout_.id)));
+    setWindowTitle(fromUtf8(layout_.caption));
     setFixedSize(pixelSize(layout_.clientWidth, layout_.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -1,6 +1,7 @@
 #include "screens/screen_fields.h"
 
 #include "calc/runtime_error.h"
+#include "screens/utf8.h"
 
 namespace screens {
 
@@ -15,7 +16,7 @@ std::string ScreenFields::text(std::string_view name) {
 }
 
 void ScreenFields::setText(std::string_view name, std::string_view text) {
-    box(name).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    box(name).setText(fromUtf8(text));
 }
 
 }  // namespace screens
