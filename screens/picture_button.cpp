@@ -33,6 +33,10 @@ void PictureButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     option.icon = QIcon();
+    // The focused button always shows it, not only after the keyboard was first used.
+    constexpr QStyle::State kShownFocus =
+        QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    if (hasFocus()) option.state |= kShownFocus;
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
     // A pressed face moves one pixel down and right, as a pressed button does.
@@ -53,6 +57,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
+        focus.state |= kShownFocus;
         focus.rect = face.adjusted(1, 1, -1, -1);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
