@@ -20,10 +20,17 @@ constexpr std::uint32_t kBlack = 0;
 // often enough to glide and rarely enough for a compositor that paces presentations.
 constexpr int kStepsPerPresentation = 290;
 
+// Shows what was drawn however the sweep ends, so the window's backing store is never left open.
+struct PresentOnExit {
+    screens::DrawingSurface& surface;
+    ~PresentOnExit() { surface.present(); }
+};
+
 }  // namespace
 
 void ProgressSweep::play(ScreenRegistry& registry, ScreenId id) const {
     screens::DrawingSurface& surface = registry.ensureScreen(id).surface();
+    const PresentOnExit presentAtEnd{surface};
     surface.scale(kLeft, kTop, kRight, kBottom);
     // x accumulates the step, as a running double sum: 15,940 steps, the last at 799.9000000002254.
     int step = 0;
@@ -35,7 +42,6 @@ void ProgressSweep::play(ScreenRegistry& registry, ScreenId id) const {
         spin_.run(kSpinPassesPerStep);
         surface.line(dotX, kDotTop, dotX, kDotBottom, kBlack);
     }
-    surface.present();
 }
 
 }  // namespace app

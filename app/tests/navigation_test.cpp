@@ -1,6 +1,7 @@
 // Start-up, moving between the screens, and one instance of each that keeps its fields.
 #include <gtest/gtest.h>
 
+#include "calc/runtime_error.h"
 #include "program_harness.h"
 
 namespace app {
@@ -101,6 +102,38 @@ TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
         EXPECT_TRUE(harness.screen(c.target).isVisible());
         EXPECT_FALSE(harness.screen(c.source).isVisible());
     }
+}
+
+// A drawing call that fails half-way through the sweep.
+class FailingDrawing : public screens::DrawRecorder {
+  public:
+    void record(const screens::DrawCall&) override {
+        if (++calls_ == kFailAt) throw calc::RuntimeError(calc::errors::InvalidOperation);
+    }
+
+  private:
+    static constexpr int kFailAt = 20'000;
+    int calls_ = 0;
+};
+
+TEST(Navigation, AFailingSweepEndsTheClickBeforeItNavigates) {
+    std::vector<std::string> reported;
+    Program program(Spin(0),
+                    [&](Screen&, const std::string& message) { reported.push_back(message); });
+    program.start();
+    Screen& menu = program.registry().ensureScreen(ScreenId::frm1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    FailingDrawing failing;
+    menu.surface().setRecorder(&failing);
+    QTest::mouseClick(menu.findChild<QWidget*>("cmd2"), Qt::LeftButton);
+    menu.surface().setRecorder(nullptr);
+
+    EXPECT_EQ(reported.size(), 1U);
+    EXPECT_TRUE(menu.isVisible()) << "the source stays";
+    EXPECT_EQ(program.registry().find(ScreenId::frm3), nullptr) << "the target never came";
+
+    QTest::mouseClick(menu.findChild<QWidget*>("cmd2"), Qt::LeftButton);
+    EXPECT_TRUE(program.registry().ensureScreen(ScreenId::frm3).isVisible()) << "works again";
 }
 
 }  // namespace
