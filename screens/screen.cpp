@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPainter>
+#include <QShowEvent>
 #include <algorithm>
 #include <vector>
 
 #include "screens/controls.h"
+#include "screens/taskbar.h"
 #include "screens/twips.h"
 #include "screens/utf8.h"
 
@@ -95,6 +97,12 @@ void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
 void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
+}
+
+// Sent before the window is mapped, each time it is shown.
+void Screen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) keepOffTaskbar(*this);
 }
 
 void Screen::closeEvent(QCloseEvent* event) {

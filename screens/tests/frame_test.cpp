@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 
 #include "screen_harness.h"
 
@@ -41,6 +42,25 @@ TEST(Frame, ToolWindowOfExactClientSizeWithOnlyACloseBox) {
             EXPECT_EQ(screen.windowTitle(), QString::fromUtf8(w.caption));
         }
         EXPECT_EQ(!screen.windowIcon().isNull(), w.icon) << nameOf(w.screen);
+    }
+}
+
+// What the window manager is told about a window's state, read back with xprop.
+QString windowState(const QWidget& window) {
+    QProcess xprop;
+    xprop.start("xprop", {"-id", QString::number(window.winId()), "_NET_WM_STATE"});
+    xprop.waitForFinished(5000);
+    return QString::fromUtf8(xprop.readAllStandardOutput());
+}
+
+TEST(Frame, ScreensStayOffTheTaskbarEachTimeTheyShow) {
+    testing::ScreenHarness harness(ScreenId::frm4);
+    for (int showing = 0; showing < 2; ++showing) {
+        ASSERT_TRUE(harness.showActive());
+        EXPECT_TRUE(windowState(*harness.screen).contains("_NET_WM_STATE_SKIP_TASKBAR"))
+            << "showing " << showing;
+        harness.screen->hide();
+        QTest::qWait(100);
     }
 }
 
