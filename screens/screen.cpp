@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QShowEvent>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -103,6 +104,17 @@ void Screen::paintEvent(QPaintEvent*) {
 void Screen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) keepOffTaskbar(*this);
+}
+
+// Some window managers offer to minimise any window. A minimised screen has no taskbar entry
+// to come back from, so it returns to the normal state at once.
+void Screen::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized()) showNormal();
+        });
+    }
 }
 
 void Screen::closeEvent(QCloseEvent* event) {

@@ -64,6 +64,28 @@ TEST(Frame, ScreensStayOffTheTaskbarEachTimeTheyShow) {
     }
 }
 
+// Notes whether a window was ever minimised.
+struct MinimiseWatch : QObject {
+    bool minimised = false;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange) {
+            minimised |= static_cast<QWidget*>(watched)->isMinimized();
+        }
+        return false;
+    }
+};
+
+TEST(Frame, AScreenMinimisedByTheWindowManagerComesBack) {
+    testing::ScreenHarness harness(ScreenId::frm2);
+    ASSERT_TRUE(harness.showActive());
+    MinimiseWatch watch;
+    harness.screen->installEventFilter(&watch);
+    QProcess::execute("xdotool", {"windowminimize", QString::number(harness.screen->winId())});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.minimised; }, 3000)) << "never minimised";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !harness.screen->isMinimized(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(harness.screen.get()));
+}
+
 TEST(Frame, MainMenuCaptionKeepsItsBlanks) {
     testing::ScreenHarness harness(ScreenId::frm1);
     const QString expected = QStringLiteral("Решалкин") + QString(138, u' ') + "ver 1.1";
