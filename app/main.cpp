@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QLocale>
 
+
+
+#include "app/decimal_separator.h"
 #include "app/program.h"
 #include "app/sweep_timing.h"
 #include "calc/conversions.h"
@@ -11,7 +14,7 @@ int main(int argc, char* argv[]) {
     // Hidden screens must not keep the program alive, nor end it: closing is handled by the
     // screens themselves.
     QApplication::setQuitOnLastWindowClosed(false);
-    calc::setDecimalSeparator(QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.');
+    calc::setDecimalSeparator(app::decimalSeparatorOf(QLocale::system()));
 
     app::Program program(app::calibratedSpin());
     program.start();

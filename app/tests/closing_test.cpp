@@ -53,7 +53,9 @@ TEST(Closing, TheProgramExitsCleanlyFromTheWindowManagersCloseBox) {
     };
     const QString menu = xdotool({"search", "--sync", "--onlyvisible", "--name", "^Решалкин"});
     ASSERT_FALSE(menu.isEmpty());
-    xdotool({"windowactivate", "--sync", menu.section('\n', 0, 0), "key", "space"});
+    // A click on the first "Открыть" (at 530, 100 in the window) opens the triangle screen.
+    xdotool(
+        {"mousemove", "--sync", "--window", menu.section('\n', 0, 0), "530", "100", "click", "1"});
     const QString triangle =
         xdotool({"search", "--sync", "--onlyvisible", "--name", "треугольника"});
     ASSERT_FALSE(triangle.isEmpty());

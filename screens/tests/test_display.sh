@@ -27,7 +27,11 @@ start() {
     local display=":$(tr -d '[:space:]' <"$state/display.fd")"
     DISPLAY=$display setsid openbox </dev/null >"$state/openbox.log" 2>&1 &
     echo $! >>"$state/pids"
-    sleep 0.5
+    # The window manager is ready once it names itself on the root window.
+    for _ in $(seq 100); do
+        DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
     echo "$display" >"$state/display"
     echo "display $display"
 }
