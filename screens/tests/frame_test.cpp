@@ -148,6 +148,8 @@ TEST(Frame, FieldsAndOperatorButtonsHaveAccessibleNames) {
         const char* control;
         const char* name;
     } cases[] = {
+        {ScreenId::frm1, "cmd1", "Открыть: площадь и гипотенуза треугольника"},
+        {ScreenId::frm1, "cmd6", "Открыть: калькулятор"},
         {ScreenId::frm2, "txt1", "первый катет"},
         {ScreenId::frm2, "txt2", "второй катет"},
         {ScreenId::frm2, "txt3", "гипотенуза"},
