@@ -1,41 +1,38 @@
+#include <array>
+
 #include "screens/screen_tables.h"
 
 namespace screens {
 
+namespace {
+
+struct ScreenEntry {
+    std::string_view name;
+    const ScreenLayout& (*layout)();
+};
+
+// In ScreenId order.
+constexpr std::array<ScreenEntry, kAllScreens.size()> kScreens{{
+    {"frm1", tables::frm1},
+    {"frm2", tables::frm2},
+    {"frm3", tables::frm3},
+    {"frm4", tables::frm4},
+    {"frm5", tables::frm5},
+    {"frm6", tables::frm6},
+}};
+
+const ScreenEntry& entryOf(ScreenId id) {
+    return kScreens.at(static_cast<std::size_t>(id));
+}
+
+}  // namespace
+
 std::string_view nameOf(ScreenId id) {
-    switch (id) {
-        case ScreenId::frm1:
-            return "frm1";
-        case ScreenId::frm2:
-            return "frm2";
-        case ScreenId::frm3:
-            return "frm3";
-        case ScreenId::frm4:
-            return "frm4";
-        case ScreenId::frm5:
-            return "frm5";
-        case ScreenId::frm6:
-            return "frm6";
-    }
-    return {};
+    return entryOf(id).name;
 }
 
 const ScreenLayout& layoutOf(ScreenId id) {
-    switch (id) {
-        case ScreenId::frm1:
-            return tables::frm1();
-        case ScreenId::frm2:
-            return tables::frm2();
-        case ScreenId::frm3:
-            return tables::frm3();
-        case ScreenId::frm4:
-            return tables::frm4();
-        case ScreenId::frm5:
-            return tables::frm5();
-        case ScreenId::frm6:
-            return tables::frm6();
-    }
-    return tables::frm1();
+    return entryOf(id).layout();
 }
 
 }  // namespace screens
