@@ -1,8 +1,6 @@
 #include <QApplication>
 #include <QLocale>
 
-
-
 #include "app/decimal_separator.h"
 #include "app/program.h"
 #include "app/sweep_timing.h"

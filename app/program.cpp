@@ -31,7 +31,7 @@ Program::Program(Spin spin, ErrorReporter reportError)
       reportError_(std::move(reportError)) {}
 
 void Program::start() {
-    registry_.ensureScreen(ScreenId::frm1).show();
+    bringUp(registry_.ensureScreen(ScreenId::frm1));
 }
 
 // The one place where an error ends: it is shown, and the fields stay as the failing step left
@@ -63,6 +63,7 @@ void Program::showErrorBox(Screen& screen, const std::string& message) {
     QMessageBox box(QMessageBox::Critical, screens::fromUtf8(screens::kProductName),
                     QString::fromStdString(message), QMessageBox::Ok, &screen);
     box.exec();
+    screen.activateWindow();
 }
 
 }  // namespace app

@@ -16,8 +16,16 @@ Screen& ScreenRegistry::ensureScreen(ScreenId id) {
 }
 
 void showScreen(ScreenRegistry& registry, ScreenId source, ScreenId target) {
-    registry.ensureScreen(target).show();
+    bringUp(registry.ensureScreen(target));
     registry.ensureScreen(source).setVisible(false);
+}
+
+// Some window managers give the focus to no window at all when a tool window is shown or the
+// active one hidden; the pupil's keys must go to the screen they see.
+void bringUp(Screen& screen) {
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
 }
 
 }  // namespace app

@@ -28,4 +28,7 @@ class ScreenRegistry {
 // Shows the target (creating it on first use), then hides the source.
 void showScreen(ScreenRegistry& registry, ScreenId source, ScreenId target);
 
+// Shows a screen as the active window, the one that takes the keys.
+void bringUp(Screen& screen);
+
 }  // namespace app

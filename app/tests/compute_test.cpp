@@ -135,6 +135,7 @@ TEST(Compute, TheProgramGoesOnAfterAnError) {
     harness.click(ScreenId::frm6, "Command3");
     ASSERT_TRUE(box.shown);
     EXPECT_TRUE(harness.screen(ScreenId::frm6).isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&harness.screen(ScreenId::frm6))) << "keys reach it";
 
     harness.click(ScreenId::frm6, "Command1");  // 1 + 0, and empty rows give 0
     EXPECT_EQ(harness.text(ScreenId::frm6, "txt3Dec"), "1");

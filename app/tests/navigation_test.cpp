@@ -39,10 +39,12 @@ TEST(Navigation, EachMenuButtonOpensItsScreenAndBackKeepsEverything) {
         Screen* opened = harness.existing(m.target);
         ASSERT_NE(opened, nullptr) << m.menuButton;
         EXPECT_EQ(harness.visibleScreen(), opened) << m.menuButton;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(opened)) << "keys go to the screen shown";
         harness.type(m.target, m.field, "12,5 см");
 
         harness.click(m.target, "cmd2");
         EXPECT_EQ(harness.visibleScreen(), menu) << "the same main menu, never a new one";
+        EXPECT_TRUE(QTest::qWaitForWindowActive(menu));
 
         harness.click(ScreenId::frm1, m.menuButton);
         EXPECT_EQ(harness.existing(m.target), opened) << "one instance per screen";
