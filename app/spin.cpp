@@ -8,9 +8,11 @@ namespace app {
 namespace {
 
 // The calibration times whole passes, as the sweep runs them, at two amounts of work: the
-// difference gives the cost of a unit, the rest the cost of a pass itself. The fastest of several
-// rounds counts: a round interrupted by another process, or run before a power-saving processor
-// has raised its clock (the rounds take some 20 ms in all), would make the spin too short.
+// difference gives the cost of a unit, the rest the cost of a pass itself. A power-saving
+// processor is first kept busy long enough to raise its clock, and the fastest of several rounds
+// counts: a slow round, at a low clock or interrupted by another process, would make every
+// sweep's spin too short.
+constexpr std::chrono::milliseconds kWarmUp{20};
 constexpr int kCalibrationPasses = 50'000;
 constexpr int kCalibrationWork = 100;
 constexpr int kCalibrationRounds = 10;
@@ -33,9 +35,16 @@ double secondsPerPass(int workPerPass) {
     return fastest / kCalibrationPasses;
 }
 
+void warmUp() {
+    const Spin spin(kCalibrationWork);
+    const auto until = std::chrono::steady_clock::now() + kWarmUp;
+    while (std::chrono::steady_clock::now() < until) spin.run(kCalibrationPasses);
+}
+
 }  // namespace
 
 Spin Spin::calibrated(std::chrono::nanoseconds perPass) {
+    warmUp();
     const double loaded = secondsPerPass(kCalibrationWork);
     const double bare = secondsPerPass(0);
     const double perUnit = std::max(loaded - bare, 1e-12) / kCalibrationWork;
