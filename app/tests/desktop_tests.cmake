@@ -1,0 +1,14 @@
+# Tests of the program on the desktops it is installed on: a high-density screen, a window
+# manager, a Wayland compositor, and a long session of random input.
+
+add_executable(high_density_tests high_density_test.cpp)
+target_link_libraries(high_density_tests PRIVATE reshalkin_app gui_test_main)
+reshalkin_gui_tests(high_density_tests)
+
+add_test(NAME window_manager
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/window_manager_test.sh $<TARGET_FILE:reshalkin>)
+set_tests_properties(window_manager PROPERTIES
+    FIXTURES_REQUIRED test_display
+    RESOURCE_LOCK test_display
+    TIMEOUT 60
+    ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display")
