@@ -12,3 +12,10 @@ set_tests_properties(window_manager PROPERTIES
     RESOURCE_LOCK test_display
     TIMEOUT 60
     ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display")
+
+# Under a headless Wayland compositor of its own: no X display, so no lock on it.
+add_executable(wayland_tests wayland_test.cpp)
+target_link_libraries(wayland_tests PRIVATE reshalkin_app gui_test_main)
+add_test(NAME wayland
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland_test.sh $<TARGET_FILE:wayland_tests>)
+set_tests_properties(wayland PROPERTIES TIMEOUT 120)
