@@ -18,7 +18,7 @@ constexpr std::uint32_t kBlack = 0;
 
 // The window is shown every so many steps while the dot is red: some fifty times a sweep,
 // often enough to glide and rarely enough for a compositor that paces presentations.
-constexpr int kStepsPerPresentation = 333;
+constexpr int kStepsPerPresentation = 300;
 
 // Shows what was drawn however the sweep ends, so the window's backing store is never left open.
 struct PresentOnExit {

@@ -8,11 +8,12 @@ namespace app {
 namespace {
 
 // The calibration times whole passes, as the sweep runs them, at two amounts of work: the
-// difference gives the cost of a unit, the rest the cost of a pass itself. The fastest of a few
-// rounds counts, so a round interrupted by another process does not make the spin too short.
-constexpr int kCalibrationPasses = 20'000;
+// difference gives the cost of a unit, the rest the cost of a pass itself. The fastest of several
+// rounds counts: a round interrupted by another process, or run before a power-saving processor
+// has raised its clock (the rounds take some 20 ms in all), would make the spin too short.
+constexpr int kCalibrationPasses = 50'000;
 constexpr int kCalibrationWork = 100;
-constexpr int kCalibrationRounds = 5;
+constexpr int kCalibrationRounds = 10;
 constexpr double kMostWorkPerPass = 1e6;
 
 // An opaque no-op: the compiler must assume the counter is read and changed.
@@ -35,8 +36,8 @@ double secondsPerPass(int workPerPass) {
 }  // namespace
 
 Spin Spin::calibrated(std::chrono::nanoseconds perPass) {
-    const double bare = secondsPerPass(0);
     const double loaded = secondsPerPass(kCalibrationWork);
+    const double bare = secondsPerPass(0);
     const double perUnit = std::max(loaded - bare, 1e-12) / kCalibrationWork;
     const double wanted = (std::chrono::duration<double>(perPass).count() - bare) / perUnit;
     return Spin(static_cast<int>(std::lround(std::clamp(wanted, 0.0, kMostWorkPerPass))));

@@ -8,7 +8,7 @@ namespace app {
 
 // How long the sweep spins in all: the drawing comes on top of it, and the whole stays between
 // half a second and a second on this machine and on one ten times faster.
-inline constexpr std::chrono::milliseconds kSpinTimePerSweep{620};
+inline constexpr std::chrono::milliseconds kSpinTimePerSweep{580};
 
 inline constexpr std::chrono::nanoseconds kSpinTimePerPass =
     std::chrono::duration_cast<std::chrono::nanoseconds>(kSpinTimePerSweep) /
