@@ -1,8 +1,8 @@
 // A pupil pressing everything for a whole lesson: seeded random clicks on every control, Tab,
 // Space, Enter, Esc, typing of digits, signs, separators, letters and Cyrillic, and pasted
 // texts of up to a million characters, with the error boxes closed as they come. Nothing may
-// crash or hang, every click must return, and memory must not grow once the first events have
-// filled the fields.
+// crash or hang, every click must return, and over a longer lesson memory must not grow past
+// what it was after the first thousand events.
 //
 // RESHALKIN_RANDOM_EVENTS sets the number of events (1,000 by default), RESHALKIN_RANDOM_SEED
 // the seed.
@@ -37,6 +37,11 @@ constexpr auto kStuckAfter = std::chrono::seconds(60);
 constexpr int kBoxCloserMs = 5;
 constexpr int kLongestPaste = 1'000'000;
 constexpr int kReportEvery = 1'000;
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
 
 int settingOr(const char* name, int fallback) {
     const char* value = std::getenv(name);
@@ -221,7 +226,7 @@ const std::array<RandomUser::Action, 7> RandomUser::kActions{{
 TEST(RandomUser, ALessonOfRandomInputNeitherCrashesNorHangsNorGrows) {
     const int events = settingOr("RESHALKIN_RANDOM_EVENTS", kDefaultEvents);
     const auto seed = static_cast<unsigned>(settingOr("RESHALKIN_RANDOM_SEED", kDefaultSeed));
-    const int settledAfter = std::min(kSettledAfter, events / 5);
+    const int settledAfter = std::min(kSettledAfter, events);
     ProgramHarness harness;
     BoxCloser boxes;
     Watchdog watchdog;
@@ -235,6 +240,7 @@ TEST(RandomUser, ALessonOfRandomInputNeitherCrashesNorHangsNorGrows) {
         if (event % kReportEvery == 0)
             std::printf("after %d events: %.1f MB, %lld letters in the fields\n", event,
                         residentMb(), lettersInFields(harness));
+        std::fflush(stdout);
     }
     const double endMb = residentMb();
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -243,7 +249,11 @@ TEST(RandomUser, ALessonOfRandomInputNeitherCrashesNorHangsNorGrows) {
         "after %d events, %.1f MB at the end\n",
         seed, events, took.count(), boxes.closed, settledMb, settledAfter, endMb);
     user.printCounts();
-    EXPECT_LT(endMb - settledMb, kMostGrowthMb);
+    // Memory is compared over a lesson longer than the first events; AddressSanitizer keeps freed
+    // memory aside, so there it says nothing.
+    if (events > kSettledAfter && !kAddressSanitizer) {
+        EXPECT_LT(endMb - settledMb, kMostGrowthMb);
+    }
 }
 
 }  // namespace
