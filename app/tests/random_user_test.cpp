@@ -273,10 +273,14 @@ TEST(RandomUser, ALessonOfRandomInputNeitherCrashesNorHangsNorGrows) {
     const long long letters = lettersInFields(harness);
     const double endWithoutFieldsMb = residentMbWithoutFields(harness);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("random user: seed %u, %d events in %.0f s, %d error boxes shown\n", seed, events,
+                took.count(), boxes.closed);
+    std::printf("memory after %d events: %.1f MB, %.1f MB with the fields emptied\n", settledAfter,
+                settledMb, settledWithoutFieldsMb);
     std::printf(
-        "random user: seed %u, %d events in %.0f s, %d error boxes shown; memory %.1f MB "
-        "after %d events, %.1f MB at the end\n",
-        seed, events, took.count(), boxes.closed, settledMb, settledAfter, endMb);
+        "memory at the end: %.1f MB (%lld letters in the fields), %.1f MB with the fields "
+        "emptied\n",
+        endMb, letters, endWithoutFieldsMb);
     user.printCounts();
     // Memory is compared over a lesson longer than the first events, without the letters the
     // fields hold, which are the user's; AddressSanitizer keeps freed memory aside, so there it
