@@ -84,7 +84,7 @@ double residentMbWithoutFields(ProgramHarness& harness) {
         if (const Screen* screen = harness.existing(id))
             for (QLineEdit* field : screen->findChildren<QLineEdit*>()) {
                 saved.push_back({field, field->text(), field->cursorPosition()});
-                field->clear();
+                field->setText(QString());  // clear() would keep every letter for undo
             }
     const double mb = residentMb();
     for (Saved& s : saved) {
