@@ -21,6 +21,7 @@
 #include <random>
 #include <thread>
 
+#include "app/memory_release.h"
 #include "program_harness.h"
 
 namespace app {
@@ -251,6 +252,7 @@ TEST(RandomUser, ALessonOfRandomInputNeitherCrashesNorHangsNorGrows) {
     const int events = settingOr("RESHALKIN_RANDOM_EVENTS", kDefaultEvents);
     const auto seed = static_cast<unsigned>(settingOr("RESHALKIN_RANDOM_SEED", kDefaultSeed));
     const int settledAfter = std::min(kSettledAfter, events);
+    returnLargeBlocksWhenFreed();  // as the program's start-up does
     ProgramHarness harness;
     BoxCloser boxes;
     Watchdog watchdog;
