@@ -45,11 +45,16 @@ check_window "$menu" 600 399 "main menu"
 
 # Openbox offers minimise to every window whatever it asks; a minimised screen returns at once.
 viewable() { xwininfo -id "$1" | grep -q 'IsViewable' && [[ $(property "$1" _NET_WM_STATE) != *HIDDEN* ]]; }
+wait_until() {  # up to ten seconds
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+# The minimised state may last too short a time to be seen from here: the window is looked at
+# once things have settled.
 xdotool windowminimize "$menu"
-for _ in $(seq 30); do viewable "$menu" || break; sleep 0.1; done
-for _ in $(seq 30); do sleep 0.1; viewable "$menu" && break; done
-viewable "$menu" || fail "the minimised main menu did not come back"
-sleep 0.2
+sleep 1
+wait_until viewable "$menu" || fail "the minimised main menu did not come back"
+xdotool windowactivate --sync "$menu"
 
 # "Открыть" beside "Калькулятор" opens the narrower calculator screen.
 xdotool mousemove --sync --window "$menu" 530 252 click 1
