@@ -38,6 +38,7 @@ constexpr auto kStuckAfter = std::chrono::seconds(60);
 constexpr int kBoxCloserMs = 5;
 constexpr int kLongestPaste = 1'000'000;
 constexpr int kReportEvery = 1'000;
+constexpr double kBytesPerMb = 1024.0 * 1024.0;
 #ifdef __SANITIZE_ADDRESS__
 constexpr bool kAddressSanitizer = true;
 #else
@@ -88,11 +89,19 @@ double residentMbWithoutFields(ProgramHarness& harness) {
                 field->setText(QString());  // clear() would keep every letter for undo
             }
     const double mb = residentMb();
+    std::printf("with the fields emptied: %.1f MB resident, %.1f MB of heap in use\n", mb,
+                heapInUseMb());
     for (Saved& s : saved) {
         s.field->setText(s.text);
         s.field->setCursorPosition(s.cursor);
     }
     return mb;
+}
+
+// What the allocator has handed out and not had back, whatever the process's resident size.
+double heapInUseMb() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / kBytesPerMb;
 }
 
 // Closes every error box as it appears, counting them.
