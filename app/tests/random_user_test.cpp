@@ -61,6 +61,12 @@ double residentMb() {
     return 0;
 }
 
+// What the allocator has handed out and not had back, whatever the process's resident size.
+double heapInUseMb() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / kBytesPerMb;
+}
+
 // What the fields hold, which memory follows: a pasted million letters is laid out for
 // drawing.
 long long lettersInFields(ProgramHarness& harness) {
@@ -96,12 +102,6 @@ double residentMbWithoutFields(ProgramHarness& harness) {
         s.field->setCursorPosition(s.cursor);
     }
     return mb;
-}
-
-// What the allocator has handed out and not had back, whatever the process's resident size.
-double heapInUseMb() {
-    const struct mallinfo2 info = mallinfo2();
-    return static_cast<double>(info.uordblks + info.hblkhd) / kBytesPerMb;
 }
 
 // Closes every error box as it appears, counting them.
