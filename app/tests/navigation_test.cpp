@@ -18,7 +18,8 @@ TEST(StartUp, OnlyTheMainMenuExistsAndIsShown) {
          {ScreenId::frm2, ScreenId::frm3, ScreenId::frm4, ScreenId::frm5, ScreenId::frm6}) {
         EXPECT_EQ(harness.existing(id), nullptr) << screens::nameOf(id);
     }
-    EXPECT_FALSE(harness.existing(ScreenId::frm1)->windowIcon().isNull());
+    EXPECT_FALSE(harness.existing(ScreenId::frm1)->windowIcon().availableSizes().isEmpty())
+        << "the program icon, loaded";
 }
 
 const struct {
