@@ -2,19 +2,24 @@
 #include <QLocale>
 
 #include "app/decimal_separator.h"
+#include "app/memory_release.h"
 #include "app/program.h"
 #include "app/sweep_timing.h"
 #include "calc/conversions.h"
 
 int main(int argc, char* argv[]) {
+    app::returnLargeBlocksWhenFreed();
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(pictures);
+    // Wayland desktops find the program's desktop entry, and so its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.reshalkin.Reshalkin"));
     // Hidden screens must not keep the program alive, nor end it: closing is handled by the
     // screens themselves.
     QApplication::setQuitOnLastWindowClosed(false);
     calc::setDecimalSeparator(app::decimalSeparatorOf(QLocale::system()));
 
-    app::Program program(app::calibratedSpin());
+    // The spin is measured at the first click, not before the first frame.
+    app::Program program(app::Spin::calibratedOnFirstUse(app::kSpinTimePerPass));
     program.start();
     return QApplication::exec();
 }

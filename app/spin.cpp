@@ -52,7 +52,25 @@ Spin Spin::calibrated(std::chrono::nanoseconds perPass) {
     return Spin(static_cast<int>(std::lround(std::clamp(wanted, 0.0, kMostWorkPerPass))));
 }
 
+Spin Spin::calibratedOnFirstUse(std::chrono::nanoseconds perPass) {
+    Spin spin;
+    spin.pendingCalibration_ = perPass;
+    return spin;
+}
+
+void Spin::calibrateIfPending() const {
+    if (!pendingCalibration_) return;
+    workPerPass_ = calibrated(*pendingCalibration_).workPerPass_;
+    pendingCalibration_.reset();
+}
+
+int Spin::workPerPass() const {
+    calibrateIfPending();
+    return workPerPass_;
+}
+
 void Spin::run(int passes) const {
+    calibrateIfPending();
     for (int pass = 1; pass <= passes; ++pass) burn(workPerPass_);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 
 namespace app {
 
@@ -13,12 +14,17 @@ class Spin {
 
     // Measures this machine once; reads the clock only here.
     static Spin calibrated(std::chrono::nanoseconds perPass);
+    // The same, measured when the spin first runs: start-up need not wait for it.
+    static Spin calibratedOnFirstUse(std::chrono::nanoseconds perPass);
 
     void run(int passes) const;
-    int workPerPass() const { return workPerPass_; }
+    int workPerPass() const;
 
   private:
-    int workPerPass_;
+    void calibrateIfPending() const;
+
+    mutable int workPerPass_;
+    mutable std::optional<std::chrono::nanoseconds> pendingCalibration_;
 };
 
 }  // namespace app

@@ -5,6 +5,7 @@
 
 #include "screens/colours.h"
 #include "screens/picture_button.h"
+#include "screens/picture_files.h"
 #include "screens/text_box.h"
 #include "screens/twips.h"
 #include "screens/utf8.h"
@@ -30,7 +31,7 @@ void fitCaption(QWidget& widget, const QString& caption, int width) {
 
 QWidget* createButton(const ControlLayout& layout, QWidget* parent) {
     QPixmap face;
-    if (layout.picture) face.load(assets::resourcePath(*layout.picture));
+    if (layout.picture) face = loadPicture(*layout.picture, parent->devicePixelRatioF());
     return new PictureButton(fromUtf8(layout.caption), face, parent);
 }
 

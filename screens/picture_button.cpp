@@ -44,8 +44,10 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const QRect face = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel).translated(shift);
     painter.save();
     painter.setClipRect(face);
-    const int x = face.left() + (face.width() - face_.width()) / 2;
-    const int y = text().isEmpty() ? face.top() + (face.height() - face_.height()) / 2 : face.top();
+    const QSize picture = face_.deviceIndependentSize().toSize();
+    const int x = face.left() + (face.width() - picture.width()) / 2;
+    const int y =
+        text().isEmpty() ? face.top() + (face.height() - picture.height()) / 2 : face.top();
     painter.drawPixmap(x, y, face_);
     painter.restore();
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "screens/controls.h"
+#include "screens/picture_files.h"
 #include "screens/taskbar.h"
 #include "screens/twips.h"
 #include "screens/utf8.h"
@@ -42,7 +43,7 @@ Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler on
       layout_(layout),
       onClick_(std::move(onClick)),
       onClose_(std::move(onClose)),
-      background_(assets::resourcePath(layout.background)),
+      background_(loadPicture(layout.background, devicePixelRatioF())),
       surface_(*this, QSizeF(layout.clientWidth, layout.clientHeight)) {
     setUpWindow();
     createControls();
@@ -96,6 +97,9 @@ void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
 }
 
 void Screen::paintEvent(QPaintEvent*) {
+    // A window moved to a screen of another density gets the picture drawn for it.
+    if (!suitsRatio(background_, devicePixelRatioF()))
+        background_ = loadPicture(layout_.background, devicePixelRatioF());
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
 }

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the main build under ctest, and the
-# calculation core's fuzz target in a clang build with the sanitizers.
+# Installs what is missing, builds, and runs every test: the main build under ctest (with the
+# installation, the Debian package, Wayland and the random user among them), the GUI tests again
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and the calculation core's fuzz target in
+# a clang build with the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+scripts/sanitized_gui_build.sh
 
 # The calculation core alone, with no Qt: proves it needs none, and fuzzes it.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -105,9 +105,25 @@ TEST(PictureFiles, TheProgramCarriesTheCommittedFilesAndNoOtherCopy) {
     EXPECT_EQ(distinct.size(), all.size()) << "every picture differs from every other";
 }
 
-TEST(JpegForm, BaselineJfif101At96DpiWithUnitTablesAndNothingAfterTheEnd) {
+// Every picture and its copy drawn at twice the size for high-density screens.
+struct FormCase {
+    QString file;
+    int width;
+    int height;
+};
+
+std::vector<FormCase> everyJpegFile() {
+    std::vector<FormCase> all;
     for (const PictureCase& c : kJpegPictures) {
-        SCOPED_TRACE(c.file);
+        all.push_back({c.file, c.width, c.height});
+        all.push_back({QString(c.file).replace(".jpg", "@2x.jpg"), 2 * c.width, 2 * c.height});
+    }
+    return all;
+}
+
+TEST(JpegForm, BaselineJfif101At96DpiWithUnitTablesAndNothingAfterTheEnd) {
+    for (const FormCase& c : everyJpegFile()) {
+        SCOPED_TRACE(c.file.toStdString());
         const QByteArray bytes = committedBytes(c.file);
         ASSERT_GT(bytes.size(), 4);
         ASSERT_EQ(byteAt(bytes, 1), kStartOfImage) << "starts with SOI";

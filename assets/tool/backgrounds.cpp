@@ -112,18 +112,22 @@ const std::vector<Background>& backgrounds() {
     return table;
 }
 
-QImage drawBackgroundTemplate() {
-    QImage image(kBackgroundSize, QImage::Format_RGB32);
+QImage drawBackgroundTemplate(int scale) {
+    QImage image(kBackgroundSize * scale, QImage::Format_RGB32);
     image.fill(kWhite);
-    fillRamp(image, kLeftBand, kLeftBand.front().x, kLeftBand.back().x);
-    fillRamp(image, kRightBand, kRightBand.front().x, kRightBand.back().x);
-    QPainter(&image).fillRect(kBar, Qt::black);
+    fillRamp(image, kLeftBand, kLeftBand.front().x, kLeftBand.back().x, scale);
+    fillRamp(image, kRightBand, kRightBand.front().x, kRightBand.back().x, scale);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    painter.fillRect(kBar, Qt::black);
     return image;
 }
 
-void paintTexts(QImage& image, const std::vector<PaintedText>& texts, const Typeface& typeface) {
+void paintTexts(QImage& image, const std::vector<PaintedText>& texts, const Typeface& typeface,
+                int scale) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     for (const PaintedText& painted : texts) {
         QPainterPath path = typeface.outline(painted.text, painted.style);
         path.translate(QPointF(painted.box.topLeft()) - path.boundingRect().topLeft());

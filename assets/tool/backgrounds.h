@@ -26,12 +26,14 @@ struct Background {
 // The six screen backgrounds, main menu first.
 const std::vector<Background>& backgrounds();
 
-// The ground, the two blue bands and the black bar that every background shares.
-QImage drawBackgroundTemplate();
+// The ground, the two blue bands and the black bar that every background shares, with
+// `scale` image pixels to a picture pixel.
+QImage drawBackgroundTemplate(int scale = 1);
 
 // Paints the texts in black, with smoothed edges. Throws std::runtime_error when a text's
 // ink does not fit its box, so that a changed typeface cannot silently move a word under a
-// control.
-void paintTexts(QImage& image, const std::vector<PaintedText>& texts, const Typeface& typeface);
+// control. The boxes are in picture pixels, each `scale` image pixels across.
+void paintTexts(QImage& image, const std::vector<PaintedText>& texts, const Typeface& typeface,
+                int scale = 1);
 
 }  // namespace drawing

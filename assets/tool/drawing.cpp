@@ -31,6 +31,16 @@ constexpr const char* kIconFile = "icon.ico";
 constexpr const char* kButtonFile = "button.jpg";
 constexpr const char* kDesktopIconFolder = "desktop-icons";
 
+// Every picture is drawn for screens of one and of two device pixels to a pixel; the second
+// set is named "name@2x.jpg", where Qt looks for it.
+constexpr std::array kScales{1, 2};
+
+QString atScale(const QString& fileName, int scale) {
+    if (scale == 1) return fileName;
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return fileName.left(dot) + QStringLiteral("@%1x").arg(scale) + fileName.mid(dot);
+}
+
 // Large enough that glyph outlines are not rounded to a coarse grid.
 constexpr double kMeasuringSize = 100.0;
 
@@ -58,14 +68,19 @@ TextStyle fittedStyle(const PaintedText& painted, const Typeface& typeface) {
 }  // namespace
 
 void drawAll(const Typeface& typeface, const QDir& folder) {
-    for (const Background& background : backgrounds()) {
-        QImage image = drawBackgroundTemplate();
-        paintTexts(image, background.texts, typeface);
-        writeJpeg(image, folder.filePath(background.fileName));
+    for (const int scale : kScales) {
+        const auto path = [&](const QString& fileName) {
+            return folder.filePath(atScale(fileName, scale));
+        };
+        for (const Background& background : backgrounds()) {
+            QImage image = drawBackgroundTemplate(scale);
+            paintTexts(image, background.texts, typeface, scale);
+            writeJpeg(image, path(background.fileName));
+        }
+        writeJpeg(drawButtonFace(scale), path(kButtonFile));
+        for (const OperatorSign& sign : drawOperatorSigns(scale))
+            writeJpeg(sign.image, path(sign.fileName));
     }
-    writeJpeg(drawButtonFace(), folder.filePath(kButtonFile));
-    for (const OperatorSign& sign : drawOperatorSigns())
-        writeJpeg(sign.image, folder.filePath(sign.fileName));
     drawIcons(folder);
 }
 

@@ -48,32 +48,37 @@ void paintDiagonals(QPainter& painter) {
     painter.drawLine(kRisingDiagonal);
 }
 
-QImage drawSign(const SymbolPainter& paintSymbol) {
-    QImage image(kSignSize, QImage::Format_RGB32);
-    fillRamp(image, kSignRamp, 0, kSignSize.width() - 1);
+QImage drawSign(const SymbolPainter& paintSymbol, int scale) {
+    QImage image(kSignSize * scale, QImage::Format_RGB32);
+    fillRamp(image, kSignRamp, 0, kSignSize.width() - 1, scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     paintSymbol(painter);
     return image;
 }
 
 }  // namespace
 
-QImage drawButtonFace() {
-    QImage image(kButtonSize, QImage::Format_RGB32);
-    fillRamp(image, kButtonRamp, 0, kButtonSize.width() - 1);
+QImage drawButtonFace(int scale) {
+    QImage image(kButtonSize * scale, QImage::Format_RGB32);
+    fillRamp(image, kButtonRamp, 0, kButtonSize.width() - 1, scale);
     return image;
 }
 
-std::vector<OperatorSign> drawOperatorSigns() {
+std::vector<OperatorSign> drawOperatorSigns(int scale) {
     return {
-        {"plus.jpg", drawSign([](QPainter& p) {
-             paintRects(p, {kHorizontalBar, kVerticalBar});
-         })},
-        {"minus.jpg", drawSign([](QPainter& p) { paintRects(p, {kHorizontalBar}); })},
-        {"times.jpg", drawSign(paintDiagonals)},
-        {"division.jpg", drawSign([](QPainter& p) {
-             paintRects(p, {kHorizontalBar, kUpperDot, kLowerDot});
-         })},
+        {"plus.jpg", drawSign(
+                         [](QPainter& p) {
+                             paintRects(p, {kHorizontalBar, kVerticalBar});
+                         },
+                         scale)},
+        {"minus.jpg", drawSign([](QPainter& p) { paintRects(p, {kHorizontalBar}); }, scale)},
+        {"times.jpg", drawSign(paintDiagonals, scale)},
+        {"division.jpg", drawSign(
+                             [](QPainter& p) {
+                                 paintRects(p, {kHorizontalBar, kUpperDot, kLowerDot});
+                             },
+                             scale)},
     };
 }
 

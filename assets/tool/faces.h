@@ -6,8 +6,9 @@
 
 namespace drawing {
 
-// The face shared by every captioned button: a blue gradient, no text.
-QImage drawButtonFace();
+// The face shared by every captioned button: a blue gradient, no text. `scale` image pixels
+// go to a picture pixel, here and for the signs.
+QImage drawButtonFace(int scale = 1);
 
 struct OperatorSign {
     QString fileName;
@@ -15,6 +16,6 @@ struct OperatorSign {
 };
 
 // The plus, minus, times and division faces of the calculator's operator buttons.
-std::vector<OperatorSign> drawOperatorSigns();
+std::vector<OperatorSign> drawOperatorSigns(int scale = 1);
 
 }  // namespace drawing

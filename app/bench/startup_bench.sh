@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs the start-up benchmark on a display of its own (Xvfb with openbox, as the GUI tests
+# use). Build first: cmake --build build --target reshalkin bare_window startup_bench
+#
+#   bash app/bench/startup_bench.sh [BUILD_DIR]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../../build}" && pwd)
+state=$(mktemp -d)
+trap '"$here/../../screens/tests/test_display.sh" stop "$state"; rm -rf "$state"' EXIT
+"$here/../../screens/tests/test_display.sh" start "$state" >/dev/null
+DISPLAY=$(cat "$state/display") QT_QPA_PLATFORM=xcb \
+    "$build/app/startup_bench" "$build/reshalkin" "$build/app/bare_window"

@@ -1,0 +1,26 @@
+# Tests of the program on the desktops it is installed on: a high-density screen, a window
+# manager, a Wayland compositor, and a long session of random input.
+
+add_executable(high_density_tests high_density_test.cpp)
+target_link_libraries(high_density_tests PRIVATE reshalkin_app gui_test_main)
+reshalkin_gui_tests(high_density_tests)
+
+add_test(NAME window_manager
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/window_manager_test.sh $<TARGET_FILE:reshalkin>)
+set_tests_properties(window_manager PROPERTIES
+    FIXTURES_REQUIRED test_display
+    RESOURCE_LOCK test_display
+    TIMEOUT 60
+    ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display")
+
+# Under a headless Wayland compositor of its own: no X display, so no lock on it.
+add_executable(wayland_tests wayland_test.cpp)
+target_link_libraries(wayland_tests PRIVATE reshalkin_app gui_test_main)
+add_test(NAME wayland
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland_test.sh $<TARGET_FILE:wayland_tests>)
+set_tests_properties(wayland PROPERTIES TIMEOUT 120)
+
+# 1,000 events here; a longer lesson by hand with RESHALKIN_RANDOM_EVENTS=20000.
+add_executable(random_user_tests random_user_test.cpp)
+target_link_libraries(random_user_tests PRIVATE reshalkin_app gui_test_main)
+reshalkin_gui_tests(random_user_tests)

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The real program under the test display's window manager (openbox), read back as the window
+# manager sees it: utility windows off the taskbar, asking for no minimise or maximise, of the
+# exact client size; a minimised screen comes back; the close box ends the program.
+#
+#   window_manager_test.sh PROGRAM      (the display is named in $RESHALKIN_TEST_DISPLAY_FILE)
+set -uo pipefail
+program=$1
+DISPLAY=$(cat "${RESHALKIN_TEST_DISPLAY_FILE:?}")
+export DISPLAY QT_QPA_PLATFORM=xcb
+
+# Motif hints: flags, functions, decorations. Functions 0x08 and 0x10 are minimise and
+# maximise; decorations 0x20 and 0x40 their buttons.
+readonly kMotifMinimiseMaximise=$((0x08 | 0x10)) kMotifButtons=$((0x20 | 0x40))
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+property() { xprop -id "$1" "$2" 2>/dev/null; }
+find_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
+
+check_window() {
+    local window=$1 width=$2 height=$3 what=$4
+    [[ $(property "$window" _NET_WM_WINDOW_TYPE) == *"= _NET_WM_WINDOW_TYPE_UTILITY"* ]] ||
+        fail "$what: not a utility window first: $(property "$window" _NET_WM_WINDOW_TYPE)"
+    [[ $(property "$window" _NET_WM_STATE) == *_NET_WM_STATE_SKIP_TASKBAR* ]] ||
+        fail "$what: not kept off the taskbar"
+    local motif motif_functions motif_decorations
+    read -r _ _ _ motif_functions motif_decorations _ < <(property "$window" _MOTIF_WM_HINTS | tr -d ,)
+    motif=$((motif_functions & kMotifMinimiseMaximise | motif_decorations & kMotifButtons))
+    [ "$motif" -eq 0 ] || fail "$what: asks for minimise or maximise ($motif_functions, $motif_decorations)"
+    local allowed
+    allowed=$(property "$window" _NET_WM_ALLOWED_ACTIONS)
+    [[ $allowed == *MAXIMIZE* || $allowed == *_RESIZE* ]] && fail "$what: can be maximised or resized: $allowed"
+    [[ $allowed == *_NET_WM_ACTION_CLOSE* ]] || fail "$what: cannot be closed"
+    local geometry
+    geometry=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+    [ "$geometry" = "${width}x${height}" ] || fail "$what: client area $geometry, not ${width}x${height}"
+}
+
+"$program" &
+pid=$!
+menu=$(find_window '^Решалкин')
+[ -n "$menu" ] || { kill "$pid"; echo "FAIL: the main menu never showed" >&2; exit 1; }
+check_window "$menu" 600 399 "main menu"
+
+# Openbox offers minimise to every window whatever it asks; a minimised screen returns at once.
+viewable() { xwininfo -id "$1" | grep -q 'IsViewable' && [[ $(property "$1" _NET_WM_STATE) != *HIDDEN* ]]; }
+wait_until() {  # up to ten seconds
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+# The minimised state may last too short a time to be seen from here: the window is looked at
+# once things have settled.
+xdotool windowminimize "$menu"
+sleep 1
+wait_until viewable "$menu" || fail "the minimised main menu did not come back"
+xdotool windowactivate --sync "$menu"
+
+# "Открыть" beside "Калькулятор" opens the narrower calculator screen.
+xdotool mousemove --sync --window "$menu" 530 252 click 1
+calculator=$(find_window 'Мультисистемный калькулятор')
+if [ -n "$calculator" ]; then
+    check_window "$calculator" 598 399 "calculator"
+    xdotool windowactivate --sync "$calculator" key alt+F4
+else
+    fail "the calculator never showed"
+fi
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then
+    fail "the program is still running after its close box"
+    kill "$pid"
+fi
+wait "$pid" || fail "the program exited with status $?"
+[ "$failures" -eq 0 ] && echo "window manager checks passed"
+exit $((failures > 0))

@@ -1,0 +1,107 @@
+// The copies drawn at twice the size for high-density screens: the same pictures, finer.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <algorithm>
+#include <cmath>
+
+#include "committed_files.h"
+
+namespace {
+
+using assets_test::committedBytes;
+using assets_test::committedPicture;
+
+const char* const kBackgrounds[] = {"menu", "triangle", "circle", "cylinder", "cone", "calculator"};
+const char* const kPictures[] = {"menu",  "triangle",   "circle",  "cylinder",
+                                 "cone",  "calculator", "button",  "plus",
+                                 "minus", "times",      "division"};
+
+// Averaging each 2 x 2 block gives back the picture drawn at its own size, but for the
+// smoothing of letter edges and the JPEG's own errors, largest on the small signs (a mean of
+// about 2.7, 33 at worst); a missing stroke or letter differs by well over 100.
+constexpr double kLargestMeanDifference = 4.0;
+constexpr double kLargestDifference = 60;
+// Near the bar JPEG moves a channel by a few steps, never half way between black and white.
+constexpr int kSharpEdgeTolerance = 24;
+constexpr int kScale = 2;
+
+QString at2x(const char* name) {
+    return QStringLiteral("%1@2x.jpg").arg(name);
+}
+
+struct Difference {
+    double mean = 0;  // per channel
+    double largest = 0;
+};
+
+// How far the 2 x 2 averages of the large copy lie from the picture.
+Difference differenceOf(const QImage& small, const QImage& large) {
+    Difference d;
+    double sum = 0;
+    for (int y = 0; y < small.height(); ++y) {
+        for (int x = 0; x < small.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < kScale; ++dy)
+                for (int dx = 0; dx < kScale; ++dx) {
+                    const QRgb p = large.pixel(kScale * x + dx, kScale * y + dy);
+                    r += qRed(p), g += qGreen(p), b += qBlue(p);
+                }
+            const QRgb p = small.pixel(x, y);
+            constexpr double kBlock = kScale * kScale;
+            for (const double channel :
+                 {std::abs(r / kBlock - qRed(p)), std::abs(g / kBlock - qGreen(p)),
+                  std::abs(b / kBlock - qBlue(p))}) {
+                sum += channel;
+                d.largest = std::max(d.largest, channel);
+            }
+        }
+    }
+    d.mean = sum / (3.0 * small.width() * small.height());
+    return d;
+}
+
+TEST(HighDensity, EachPictureHasACopyAtTwiceTheSizeFromTheSameDrawing) {
+    for (const char* name : kPictures) {
+        SCOPED_TRACE(name);
+        const QImage small = committedPicture(QStringLiteral("%1.jpg").arg(name));
+        const QImage large = committedPicture(at2x(name));
+        ASSERT_EQ(large.size(), small.size() * kScale);
+        const Difference d = differenceOf(small, large);
+        EXPECT_LT(d.mean, kLargestMeanDifference);
+        EXPECT_LT(d.largest, kLargestDifference) << "no stroke or word is missing";
+    }
+}
+
+// The bar lies on rows 389 to 394 and columns 25 to 575: at twice the size on rows 778 to 789
+// and columns 50 to 1151, with sharp edges.
+TEST(HighDensity, TheBarIsBlackWithSharpEdgesAtTwiceTheSize) {
+    const struct {
+        QPoint pixel;
+        QRgb expected;
+    } cases[] = {
+        {{600, 777}, qRgb(255, 255, 255)},  // white ground just above the bar
+        {{600, 778}, qRgb(0, 0, 0)},        // top row of the bar
+        {{600, 789}, qRgb(0, 0, 0)},        // bottom row
+        {{600, 790}, qRgb(255, 255, 255)},  // just below
+        {{50, 784}, qRgb(0, 0, 0)},         // left end, over the band
+        {{1151, 784}, qRgb(0, 0, 0)},       // right end, over the band
+    };
+    for (const char* name : kBackgrounds) {
+        const QImage large = committedPicture(at2x(name));
+        for (const auto& c : cases) {
+            EXPECT_TRUE(assets_test::near(large.pixel(c.pixel), c.expected, kSharpEdgeTolerance))
+                << name << " at " << c.pixel.x() << ", " << c.pixel.y();
+        }
+    }
+}
+
+TEST(HighDensity, TheProgramCarriesTheCopies) {
+    for (const char* name : kPictures) {
+        QFile resource(QStringLiteral(":/pictures/") + at2x(name));
+        ASSERT_TRUE(resource.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(resource.readAll(), committedBytes(at2x(name))) << name;
+    }
+}
+
+}  // namespace
