@@ -8,7 +8,7 @@
 #include "calc/conversions.h"
 
 int main(int argc, char* argv[]) {
-    app::returnLargeBlocksWhenFreed();
+    app::releaseFreedMemory();
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(pictures);
     // Wayland desktops find the program's desktop entry, and so its icon, by this name.

@@ -1,6 +1,7 @@
 #include "app/memory_release.h"
 
-#if defined(__GLIBC__)
+// Looked for by name: __GLIBC__ is defined only once a C library header is in.
+#if __has_include(<malloc.h>)
 #include <malloc.h>
 #endif
 
@@ -12,9 +13,10 @@ constexpr int kLargeBlockBytes = 128 * 1024;
 
 }  // namespace
 
-void returnLargeBlocksWhenFreed() {
+void releaseFreedMemory() {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, kLargeBlockBytes);
+    mallopt(M_ARENA_MAX, 1);
 #endif
 }
 
