@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "non_finite_text.h"
 #include "number_scan.h"
 #include "runtime_error.h"
 
@@ -89,8 +90,7 @@ double coerceToDouble(std::string_view text) {
 }
 
 std::string textOf(double value) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value > 0 ? "∞" : "-∞";
+    if (!std::isfinite(value)) return detail::nonFiniteText(value);
     if (value == 0.0) return "0";  // negative zero too
     Decimal decimal = roundedDecimal(value);
     char separator = gSeparator.load();

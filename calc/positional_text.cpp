@@ -4,6 +4,7 @@
 #include <string>
 
 #include "conversions.h"
+#include "non_finite_text.h"
 
 namespace calc {
 
@@ -46,7 +47,7 @@ int floorDiv(int a, int b) {
 
 // Every double has a finite expansion in a power-of-two base, so the text is exact.
 std::string positionalText(double value, int bitsPerDigit) {
-    if (!std::isfinite(value)) return value != value ? "NaN" : (value > 0 ? "∞" : "-∞");
+    if (!std::isfinite(value)) return detail::nonFiniteText(value);
     if (value == 0.0) return "0";
     BinaryValue binary = binaryValue(std::fabs(value));
     std::string text = value < 0 ? "-" : "";

@@ -133,15 +133,20 @@ void paintArm(QPainter& painter, int size) {
     painter.drawLine(kArmShine);
 }
 
+// The lamp's black parts: a path filled with a glossy gradient and no outline.
+void fillGlossy(QPainter& painter, const QPainterPath& path, const QLineF& along) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gloss(along));
+    painter.drawPath(path);
+}
+
 void paintShade(QPainter& painter) {
     QPainterPath shade(kShadeTop);
     shade.cubicTo(kShadeCrown[0], kShadeCrown[1], kShadeCrown[2]);
     shade.lineTo(kShadeRim);
     shade.cubicTo(kShadeMouth[0], kShadeMouth[1], kShadeMouth[2]);
     shade.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(gloss(kShadeGloss));
-    painter.drawPath(shade);
+    fillGlossy(painter, shade, kShadeGloss);
     painter.setPen(roundPen(kShine, kShadeShineWidth));
     painter.drawLine(kShadeShine);
 }
@@ -150,9 +155,7 @@ void paintBase(QPainter& painter) {
     QPainterPath base(kBaseLeft);
     base.cubicTo(kBaseDome[0], kBaseDome[1], kBaseDome[2]);
     base.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(gloss(kBaseGloss));
-    painter.drawPath(base);
+    fillGlossy(painter, base, kBaseGloss);
     painter.setBrush(kJointOrange);
     painter.drawEllipse(kArmFoot, kJointRadius, kJointRadius);
 }
