@@ -2,6 +2,7 @@
 #include <QLocale>
 
 #include "app/decimal_separator.h"
+#include "app/early_start.h"
 #include "app/memory_release.h"
 #include "app/program.h"
 #include "app/sweep_timing.h"
@@ -9,8 +10,10 @@
 
 int main(int argc, char* argv[]) {
     app::releaseFreedMemory();
-    QApplication application(argc, argv);
     Q_INIT_RESOURCE(pictures);
+    app::EarlyStart early(app::ScreenId::frm1);
+    QApplication application(argc, argv);
+    early.applicationReady();
     // Wayland desktops find the program's desktop entry, and so its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.reshalkin.Reshalkin"));
     // Hidden screens must not keep the program alive, nor end it: closing is handled by the
@@ -21,5 +24,7 @@ int main(int argc, char* argv[]) {
     // The spin is measured at the first click, not before the first frame.
     app::Program program(app::Spin::calibratedOnFirstUse(app::kSpinTimePerPass));
     program.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    early.finish();  // its thread may still use Qt's font list
+    return status;
 }

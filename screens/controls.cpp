@@ -5,7 +5,6 @@
 
 #include "screens/colours.h"
 #include "screens/picture_button.h"
-#include "screens/picture_files.h"
 #include "screens/text_box.h"
 #include "screens/twips.h"
 #include "screens/utf8.h"
@@ -30,9 +29,7 @@ void fitCaption(QWidget& widget, const QString& caption, int width) {
 }
 
 QWidget* createButton(const ControlLayout& layout, QWidget* parent) {
-    QPixmap face;
-    if (layout.picture) face = loadPicture(*layout.picture, parent->devicePixelRatioF());
-    return new PictureButton(fromUtf8(layout.caption), face, parent);
+    return new PictureButton(fromUtf8(layout.caption), layout.picture, parent);
 }
 
 QWidget* createTextBox(QWidget* parent) {
@@ -70,22 +67,23 @@ QWidget* createControl(const ControlLayout& layout, QWidget* parent) {
     QWidget* widget = createWidget(layout, parent);
     widget->setObjectName(fromUtf8(layout.name));
     widget->setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));
-    if (layout.kind == ControlKind::CommandButton) {
-        fitCaption(*widget, fromUtf8(layout.caption), widget->width() - 2 * PictureButton::kBevel);
-    } else if (layout.kind == ControlKind::Label) {
-        fitCaption(*widget, fromUtf8(layout.caption), widget->width());
-    }
     if (!layout.accessibleName.empty()) widget->setAccessibleName(fromUtf8(layout.accessibleName));
     return widget;
 }
 
-void matchCaptionSizes(const std::vector<QWidget*>& sameKind) {
+void fitCaptions(const std::vector<CaptionedControl>& sameKind) {
+    for (const auto& [widget, layout] : sameKind) {
+        const int room = layout->kind == ControlKind::CommandButton
+                             ? widget->width() - 2 * PictureButton::kBevel
+                             : widget->width();
+        fitCaption(*widget, fromUtf8(layout->caption), room);
+    }
     qreal smallest = 0;
-    for (const QWidget* widget : sameKind) {
+    for (const auto& [widget, layout] : sameKind) {
         const qreal size = widget->font().pointSizeF();
         if (size > 0 && (smallest == 0 || size < smallest)) smallest = size;
     }
-    for (QWidget* widget : sameKind) {
+    for (const auto& [widget, layout] : sameKind) {
         QFont font = widget->font();
         if (font.pointSizeF() <= 0 || font.pointSizeF() == smallest) continue;
         font.setPointSizeF(smallest);

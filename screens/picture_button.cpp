@@ -12,7 +12,8 @@ constexpr int kCaptionMargin = 1;  // between the caption and the bottom bevel
 
 }  // namespace
 
-PictureButton::PictureButton(const QString& caption, const QPixmap& face, QWidget* parent)
+PictureButton::PictureButton(const QString& caption, std::optional<assets::Picture> face,
+                             QWidget* parent)
     : QPushButton(caption, parent), face_(face) {
     setAutoDefault(false);
     setDefault(false);
@@ -44,11 +45,12 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const QRect face = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel).translated(shift);
     painter.save();
     painter.setClipRect(face);
-    const QSize picture = face_.deviceIndependentSize().toSize();
+    const QPixmap& pixmap = face_.at(devicePixelRatioF());
+    const QSize picture = pixmap.deviceIndependentSize().toSize();
     const int x = face.left() + (face.width() - picture.width()) / 2;
     const int y =
         text().isEmpty() ? face.top() + (face.height() - picture.height()) / 2 : face.top();
-    painter.drawPixmap(x, y, face_);
+    painter.drawPixmap(x, y, pixmap);
     painter.restore();
 
     if (!text().isEmpty()) {

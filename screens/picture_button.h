@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QPixmap>
 #include <QPushButton>
+#include <optional>
+
+#include "screens/picture_files.h"
 
 namespace screens {
 
@@ -9,7 +11,7 @@ namespace screens {
 // the bottom. Space, Enter and a mouse click all press it; it is never a default button.
 class PictureButton : public QPushButton {
   public:
-    PictureButton(const QString& caption, const QPixmap& face, QWidget* parent);
+    PictureButton(const QString& caption, std::optional<assets::Picture> face, QWidget* parent);
 
     static constexpr int kBevel = 2;  // the raised border the face sits inside
 
@@ -18,7 +20,7 @@ class PictureButton : public QPushButton {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    QPixmap face_;
+    ShownPicture face_;
 };
 
 }  // namespace screens

@@ -43,7 +43,7 @@ Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler on
       layout_(layout),
       onClick_(std::move(onClick)),
       onClose_(std::move(onClose)),
-      background_(loadPicture(layout.background, devicePixelRatioF())),
+      background_(layout.background),
       surface_(*this, QSizeF(layout.clientWidth, layout.clientHeight)) {
     setUpWindow();
     createControls();
@@ -55,26 +55,32 @@ void Screen::setUpWindow() {
     setFixedSize(pixelSize(layout_.clientWidth, layout_.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);
-    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
 }
 
 void Screen::createControls() {
     std::vector<std::pair<int, QWidget*>> focusable;
-    std::vector<QWidget*> buttons, labels;
     for (const ControlLayout* control : backToFront(layout_.controls)) {
         QWidget* widget = createControl(*control, this);
         widget->raise();
         connectControl(*control, widget);
         if (control->kind == ControlKind::Label) {
-            labels.push_back(widget);
+            labels_.emplace_back(widget, control);
             continue;
         }
         focusable.emplace_back(control->tabIndex, widget);
-        if (!control->caption.empty()) buttons.push_back(widget);
+        if (!control->caption.empty()) buttons_.emplace_back(widget, control);
     }
-    matchCaptionSizes(buttons);
-    matchCaptionSizes(labels);
     orderTabs(std::move(focusable));
+}
+
+// Captions are fitted once the window has been asked for, so that the display maps it while
+// the fonts are measured. The first frame comes after this either way.
+void Screen::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (!visible || captionsFitted_) return;
+    captionsFitted_ = true;
+    fitCaptions(buttons_);
+    fitCaptions(labels_);
 }
 
 // Tab follows TabIndex and wraps from the last control to the first; the first has the focus
@@ -97,11 +103,18 @@ void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
 }
 
 void Screen::paintEvent(QPaintEvent*) {
-    // A window moved to a screen of another density gets the picture drawn for it.
-    if (!suitsRatio(background_, devicePixelRatioF()))
-        background_ = loadPicture(layout_.background, devicePixelRatioF());
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawPixmap(0, 0, background_.at(devicePixelRatioF()));
+    if (!iconAsked_) {
+        iconAsked_ = true;
+        QTimer::singleShot(0, this, &Screen::setIcon);
+    }
+}
+
+// The icon is decoded after the first frame: the window manager shows it in the frame and
+// the pupil sees no difference, but the first frame comes sooner.
+void Screen::setIcon() {
+    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
 }
 
 // Sent before the window is mapped, each time it is shown.

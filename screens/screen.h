@@ -6,8 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "screens/controls.h"
 #include "screens/drawing_surface.h"
 #include "screens/layout.h"
+#include "screens/picture_files.h"
 #include "screens/screen_fields.h"
 
 namespace screens {
@@ -27,6 +29,8 @@ class Screen : public QWidget {
     DrawingSurface& surface() { return surface_; }
     calc::FieldAccess& fields() { return fields_; }
 
+    void setVisible(bool visible) override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -38,13 +42,17 @@ class Screen : public QWidget {
     void createControls();
     void orderTabs(std::vector<std::pair<int, QWidget*>> focusable);
     void connectControl(const ControlLayout& control, QWidget* widget);
+    void setIcon();
 
     const ScreenLayout& layout_;
     ClickHandler onClick_;
     CloseHandler onClose_;
-    QPixmap background_;
+    ShownPicture background_;
     ScreenFields fields_;
     DrawingSurface surface_;
+    std::vector<CaptionedControl> buttons_, labels_;
+    bool captionsFitted_ = false;
+    bool iconAsked_ = false;
 };
 
 }  // namespace screens

@@ -1,6 +1,8 @@
 // The frame every screen shares, its picture, and what each control kind looks like.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -41,7 +43,10 @@ TEST(Frame, ToolWindowOfExactClientSizeWithOnlyACloseBox) {
         if (w.caption) {
             EXPECT_EQ(screen.windowTitle(), QString::fromUtf8(w.caption));
         }
-        EXPECT_EQ(!screen.windowIcon().availableSizes().isEmpty(), w.icon) << nameOf(w.screen);
+        // The icon follows the first frame.
+        const bool icon = QTest::qWaitFor(
+            [&] { return !screen.windowIcon().availableSizes().isEmpty(); }, w.icon ? 2000 : 100);
+        EXPECT_EQ(icon, w.icon) << nameOf(w.screen);
     }
 }
 
@@ -114,6 +119,33 @@ TEST(Frame, BackgroundPictureIsUnscaledAtTopLeft) {
             EXPECT_EQ(shown.pixelColor(p), picture.pixelColor(p)) << nameOf(c.screen);
         }
     }
+}
+
+// The layouts were drawn for a small font. On a desktop with a large one, captions that would
+// be cut off shrink by the time the screen shows, each kind to one size.
+TEST(Frame, CaptionsTooWideForTheDesktopFontShrinkTogetherWhenShown) {
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPointSizeF(20);
+    QApplication::setFont(large);
+    for (const ScreenId id : {ScreenId::frm1, ScreenId::frm6}) {
+        testing::ScreenHarness harness(id);
+        ASSERT_TRUE(harness.showActive());
+        for (const char* kind : {"QPushButton", "QLabel"}) {
+            qreal size = 0;
+            for (QWidget* control : harness.screen->findChildren<QWidget*>()) {
+                const QString caption = control->property("text").toString();
+                if (!control->inherits(kind) || caption.isEmpty()) continue;
+                const int room = control->width() - (control->inherits("QPushButton") ? 4 : 0);
+                EXPECT_LE(QFontMetrics(control->font()).horizontalAdvance(caption), room)
+                    << control->objectName().toStdString();
+                EXPECT_LT(control->font().pointSizeF(), large.pointSizeF());
+                if (size == 0) size = control->font().pointSizeF();
+                EXPECT_EQ(control->font().pointSizeF(), size) << "one size for the kind";
+            }
+        }
+    }
+    QApplication::setFont(desktop);
 }
 
 TEST(Frame, LabelsAreWhiteAndNeverTakeFocus) {
