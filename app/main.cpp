@@ -1,19 +1,28 @@
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 
 #include "app/decimal_separator.h"
-#include "app/early_start.h"
 #include "app/memory_release.h"
 #include "app/program.h"
 #include "app/sweep_timing.h"
 #include "calc/conversions.h"
+#include "screens/caption_cache.h"
+
+namespace {
+
+// In the user's cache folder, as it can be rebuilt at any time.
+QString captionCacheFile() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/captions");
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     app::releaseFreedMemory();
-    Q_INIT_RESOURCE(pictures);
-    app::EarlyStart early(app::ScreenId::frm1);
     QApplication application(argc, argv);
-    early.applicationReady();
+    Q_INIT_RESOURCE(pictures);
     // Wayland desktops find the program's desktop entry, and so its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.reshalkin.Reshalkin"));
     // Hidden screens must not keep the program alive, nor end it: closing is handled by the
@@ -21,10 +30,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     calc::setDecimalSeparator(app::decimalSeparatorOf(QLocale::system()));
 
+    screens::CaptionCache captions(captionCacheFile());
     // The spin is measured at the first click, not before the first frame.
-    app::Program program(app::Spin::calibratedOnFirstUse(app::kSpinTimePerPass));
+    app::Program program(app::Spin::calibratedOnFirstUse(app::kSpinTimePerPass), &captions);
     program.start();
-    const int status = QApplication::exec();
-    early.finish();  // its thread may still use Qt's font list
-    return status;
+    return QApplication::exec();
 }

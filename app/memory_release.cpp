@@ -10,16 +10,13 @@ namespace app {
 namespace {
 
 constexpr int kLargeBlockBytes = 128 * 1024;
-// The start-up thread allocates much while Qt starts: with a heap of its own it does not wait
-// for the GUI thread's.
-constexpr int kArenas = 2;
 
 }  // namespace
 
 void releaseFreedMemory() {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, kLargeBlockBytes);
-    mallopt(M_ARENA_MAX, kArenas);
+    mallopt(M_ARENA_MAX, 1);
 #endif
 }
 

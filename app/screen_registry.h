@@ -14,7 +14,8 @@ using screens::ScreenId;
 // ends with the program.
 class ScreenRegistry {
   public:
-    ScreenRegistry(Screen::ClickHandler onClick, Screen::CloseHandler onClose);
+    ScreenRegistry(Screen::ClickHandler onClick, Screen::CloseHandler onClose,
+                   screens::CaptionCache* captionCache = nullptr);
 
     Screen& ensureScreen(ScreenId id);
     Screen* find(ScreenId id) const;  // null while the slot is empty
@@ -22,6 +23,7 @@ class ScreenRegistry {
   private:
     Screen::ClickHandler onClick_;
     Screen::CloseHandler onClose_;
+    screens::CaptionCache* captionCache_;
     std::array<std::unique_ptr<Screen>, screens::kAllScreens.size()> slots_;
 };
 

@@ -1,6 +1,5 @@
 #include "screens/controls.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 
 #include "screens/colours.h"
@@ -12,21 +11,6 @@
 namespace screens {
 
 namespace {
-
-// The layouts were drawn for a smaller default font than many desktops use: a caption that does
-// not fit its control is shown in a smaller size of the same font rather than cut off.
-constexpr qreal kSmallestPointSize = 6;
-constexpr qreal kPointSizeStep = 0.5;
-
-void fitCaption(QWidget& widget, const QString& caption, int width) {
-    QFont font = widget.font();
-    if (font.pointSizeF() <= 0) return;  // a pixel-sized font: leave it as the desktop has it
-    while (QFontMetrics(font).horizontalAdvance(caption) > width &&
-           font.pointSizeF() > kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
-    }
-    if (font != widget.font()) widget.setFont(font);
-}
 
 QWidget* createButton(const ControlLayout& layout, QWidget* parent) {
     return new PictureButton(fromUtf8(layout.caption), layout.picture, parent);
@@ -69,26 +53,6 @@ QWidget* createControl(const ControlLayout& layout, QWidget* parent) {
     widget->setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));
     if (!layout.accessibleName.empty()) widget->setAccessibleName(fromUtf8(layout.accessibleName));
     return widget;
-}
-
-void fitCaptions(const std::vector<CaptionedControl>& sameKind) {
-    for (const auto& [widget, layout] : sameKind) {
-        const int room = layout->kind == ControlKind::CommandButton
-                             ? widget->width() - 2 * PictureButton::kBevel
-                             : widget->width();
-        fitCaption(*widget, fromUtf8(layout->caption), room);
-    }
-    qreal smallest = 0;
-    for (const auto& [widget, layout] : sameKind) {
-        const qreal size = widget->font().pointSizeF();
-        if (size > 0 && (smallest == 0 || size < smallest)) smallest = size;
-    }
-    for (const auto& [widget, layout] : sameKind) {
-        QFont font = widget->font();
-        if (font.pointSizeF() <= 0 || font.pointSizeF() == smallest) continue;
-        font.setPointSizeF(smallest);
-        widget->setFont(font);
-    }
 }
 
 }  // namespace screens

@@ -1,6 +1,7 @@
 #include "screens/picture_button.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -9,6 +10,8 @@ namespace screens {
 namespace {
 
 constexpr int kCaptionMargin = 1;  // between the caption and the bottom bevel
+constexpr qreal kInchesPerMetre = 1 / 0.0254;
+constexpr int kCaptionFlags = Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine;
 
 }  // namespace
 
@@ -28,6 +31,58 @@ void PictureButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
+void PictureButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange) captionMask_ = QImage();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        tinted_ = QImage();
+}
+
+QRect PictureButton::faceRect() const {
+    return rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
+}
+
+QImage PictureButton::drawCaption() const {
+    const qreal ratio = devicePixelRatioF();
+    const QSize box = faceRect().size();
+    QImage mask(box * ratio, QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(ratio);
+    // The widget's dots per inch, so that the font has the size it has on the screen.
+    mask.setDotsPerMeterX(qRound(logicalDpiX() * kInchesPerMetre));
+    mask.setDotsPerMeterY(qRound(logicalDpiY() * kInchesPerMetre));
+    mask.fill(Qt::transparent);
+    QPainter painter(&mask);
+    painter.setFont(font());
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(QPoint(), box).adjusted(0, 0, 0, -kCaptionMargin), kCaptionFlags,
+                     text());
+    return mask;
+}
+
+const QImage& PictureButton::captionMask() {
+    if (captionMask_.isNull() || captionMask_.devicePixelRatio() != devicePixelRatioF())
+        setCaptionMask(drawCaption());
+    return captionMask_;
+}
+
+void PictureButton::setCaptionMask(QImage mask) {
+    captionMask_ = std::move(mask);
+    tinted_ = QImage();
+}
+
+const QImage& PictureButton::tintedCaption(const QColor& colour) {
+    const QImage& mask = captionMask();
+    if (tinted_.isNull() || tint_ != colour) {
+        tinted_ = mask.copy();
+        tinted_.setDevicePixelRatio(mask.devicePixelRatio());
+        QPainter painter(&tinted_);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(QRect(QPoint(), mask.deviceIndependentSize().toSize()), colour);
+        tint_ = colour;
+    }
+    return tinted_;
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -42,7 +97,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     // A pressed face moves one pixel down and right, as a pressed button does.
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
-    const QRect face = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel).translated(shift);
+    const QRect face = faceRect().translated(shift);
     painter.save();
     painter.setClipRect(face);
     const QPixmap& pixmap = face_.at(devicePixelRatioF());
@@ -53,11 +108,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.drawPixmap(x, y, pixmap);
     painter.restore();
 
-    if (!text().isEmpty()) {
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(face.adjusted(0, 0, 0, -kCaptionMargin),
-                         Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine, text());
-    }
+    if (!text().isEmpty())
+        painter.drawImage(face.topLeft(), tintedCaption(palette().color(QPalette::ButtonText)));
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

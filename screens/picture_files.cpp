@@ -2,8 +2,6 @@
 
 #include <QPixmapCache>
 #include <QResource>
-#include <algorithm>
-#include <map>
 
 #include "screens/jpeg_decoder.h"
 
@@ -33,24 +31,10 @@ QImage decodeFile(const QString& path) {
     return decodeJpeg(file.uncompressedData());
 }
 
-std::map<assets::Picture, std::future<QImage>>& expected() {
-    static std::map<assets::Picture, std::future<QImage>> pictures;
-    return pictures;
-}
-
-// What another thread decoded for this load, if anything. The first load of a picture uses
-// the expectation or drops it.
-QImage takeExpected(assets::Picture picture, qreal ratio) {
-    const auto found = expected().find(picture);
-    if (found == expected().end()) return {};
-    std::future<QImage> decoding = std::move(found->second);
-    expected().erase(found);
-    return ratio == 1 && decoding.valid() ? decoding.get() : QImage();
-}
-
+// Straight with the program's own decoder where it has one, otherwise with Qt's plug-ins.
 QPixmap decode(assets::Picture picture, qreal ratio, const QString& path) {
-    QImage image = takeExpected(picture, ratio);
-    if (image.isNull() && picture != assets::Picture::ProgramIcon) image = decodeFile(path);
+    QImage image;
+    if (picture != assets::Picture::ProgramIcon) image = decodeFile(path);
     QPixmap pixmap;
     if (image.isNull()) {
         pixmap.load(path);
@@ -71,24 +55,6 @@ QPixmap loadPicture(assets::Picture picture, qreal devicePixelRatio) {
     pixmap = decode(picture, ratio, path);
     QPixmapCache::insert(path, pixmap);
     return pixmap;
-}
-
-QImage decodePicture(assets::Picture picture) {
-    if (picture == assets::Picture::ProgramIcon) return {};
-    return decodeFile(pathAt(picture, 1));
-}
-
-void expectPicture(assets::Picture picture, std::future<QImage> decoding) {
-    expected()[picture] = std::move(decoding);
-}
-
-std::vector<assets::Picture> picturesOf(const ScreenLayout& layout) {
-    std::vector<assets::Picture> pictures{layout.background};
-    for (const ControlLayout& control : layout.controls) {
-        if (control.picture && std::ranges::find(pictures, *control.picture) == pictures.end())
-            pictures.push_back(*control.picture);
-    }
-    return pictures;
 }
 
 const QPixmap& ShownPicture::at(qreal devicePixelRatio) {

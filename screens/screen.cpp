@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "screens/controls.h"
+#include "screens/picture_button.h"
 #include "screens/picture_files.h"
 #include "screens/taskbar.h"
 #include "screens/twips.h"
@@ -38,13 +39,15 @@ std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> con
 
 }  // namespace
 
-Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose)
+Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose,
+               CaptionCache* captionCache)
     : QWidget(nullptr, kFrame),
       layout_(layout),
       onClick_(std::move(onClick)),
       onClose_(std::move(onClose)),
       background_(layout.background),
-      surface_(*this, QSizeF(layout.clientWidth, layout.clientHeight)) {
+      surface_(*this, QSizeF(layout.clientWidth, layout.clientHeight)),
+      captions_(captionCache) {
     setUpWindow();
     createControls();
 }
@@ -64,23 +67,24 @@ void Screen::createControls() {
         widget->raise();
         connectControl(*control, widget);
         if (control->kind == ControlKind::Label) {
-            labels_.emplace_back(widget, control);
+            captions_.addLabel(widget, *control);
             continue;
         }
         focusable.emplace_back(control->tabIndex, widget);
-        if (!control->caption.empty()) buttons_.emplace_back(widget, control);
+        if (!control->caption.empty()) captions_.addButton(widget, *control);
     }
     orderTabs(std::move(focusable));
 }
 
-// Captions are fitted once the window has been asked for, so that the display maps it while
-// the fonts are measured. The first frame comes after this either way.
+// Captions are fitted and pictures decoded once the window has been asked for, so that the
+// display maps it meanwhile. The first frame comes after this either way.
 void Screen::setVisible(bool visible) {
     QWidget::setVisible(visible);
     if (!visible || captionsFitted_) return;
     captionsFitted_ = true;
-    fitCaptions(buttons_);
-    fitCaptions(labels_);
+    captions_.fit();
+    background_.at(devicePixelRatioF());
+    for (PictureButton* button : findChildren<PictureButton*>()) button->loadFace();
 }
 
 // Tab follows TabIndex and wraps from the last control to the first; the first has the focus
@@ -105,16 +109,18 @@ void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
 void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_.at(devicePixelRatioF()));
-    if (!iconAsked_) {
-        iconAsked_ = true;
-        QTimer::singleShot(0, this, &Screen::setIcon);
+    if (!firstFramePainted_) {
+        firstFramePainted_ = true;
+        QTimer::singleShot(0, this, &Screen::afterFirstFrame);
     }
 }
 
-// The icon is decoded after the first frame: the window manager shows it in the frame and
-// the pupil sees no difference, but the first frame comes sooner.
-void Screen::setIcon() {
+// What can wait until the pupil sees the screen: decoding the icon, which the window manager
+// shows in the frame, and measuring the captions where the first frame took them from the
+// cache.
+void Screen::afterFirstFrame() {
     if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
+    captions_.settle();
 }
 
 // Sent before the window is mapped, each time it is shown.

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "screens/controls.h"
+#include "screens/captions.h"
 #include "screens/drawing_surface.h"
 #include "screens/layout.h"
 #include "screens/picture_files.h"
@@ -22,7 +22,10 @@ class Screen : public QWidget {
     using ClickHandler = std::function<void(Screen&, const ControlLayout&)>;
     using CloseHandler = std::function<void(Screen&)>;
 
-    Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose);
+    // With a caption cache, the screen's first frame may take its captions from an earlier
+    // run, and what it draws is kept there for the next.
+    Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose,
+           CaptionCache* captionCache = nullptr);
 
     ScreenId id() const { return layout_.id; }
     const ScreenLayout& layout() const { return layout_; }
@@ -42,7 +45,7 @@ class Screen : public QWidget {
     void createControls();
     void orderTabs(std::vector<std::pair<int, QWidget*>> focusable);
     void connectControl(const ControlLayout& control, QWidget* widget);
-    void setIcon();
+    void afterFirstFrame();
 
     const ScreenLayout& layout_;
     ClickHandler onClick_;
@@ -50,9 +53,9 @@ class Screen : public QWidget {
     ShownPicture background_;
     ScreenFields fields_;
     DrawingSurface surface_;
-    std::vector<CaptionedControl> buttons_, labels_;
+    ScreenCaptions captions_;
     bool captionsFitted_ = false;
-    bool iconAsked_ = false;
+    bool firstFramePainted_ = false;
 };
 
 }  // namespace screens

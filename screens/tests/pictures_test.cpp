@@ -1,10 +1,7 @@
-// Decoding the built-in pictures without Qt's image plug-ins, and handing over pictures that
-// another thread decoded.
+// Decoding the built-in pictures without Qt's image plug-ins.
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QPixmapCache>
-#include <future>
 
 #include "screens/jpeg_decoder.h"
 #include "screens/picture_files.h"
@@ -35,9 +32,6 @@ TEST(Pictures, OwnDecoderGivesQtsPixelsForEveryPictureAtBothDensities) {
         const QImage ownLarge =
             loadPicture(picture, 2).toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(ownLarge, decodedByQt(picture, 2)) << assets::resourcePath(picture) << " @2x";
-        EXPECT_EQ(decodePicture(picture).convertToFormat(QImage::Format_RGB32),
-                  decodedByQt(picture, 1))
-            << "off the GUI thread's path: " << assets::resourcePath(picture);
     }
 }
 
@@ -56,44 +50,6 @@ TEST(Pictures, DataThatIsNoWholeJpegDecodesToNothing) {
     };
     for (const auto& c : kCases) EXPECT_TRUE(decodeJpeg(c.data).isNull()) << c.what;
     EXPECT_FALSE(decodeJpeg(jpeg).isNull()) << "the whole file";
-}
-
-// A picture of one colour, to tell a handed-over picture from the file's own.
-QImage marked(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    return image;
-}
-
-TEST(Pictures, APictureDecodedElsewhereIsUsedOnceAndThenShared) {
-    QPixmapCache::clear();
-    std::promise<QImage> decoding;
-    expectPicture(Picture::PlusSign, decoding.get_future());
-    decoding.set_value(marked({20, 20}));
-    EXPECT_EQ(loadPicture(Picture::PlusSign, 1).toImage().pixelColor(3, 3), QColor(Qt::magenta));
-    EXPECT_EQ(loadPicture(Picture::PlusSign, 1).toImage().pixelColor(3, 3), QColor(Qt::magenta))
-        << "kept, not decoded again";
-}
-
-TEST(Pictures, ExpectationsThatCannotServeTheLoadAreDropped) {
-    const struct {
-        const char* what;
-        Picture picture;
-        qreal ratio;
-        QImage handed;
-    } kCases[] = {
-        {"a high-density screen wants its own picture", Picture::MinusSign, 2, marked({20, 20})},
-        {"the other thread gave up", Picture::TimesSign, 1, QImage()},
-    };
-    QPixmapCache::clear();
-    for (const auto& c : kCases) {
-        std::promise<QImage> decoding;
-        expectPicture(c.picture, decoding.get_future());
-        decoding.set_value(c.handed);
-        EXPECT_EQ(loadPicture(c.picture, c.ratio).toImage().convertToFormat(QImage::Format_RGB32),
-                  decodedByQt(c.picture, c.ratio))
-            << c.what;
-    }
 }
 
 }  // namespace

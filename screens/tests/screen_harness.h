@@ -12,11 +12,11 @@ namespace screens::testing {
 
 // A screen on its own, shown on the test display, with its clicks written down by name.
 struct ScreenHarness {
-    explicit ScreenHarness(ScreenId id)
+    explicit ScreenHarness(ScreenId id, CaptionCache* captionCache = nullptr)
         : screen(std::make_unique<Screen>(
               layoutOf(id),
               [this](Screen&, const ControlLayout& control) { clicks.emplace_back(control.name); },
-              nullptr)) {}
+              nullptr, captionCache)) {}
 
     bool showActive() {
         screen->show();
