@@ -90,7 +90,8 @@ PictureButton* menuButton(const testing::ScreenHarness& harness) {
 void plantWrongCaptions(CaptionCache& cache) {
     testing::ScreenHarness probe(ScreenId::frm1);
     for (PictureButton* button : probe.screen->findChildren<PictureButton*>())
-        cache.put(captionKey(*button), {7, block(button->size() - QSize(4, 4))});
+        cache.put(captionKey(*button),
+                  {7, block(button->size() - QSize(2, 2) * PictureButton::kBevel)});
 }
 
 TEST(ScreenCaptions, FirstFrameTakesTheCachedCaptionsAndTheFontsCorrectThemAfter) {
@@ -106,7 +107,7 @@ TEST(ScreenCaptions, FirstFrameTakesTheCachedCaptionsAndTheFontsCorrectThemAfter
     harness.screen->show();
     PictureButton* button = menuButton(harness);
     EXPECT_EQ(button->font().pointSizeF(), 7) << "taken from the cache before the first frame";
-    EXPECT_EQ(button->captionMask(), block(button->size() - QSize(4, 4)));
+    EXPECT_EQ(button->captionMask(), block(button->size() - QSize(2, 2) * PictureButton::kBevel));
 
     ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.screen.get()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return button->captionMask() == button->drawCaption(); }))
