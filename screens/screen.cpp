@@ -80,8 +80,8 @@ void Screen::createControls() {
 // display maps it meanwhile. The first frame comes after this either way.
 void Screen::setVisible(bool visible) {
     QWidget::setVisible(visible);
-    if (!visible || captionsFitted_) return;
-    captionsFitted_ = true;
+    if (!visible || shownBefore_) return;
+    shownBefore_ = true;
     captions_.fit();
     background_.at(devicePixelRatioF());
     for (PictureButton* button : findChildren<PictureButton*>()) button->loadFace();

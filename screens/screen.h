@@ -54,7 +54,7 @@ class Screen : public QWidget {
     ScreenFields fields_;
     DrawingSurface surface_;
     ScreenCaptions captions_;
-    bool captionsFitted_ = false;
+    bool shownBefore_ = false;
     bool firstFramePainted_ = false;
 };
 
