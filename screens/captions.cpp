@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <utility>
 
 #include "screens/picture_button.h"
-#include "screens/utf8.h"
 
 namespace screens {
 
@@ -23,11 +23,6 @@ qreal fittingPointSize(const QWidget& widget, const QString& caption, int width)
         font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
     }
     return font.pointSizeF();
-}
-
-int roomFor(const QWidget& widget, const ControlLayout& layout) {
-    return layout.kind == ControlKind::CommandButton ? widget.width() - 2 * PictureButton::kBevel
-                                                     : widget.width();
 }
 
 void setPointSize(QWidget& widget, qreal pointSize) {
@@ -51,16 +46,22 @@ QString captionKey(const PictureButton& button) {
         .arg(QLatin1String(qVersion()));
 }
 
-void ScreenCaptions::addButton(QWidget* button, const ControlLayout& layout) {
-    buttons_.emplace_back(button, &layout);
+void ScreenCaptions::addButton(PictureButton* button) {
+    buttons_.push_back({button, button->text(), button->faceRect().width()});
 }
 
-void ScreenCaptions::addLabel(QWidget* label, const ControlLayout& layout) {
-    labels_.emplace_back(label, &layout);
+void ScreenCaptions::addLabel(QLabel* label) {
+    labels_.push_back({label, label->text(), label->width()});
+}
+
+// Only buttons are added as buttons.
+PictureButton& ScreenCaptions::button(const Captioned& captioned) {
+    return *static_cast<PictureButton*>(captioned.control);
 }
 
 void ScreenCaptions::fit() {
-    if (fitFromCache()) return;
+    fromCache_ = fitFromCache();
+    if (fromCache_) return;
     fitByMeasuring(buttons_);
     fitByMeasuring(labels_);
 }
@@ -70,44 +71,46 @@ void ScreenCaptions::fit() {
 bool ScreenCaptions::fitFromCache() {
     if (!cache_ || !labels_.empty() || buttons_.empty()) return false;
     std::vector<CaptionCache::Caption> found;
-    for (const auto& [widget, layout] : buttons_) {
-        auto caption = cache_->find(captionKey(*static_cast<PictureButton*>(widget)));
+    for (const Captioned& captioned : buttons_) {
+        auto caption = cache_->find(captionKey(button(captioned)));
         if (!caption) return false;
         found.push_back(std::move(*caption));
     }
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        auto* button = static_cast<PictureButton*>(buttons_[i].first);
-        setPointSize(*button, found[i].pointSize);
-        button->setCaptionMask(std::move(found[i].mask));
+        setPointSize(button(buttons_[i]), found[i].pointSize);
+        button(buttons_[i]).setCaptionMask(std::move(found[i].mask));
     }
     return true;
 }
 
 void ScreenCaptions::settle() {
     if (!cache_) return;
-    fitByMeasuring(buttons_);
-    fitByMeasuring(labels_);
-    for (const auto& [widget, layout] : buttons_) {
-        auto* button = static_cast<PictureButton*>(widget);
-        QImage drawn = button->drawCaption();
-        if (drawn != button->captionMask()) {
-            button->setCaptionMask(drawn);
-            button->update();
+    // What was measured before the first frame needs no second look.
+    if (std::exchange(fromCache_, false)) {
+        fitByMeasuring(buttons_);
+        for (const Captioned& captioned : buttons_) {
+            PictureButton& shown = button(captioned);
+            QImage drawn = shown.drawCaption();
+            if (drawn == shown.captionMask()) continue;
+            shown.setCaptionMask(std::move(drawn));
+            shown.update();
         }
-        cache_->put(captionKey(*button), {button->font().pointSizeF(), std::move(drawn)});
+    }
+    for (const Captioned& captioned : buttons_) {
+        PictureButton& shown = button(captioned);
+        cache_->put(captionKey(shown), {shown.font().pointSizeF(), shown.captionMask()});
     }
     cache_->save();
 }
 
 void ScreenCaptions::fitByMeasuring(const std::vector<Captioned>& sameKind) {
     qreal smallest = 0;
-    for (const auto& [widget, layout] : sameKind) {
-        const qreal size =
-            fittingPointSize(*widget, fromUtf8(layout->caption), roomFor(*widget, *layout));
+    for (const Captioned& captioned : sameKind) {
+        const qreal size = fittingPointSize(*captioned.control, captioned.caption, captioned.room);
         if (size > 0 && (smallest == 0 || size < smallest)) smallest = size;
     }
     if (smallest == 0) return;
-    for (const auto& [widget, layout] : sameKind) setPointSize(*widget, smallest);
+    for (const Captioned& captioned : sameKind) setPointSize(*captioned.control, smallest);
 }
 
 }  // namespace screens

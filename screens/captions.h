@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QWidget>
-#include <utility>
+#include <QLabel>
+#include <QString>
 #include <vector>
 
 #include "screens/caption_cache.h"
-#include "screens/layout.h"
 
 namespace screens {
 
@@ -25,23 +24,29 @@ class ScreenCaptions {
   public:
     explicit ScreenCaptions(CaptionCache* cache) : cache_(cache) {}
 
-    void addButton(QWidget* button, const ControlLayout& layout);
-    void addLabel(QWidget* label, const ControlLayout& layout);
+    void addButton(PictureButton* button);
+    void addLabel(QLabel* label);
 
     // Before the screen's first frame.
     void fit();
-    // After the first frame: measures, redraws what the cache had wrong, and stores what was
-    // drawn for the next run.
+    // After the first frame: measures what the cache gave, redraws what it had wrong, and
+    // stores what is drawn for the next run.
     void settle();
 
   private:
-    using Captioned = std::pair<QWidget*, const ControlLayout*>;
+    struct Captioned {
+        QWidget* control;
+        QString caption;
+        int room;  // the width the caption may take
+    };
 
     bool fitFromCache();
     static void fitByMeasuring(const std::vector<Captioned>& sameKind);
+    static PictureButton& button(const Captioned& captioned);
 
     CaptionCache* cache_;
     std::vector<Captioned> buttons_, labels_;
+    bool fromCache_ = false;
 };
 
 }  // namespace screens

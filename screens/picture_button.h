@@ -21,6 +21,9 @@ class PictureButton : public QPushButton {
 
     static constexpr int kBevel = 2;  // the raised border the face sits inside
 
+    // Inside the bevel: where the face picture and the caption go.
+    QRect faceRect() const;
+
     // Decodes the face, if not yet done, ahead of the first paint.
     void loadFace() { face_.at(devicePixelRatioF()); }
 
@@ -36,7 +39,6 @@ class PictureButton : public QPushButton {
     void changeEvent(QEvent* event) override;
 
   private:
-    QRect faceRect() const;
     const QImage& tintedCaption(const QColor& colour);
 
     ShownPicture face_;

@@ -31,10 +31,10 @@ QImage decodeFile(const QString& path) {
     return decodeJpeg(file.uncompressedData());
 }
 
-// Straight with the program's own decoder where it has one, otherwise with Qt's plug-ins.
-QPixmap decode(assets::Picture picture, qreal ratio, const QString& path) {
-    QImage image;
-    if (picture != assets::Picture::ProgramIcon) image = decodeFile(path);
+// Straight with the program's own decoder where it can, otherwise (the icon, or a build without
+// libjpeg) with Qt's plug-ins.
+QPixmap decode(qreal ratio, const QString& path) {
+    QImage image = decodeFile(path);
     QPixmap pixmap;
     if (image.isNull()) {
         pixmap.load(path);
@@ -52,7 +52,7 @@ QPixmap loadPicture(assets::Picture picture, qreal devicePixelRatio) {
     const QString path = pathAt(picture, ratio);
     QPixmap pixmap;
     if (QPixmapCache::find(path, &pixmap)) return pixmap;
-    pixmap = decode(picture, ratio, path);
+    pixmap = decode(ratio, path);
     QPixmapCache::insert(path, pixmap);
     return pixmap;
 }

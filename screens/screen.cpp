@@ -67,11 +67,12 @@ void Screen::createControls() {
         widget->raise();
         connectControl(*control, widget);
         if (control->kind == ControlKind::Label) {
-            captions_.addLabel(widget, *control);
+            captions_.addLabel(static_cast<QLabel*>(widget));
             continue;
         }
         focusable.emplace_back(control->tabIndex, widget);
-        if (!control->caption.empty()) captions_.addButton(widget, *control);
+        if (control->kind == ControlKind::CommandButton && !control->caption.empty())
+            captions_.addButton(static_cast<PictureButton*>(widget));
     }
     orderTabs(std::move(focusable));
 }

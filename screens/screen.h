@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <utility>
