@@ -22,6 +22,12 @@ std::string settledText(double value) {
     return textOf(valueOf(textOf(value)));
 }
 
+// Each square a product, r*r first; a square past the double range is an overflow.
+double coneSlant(detail::Calculation& calc, double r, double h) {
+    double rSquared = calc.square(r);
+    return detail::Calculation::squareRoot(calc.add(rSquared, calc.square(h)));
+}
+
 }  // namespace
 
 void computeTriangle(FieldAccess& fields) {
@@ -75,19 +81,24 @@ void computeCylinder(FieldAccess& fields) {
     calc.write("txt4", settledText(total));
 }
 
+// The second field is the cone's height h; the areas need the slant l = sqrt(r*r + h*h).
 void computeCone(FieldAccess& fields) {
     detail::Calculation calc(fields);
     std::string radiusText = calc.read("txt1");
-    double l = valueOf(calc.read("txt2"));
-    double lateral = calc.multiply(calc.multiply(coerceToDouble(radiusText), kPi), l);
+    double h = valueOf(calc.read("txt2"));
+    double r = coerceToDouble(radiusText);
+    double slant = coneSlant(calc, r, h);
+    double lateral = calc.multiply(calc.multiply(r, kPi), slant);
     calc.test(kLateral);
     calc.write("txt3", settledText(lateral));
 
     radiusText = calc.read("txt1");
-    std::string lengthText = calc.read("txt2");
-    double length = coerceToDouble(lengthText);
-    double sum = calc.add(length, coerceToDouble(radiusText));
-    double r = coerceToDouble(radiusText);
+    std::string heightText = calc.read("txt2");
+    h = coerceToDouble(heightText);
+    double radius = coerceToDouble(radiusText);
+    slant = coneSlant(calc, radius, h);
+    double sum = calc.add(slant, radius);
+    r = coerceToDouble(radiusText);
     double total = calc.multiply(calc.multiply(r, kPi), sum);
     calc.test(kTotal);
     calc.write("txt4", settledText(total));

@@ -45,7 +45,7 @@ const ComputeCase kCases[] = {
      ScreenId::frm5,
      "cmd1",
      {{"txt1", "3"}, {"txt2", "4"}},
-     {{"txt3", "37.68"}, {"txt4", "65.94"}},
+     {{"txt3", "47.1"}, {"txt4", "75.36"}},
      nullptr},
     {"plus in every row",
      ScreenId::frm6,

@@ -60,15 +60,20 @@ TEST(Geometry, ResultsAndFaults) {
         {"height beyond the double range", computeCylinder, fourFields("1", "1e999"),
          fourFields("1", "1e999"), kOverflow},
 
-        // Cone: txt1 radius, txt2 length -> txt3 lateral, txt4 total.
-        {"r = 3, l = 4", computeCone, fourFields("3", "4"), fourFields("3", "4", "37.68", "65.94")},
-        {"r = 0, l = 5", computeCone, fourFields("0", "5"), fourFields("0", "5", "0", "0")},
+        // Cone: txt1 radius, txt2 height -> txt3 lateral, txt4 total, both by the slant.
+        {"r = 3, h = 4: slant 5", computeCone, fourFields("3", "4"),
+         fourFields("3", "4", "47.1", "75.36")},
+        {"r = 0, h = 5", computeCone, fourFields("0", "5"), fourFields("0", "5", "0", "0")},
         {"radius not a number", computeCone, fourFields("abc", "4"), fourFields("abc", "4"),
          kMismatch},
-        {"length read leniently first, strictly later", computeCone, fourFields("3", "x"),
-         fourFields("3", "x", "0"), kMismatch},
-        {"total overflows after the lateral", computeCone, fourFields("1e154", "1e-154"),
-         fourFields("1e154", "1e-154", "3.14"), kOverflow},
+        {"height read leniently first, strictly later", computeCone, fourFields("3", "x"),
+         fourFields("3", "x", "28.26"), kMismatch},
+        {"total overflows after the lateral", computeCone, fourFields("6e153", "0"),
+         fourFields("6e153", "0", "1.1304E+308"), kOverflow},
+        {"the height's square overflows", computeCone, fourFields("1", "2e154"),
+         fourFields("1", "2e154"), kOverflow},
+        {"overflowed slant times r = 0", computeCone, fourFields("0", "1e308"),
+         fourFields("0", "1e308"), kOverflow},
     };
     for (const auto& c : cases) runCase(c);
 }
@@ -79,7 +84,7 @@ TEST(Geometry, ResultsFollowTheDecimalSeparator) {
         {"circle", computeCircle, circleFields("2.5"), circleFields("2.5", "15,7", "19,625")},
         // The total is written, read back and written again: the comma must survive that.
         {"cylinder", computeCylinder, fourFields("2", "3"), fourFields("2", "3", "37,68", "62,8")},
-        {"cone", computeCone, fourFields("3", "4"), fourFields("3", "4", "37,68", "65,94")},
+        {"cone", computeCone, fourFields("3", "4"), fourFields("3", "4", "47,1", "75,36")},
     };
     for (const auto& c : cases) runCase(c);
 }
