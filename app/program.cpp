@@ -31,6 +31,7 @@ Program::Program(Spin spin, screens::CaptionCache* captionCache, ErrorReporter r
       reportError_(std::move(reportError)) {}
 
 void Program::start() {
+    QCoreApplication::instance()->installEventFilter(&hiddenWindowInput_);
     bringUp(registry_.ensureScreen(ScreenId::frm1));
 }
 

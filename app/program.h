@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/hidden_window_input.h"
 #include "app/progress_sweep.h"
 #include "app/screen_registry.h"
 
@@ -31,6 +32,7 @@ class Program {
     ScreenRegistry registry_;
     ProgressSweep sweep_;
     ErrorReporter reportError_;
+    HiddenWindowInput hiddenWindowInput_;
 };
 
 }  // namespace app

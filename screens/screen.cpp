@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -124,10 +126,20 @@ void Screen::afterFirstFrame() {
     captions_.settle();
 }
 
-// Sent before the window is mapped, each time it is shown.
+// Sent before the window is mapped, each time it is shown. A screen shown again asks for the
+// place it had: without a position of its own the window manager would place it anew.
 void Screen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) keepOffTaskbar(*this);
+    if (event->spontaneous()) return;
+    keepOffTaskbar(*this);
+    if (placeWhenHidden_) windowHandle()->setPosition(*placeWhenHidden_);
+}
+
+// Sent once the window is being unmapped, before the window manager's answer is handled, so
+// the geometry is still where the pupil last saw the screen.
+void Screen::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) placeWhenHidden_ = geometry().topLeft();
 }
 
 // Some window managers offer to minimise any window. A minimised screen has no taskbar entry

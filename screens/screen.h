@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -36,6 +37,7 @@ class Screen : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -53,6 +55,7 @@ class Screen : public QWidget {
     ScreenFields fields_;
     DrawingSurface surface_;
     ScreenCaptions captions_;
+    std::optional<QPoint> placeWhenHidden_;  // the client area's origin on the desk
     bool shownBefore_ = false;
     bool firstFramePainted_ = false;
 };

@@ -15,8 +15,12 @@ std::string ScreenFields::text(std::string_view name) {
     return box(name).text().toStdString();
 }
 
+// A result longer than its field shows its beginning, where its digits start; the pupil can
+// still scroll to the rest.
 void ScreenFields::setText(std::string_view name, std::string_view text) {
-    box(name).setText(fromUtf8(text));
+    QLineEdit& field = box(name);
+    field.setText(fromUtf8(text));
+    field.setCursorPosition(0);
 }
 
 }  // namespace screens

@@ -24,3 +24,10 @@ set_tests_properties(wayland PROPERTIES TIMEOUT 120)
 add_executable(random_user_tests random_user_test.cpp)
 target_link_libraries(random_user_tests PRIVATE reshalkin_app gui_test_main)
 reshalkin_gui_tests(random_user_tests)
+
+add_test(NAME desk COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/desk_test.sh $<TARGET_FILE:reshalkin>)
+set_tests_properties(desk PROPERTIES
+    FIXTURES_REQUIRED test_display
+    RESOURCE_LOCK test_display
+    TIMEOUT 90
+    ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display;XDG_CACHE_HOME=${RESHALKIN_TEST_DISPLAY_DIR}/cache")

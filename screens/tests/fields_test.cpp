@@ -29,6 +29,7 @@ TEST(Fields, TextsPassByNameAsUtf8) {
         EXPECT_EQ(fields.text(c.field), c.text) << c.field;
         auto* box = qobject_cast<QLineEdit*>(harness.control(c.field));
         EXPECT_EQ(box->text().toStdString(), c.text) << "the field itself shows it";
+        EXPECT_EQ(box->cursorPosition(), 0) << "from its beginning";
     }
 }
 

@@ -25,7 +25,7 @@ start() {
     done
     [ -s "$state/display.fd" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
     local display=":$(tr -d '[:space:]' <"$state/display.fd")"
-    DISPLAY=$display setsid openbox </dev/null >"$state/openbox.log" 2>&1 &
+    DISPLAY=$display setsid openbox --config-file "$(dirname "$0")/openbox-rc.xml" </dev/null >"$state/openbox.log" 2>&1 &
     echo $! >>"$state/pids"
     # The window manager is ready once it names itself on the root window.
     for _ in $(seq 100); do
