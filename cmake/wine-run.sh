@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine, with no display and a Wine prefix of the build's own:
 #   wine-run.sh PREFIX WINE64 PROGRAM [ARGUMENTS...]
-export WINEPREFIX=$1
+export WINEPREFIX="$1"
 wine=$2
 shift 2
 export WINEDEBUG=-all

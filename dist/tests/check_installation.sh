@@ -84,7 +84,7 @@ case $mode in
         (cd "$work/root" && rpm2cpio "$rpm" | cpio -idm --quiet)
         check_tree "$work/root/usr"
         requires=$(rpm -qp --requires "$rpm")
-        echo "Requires:" $requires
+        echo "Requires: $(tr "\n" " " <<<"$requires")"
         for library in libc.so.6 libstdc++.so.6 libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 \
             hicolor-icon-theme; do
             grep -q "^$library" <<<"$requires" || fail "Requires lacks $library"
