@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the main build under ctest (with the
-# installation, the Debian package, Wayland and the random user among them), the GUI tests again
-# with AddressSanitizer and UndefinedBehaviorSanitizer, and the calculation core's fuzz target in
-# a clang build with the sanitizers.
+# installation, the Debian and RPM packages, Wayland and the random user among them), the GUI
+# tests again with AddressSanitizer and UndefinedBehaviorSanitizer, the calculation core's fuzz
+# target in a clang build with the sanitizers, and the core as Windows programs under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,3 +16,5 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DRESHALKIN_GUI=OFF -DRESHALKIN_FUZZ=ON
 cmake --build build-fuzz -j "$(nproc)"
 ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)"
+
+scripts/windows_core_build.sh

@@ -5,15 +5,26 @@
 #include <clocale>
 #include <cstdio>
 #include <locale>
+#include <stdexcept>
 
 #include "calc/calc.h"
 
 namespace calc {
 namespace {
 
+#ifdef _WIN32
+constexpr const char* kRussian = "Russian_Russia.1251";  // Windows names locales this way
+#else
+constexpr const char* kRussian = "ru_RU.UTF-8";
+#endif
+
 TEST(Locale, RussianProcessLocaleChangesNothing) {
-    if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr) GTEST_SKIP() << "no ru_RU.UTF-8";
-    std::locale::global(std::locale("ru_RU.UTF-8"));
+    if (std::setlocale(LC_ALL, kRussian) == nullptr) GTEST_SKIP() << "no " << kRussian;
+    try {
+        std::locale::global(std::locale(kRussian));
+    } catch (const std::runtime_error&) {
+        // MinGW's C++ library knows no named locales; the C runtime's one still applies.
+    }
     char printed[16];
     std::snprintf(printed, sizeof printed, "%.1f", 2.5);
     ASSERT_STREQ(printed, "2,5") << "the locale did not take effect";

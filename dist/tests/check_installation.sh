@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks what `cmake --install` puts into a fresh prefix (install) or what CPack's Debian
-# package holds (package): the program, the desktop entry, the metainfo and every icon size,
-# each accepted by the desktop's own validators.
+# package (package) or RPM package (rpm) holds: the program, the desktop entry, the metainfo and
+# every icon size, each accepted by the desktop's own validators.
 #
-#   check_installation.sh install|package BUILD_DIR WORK_DIR
+#   check_installation.sh install|package|rpm BUILD_DIR WORK_DIR
 set -euo pipefail
 mode=$1 build=$2 work=$3
 id=${RESHALKIN_APP_ID:?} sizes=${RESHALKIN_ICON_SIZES:?}
@@ -73,7 +73,28 @@ case $mode in
         done
         grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
         ;;
-    *) echo "usage: $0 install|package BUILD_DIR WORK_DIR" >&2; exit 2 ;;
+    rpm)
+        (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G RPM -B "$work" >cpack.log) ||
+            { cat "$work/cpack.log" >&2; exit 1; }
+        rpm=$(ls "$work"/*.rpm)
+        # Exactly the installed files: the folders they go into belong to other packages.
+        diff <(expected_files | sed 's|^|/usr/|' | sort) <(rpm -qlp "$rpm" | sort) ||
+            fail "the package holds other files than the installation"
+        mkdir "$work/root"
+        (cd "$work/root" && rpm2cpio "$rpm" | cpio -idm --quiet)
+        check_tree "$work/root/usr"
+        requires=$(rpm -qp --requires "$rpm")
+        echo "Requires: $(tr "\n" " " <<<"$requires")"
+        for library in libc.so.6 libstdc++.so.6 libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 \
+            hicolor-icon-theme; do
+            grep -q "^$library" <<<"$requires" || fail "Requires lacks $library"
+        done
+        # Signing is the distribution's business; anything else rpmlint calls an error is ours.
+        rpmlint "$rpm" >"$work/rpmlint.log" 2>&1 || true
+        cat "$work/rpmlint.log"
+        grep ': E: ' "$work/rpmlint.log" | grep -v ': E: no-signature' && fail "rpmlint finds errors"
+        ;;
+    *) echo "usage: $0 install|package|rpm BUILD_DIR WORK_DIR" >&2; exit 2 ;;
 esac
 [ "$failures" -eq 0 ] && echo "all files present and valid"
 exit $((failures > 0))
