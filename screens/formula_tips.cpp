@@ -44,7 +44,7 @@ void runExplained(Screen& screen, const std::function<void(calc::FieldAccess&)>&
     calc::WorkedFields fields(screen.fields());
     try {
         compute(fields);
-    } catch (...) {
+    } catch (...) {  // explained on the error's way to the click that shows it
         explainAll(screen, fields.working());
         throw;
     }

@@ -52,7 +52,8 @@ struct Fill {
 
 std::string valueFor(std::string_view name, const Fill& fill) {
     if (name == "=") return std::string(fill.result);
-    if (name == "op" && fill.op) return std::string(kOperationSigns.at(static_cast<int>(*fill.op)));
+    if (name == "op" && fill.op)
+        return std::string(kOperationSigns.at(static_cast<std::size_t>(*fill.op)));
     for (const calc::UsedValue& used : fill.values) {
         if (used.name == name) return numberText(used.value);
     }
