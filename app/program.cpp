@@ -5,6 +5,7 @@
 #include <new>
 
 #include "calc/runtime_error.h"
+#include "screens/formula_tips.h"
 #include "screens/utf8.h"
 
 namespace app {
@@ -54,8 +55,8 @@ void Program::perform(Screen& screen, const screens::Action& action) {
     std::visit(Overloaded{
                    [](std::monostate) {},
                    [&](screens::Navigate go) { showScreen(registry_, screen.id(), go.target); },
-                   [&](screens::Compute compute) { compute.run(screen.fields()); },
-                   [&](screens::ComputeRows rows) { calc::computeRows(screen.fields(), rows.op); },
+                   [&](screens::Compute compute) { screens::runExplained(screen, compute.run); },
+                   [&](screens::ComputeRows rows) { screens::runExplained(screen, rows.op); },
                },
                action);
 }

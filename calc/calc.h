@@ -8,3 +8,4 @@
 #include "geometry.h"
 #include "rows.h"
 #include "runtime_error.h"
+#include "working.h"

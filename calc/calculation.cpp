@@ -12,9 +12,12 @@ std::string Calculation::read(std::string_view field) {
     return text;
 }
 
-void Calculation::write(std::string_view field, std::string_view text) {
+void Calculation::write(std::string_view field, std::string_view text,
+                        std::initializer_list<UsedValue> used) {
     fields_.setText(field, text);
     clear();
+    if (Working* working = fields_.working())
+        working->results.push_back({std::string(field), used, std::string(text)});
 }
 
 double Calculation::record(double a, double b, double result) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "field_access.h"
+#include "working.h"
 
 namespace calc::detail {
 
@@ -17,7 +19,9 @@ class Calculation {
     explicit Calculation(FieldAccess& fields) : fields_(fields) {}
 
     std::string read(std::string_view field);
-    void write(std::string_view field, std::string_view text);
+    // Writes a result and, where the fields keep a working, the numbers it came from.
+    void write(std::string_view field, std::string_view text,
+               std::initializer_list<UsedValue> used = {});
 
     double add(double a, double b);
     double subtract(double a, double b);

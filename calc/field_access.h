@@ -7,6 +7,8 @@
 
 namespace calc {
 
+struct Working;
+
 // The calculations' view of one screen's text fields, by field name ("txt1", "txt3Dec").
 // Texts are UTF-8. A name the screen does not have raises RuntimeError (UnknownField).
 class FieldAccess {
@@ -14,6 +16,8 @@ class FieldAccess {
     virtual ~FieldAccess() = default;
     virtual std::string text(std::string_view name) = 0;
     virtual void setText(std::string_view name, std::string_view text) = 0;
+    // Where a compute records what each result it writes was worked from; most keep no record.
+    virtual Working* working() { return nullptr; }
 };
 
 // A plain table of texts that stands in for a screen.

@@ -7,7 +7,6 @@ namespace calc {
 
 namespace {
 
-constexpr double kPi = 3.14;     // the school value of pi
 constexpr double kTwoPi = 6.28;  // exactly twice kPi as doubles
 
 constexpr std::string_view kHypotenuse = "Не удалось найти гипотенузу.";
@@ -37,13 +36,13 @@ void computeTriangle(FieldAccess& fields) {
     double aSquared = calc.square(a);
     double sum = calc.add(aSquared, calc.square(b));
     calc.test(kHypotenuse);
-    calc.write("txt3", textOf(detail::Calculation::squareRoot(sum)));
+    calc.write("txt3", textOf(detail::Calculation::squareRoot(sum)), {{"a", a}, {"b", b}});
 
     b = valueOf(calc.read("txt2"));
     a = valueOf(calc.read("txt1"));
     double area = calc.divide(calc.multiply(a, b), 2.0);
     calc.test(kArea);
-    calc.write("txt4", textOf(area));
+    calc.write("txt4", textOf(area), {{"a", a}, {"b", b}});
 }
 
 void computeCircle(FieldAccess& fields) {
@@ -51,12 +50,12 @@ void computeCircle(FieldAccess& fields) {
     double r = valueOf(calc.read("txt1"));
     double circumference = calc.multiply(calc.add(r, r), kPi);
     calc.test(kCircumference);
-    calc.write("txt2", textOf(circumference));
+    calc.write("txt2", textOf(circumference), {{"π", kPi}, {"r", r}});
 
     r = valueOf(calc.read("txt1"));
     double area = calc.multiply(calc.square(r), kPi);
     calc.test(kArea);
-    calc.write("txt3", textOf(area));
+    calc.write("txt3", textOf(area), {{"π", kPi}, {"r", r}});
 }
 
 void computeCylinder(FieldAccess& fields) {
@@ -67,18 +66,20 @@ void computeCylinder(FieldAccess& fields) {
     double perimeter = calc.multiply(calc.add(r, r), kPi);
     calc.test(kLateral);
     // The height is converted only after the perimeter has passed its test.
-    double lateral = calc.multiply(perimeter, coerceToDouble(heightText));
+    double h = coerceToDouble(heightText);
+    double lateral = calc.multiply(perimeter, h);
     calc.test(kLateral);
-    calc.write("txt3", textOf(lateral));
+    calc.write("txt3", textOf(lateral), {{"π", kPi}, {"r", r}, {"h", h}});
 
     radiusText = calc.read("txt1");
     heightText = calc.read("txt2");
     double radius = coerceToDouble(radiusText);
-    double sum = calc.add(radius, coerceToDouble(heightText));
+    h = coerceToDouble(heightText);
+    double sum = calc.add(radius, h);
     r = coerceToDouble(radiusText);
     double total = calc.multiply(calc.multiply(r, kTwoPi), sum);
     calc.test(kTotal);
-    calc.write("txt4", settledText(total));
+    calc.write("txt4", settledText(total), {{"π", kPi}, {"r", r}, {"h", h}});
 }
 
 // The second field is the cone's height h; the areas need the slant l = sqrt(r*r + h*h).
@@ -90,7 +91,7 @@ void computeCone(FieldAccess& fields) {
     double slant = coneSlant(calc, r, h);
     double lateral = calc.multiply(calc.multiply(r, kPi), slant);
     calc.test(kLateral);
-    calc.write("txt3", settledText(lateral));
+    calc.write("txt3", settledText(lateral), {{"π", kPi}, {"r", r}, {"h", h}, {"l", slant}});
 
     radiusText = calc.read("txt1");
     std::string heightText = calc.read("txt2");
@@ -101,7 +102,7 @@ void computeCone(FieldAccess& fields) {
     r = coerceToDouble(radiusText);
     double total = calc.multiply(calc.multiply(r, kPi), sum);
     calc.test(kTotal);
-    calc.write("txt4", settledText(total));
+    calc.write("txt4", settledText(total), {{"π", kPi}, {"r", r}, {"h", h}, {"l", slant}});
 }
 
 }  // namespace calc

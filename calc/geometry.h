@@ -4,6 +4,8 @@
 
 namespace calc {
 
+inline constexpr double kPi = 3.14;  // the school value of pi, in every result
+
 // Each reads its screen's input fields and writes its two result fields in order. An error stops
 // it where it happens: results already written stay, later ones keep their old texts.
 void computeTriangle(FieldAccess& fields);  // txt1, txt2 legs -> txt3 hypotenuse, txt4 area

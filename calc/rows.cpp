@@ -4,6 +4,7 @@
 
 #include "calculation.h"
 #include "conversions.h"
+#include "working.h"
 
 namespace calc {
 
@@ -46,12 +47,13 @@ double apply(detail::Calculation& calc, RowOp op, double a, double b) {
 
 void computeRows(FieldAccess& fields, RowOp op) {
     detail::Calculation calc(fields);
+    if (Working* working = fields.working()) working->op = op;
     for (const Row& row : kRows) {
         double b = valueOf(calc.read(row.right));
         double a = valueOf(calc.read(row.left));
         double x = apply(calc, op, a, b);
         calc.test(row.where);
-        calc.write(row.result, row.text(x));
+        calc.write(row.result, row.text(x), {{"a", a}, {"b", b}});
     }
 }
 

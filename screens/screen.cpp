@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "screens/controls.h"
+#include "screens/formula_tips.h"
 #include "screens/picture_button.h"
 #include "screens/picture_files.h"
 #include "screens/taskbar.h"
@@ -52,6 +53,7 @@ Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler on
       captions_(captionCache) {
     setUpWindow();
     createControls();
+    attachFormulas(*this);
 }
 
 void Screen::setUpWindow() {

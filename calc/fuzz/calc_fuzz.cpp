@@ -66,15 +66,20 @@ void runCalculation(std::uint8_t selector, const std::vector<std::string>& texts
         {"txt3Oct", ""},       {"txt1Hex", texts[6]}, {"txt2Hex", texts[7]},
         {"txt3Hex", ""}};
     calc::FieldTable table(fields);
+    calc::WorkedFields worked(table);
     try {
         switch (selector % 8) {
-            case 0: calc::computeTriangle(table); break;
-            case 1: calc::computeCircle(table); break;
-            case 2: calc::computeCylinder(table); break;
-            case 3: calc::computeCone(table); break;
-            default: calc::computeRows(table, static_cast<calc::RowOp>(selector % 4)); break;
+            case 0: calc::computeTriangle(worked); break;
+            case 1: calc::computeCircle(worked); break;
+            case 2: calc::computeCylinder(worked); break;
+            case 3: calc::computeCone(worked); break;
+            default: calc::computeRows(worked, static_cast<calc::RowOp>(selector % 4)); break;
         }
     } catch (const calc::RuntimeError&) {
+    }
+    // The working tells of each result exactly the text its field was given.
+    for (const calc::WorkedResult& result : worked.working()->results) {
+        require(table.texts().at(result.field) == result.text);
     }
     // Inputs are never changed by a calculation (the circle's txt2 is a result).
     require(table.texts().at("txt1") == texts[0]);

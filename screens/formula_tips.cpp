@@ -1,0 +1,58 @@
+#include "screens/formula_tips.h"
+
+#include <QLineEdit>
+
+#include "calc/working.h"
+#include "screens/formulas.h"
+#include "screens/screen.h"
+#include "screens/utf8.h"
+
+namespace screens {
+
+namespace {
+
+QLineEdit* fieldOf(Screen& screen, const Formula& formula) {
+    return screen.findChild<QLineEdit*>(fromUtf8(formula.field));
+}
+
+void explain(QLineEdit& field, const std::string& text) {
+    const QString shown = fromUtf8(text);
+    field.setToolTip(shown);
+    field.setAccessibleDescription(shown);
+}
+
+void explainAll(Screen& screen, const calc::Working* working) {
+    for (const Formula* formula : formulasOf(screen.id())) {
+        if (QLineEdit* field = fieldOf(screen, *formula))
+            explain(*field, explanation(*formula, working));
+    }
+}
+
+}  // namespace
+
+void attachFormulas(Screen& screen) {
+    for (const Formula* formula : formulasOf(screen.id())) {
+        QLineEdit* field = fieldOf(screen, *formula);
+        if (!field) continue;
+        explain(*field, explanation(*formula));
+        QObject::connect(field, &QLineEdit::textEdited, field,
+                         [field, formula] { explain(*field, explanation(*formula)); });
+    }
+}
+
+void runExplained(Screen& screen, const std::function<void(calc::FieldAccess&)>& compute) {
+    calc::WorkedFields fields(screen.fields());
+    try {
+        compute(fields);
+    } catch (...) {  // explained on the error's way to the click that shows it
+        explainAll(screen, fields.working());
+        throw;
+    }
+    explainAll(screen, fields.working());
+}
+
+void runExplained(Screen& screen, calc::RowOp op) {
+    runExplained(screen, [op](calc::FieldAccess& fields) { calc::computeRows(fields, op); });
+}
+
+}  // namespace screens
