@@ -14,6 +14,7 @@ TEST(FormulaTips, AClickExplainsTheResultUntilThePupilTypesOverIt) {
     const std::string general = "Боковая поверхность: S = πrl, образующая l = √(r² + h²)";
     const std::string worked = general + "\nl = √(3² + 4²) = 5; S = 3.14 · 3 · 5 = 47.1";
     testing::ProgramHarness harness;
+    harness.click(ScreenId::frm1, "cmd4");
     QWidget* lateral = harness.control(ScreenId::frm5, "txt3");
     const auto shown = [lateral](const std::string& text) {
         EXPECT_EQ(lateral->toolTip().toStdString(), text);
