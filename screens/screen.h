@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "screens/captions.h"
-#include "screens/drawing_surface.h"
 #include "screens/layout.h"
 #include "screens/picture_files.h"
 #include "screens/screen_fields.h"
+#include "screens/sweep_dot.h"
 
 namespace screens {
 
@@ -28,7 +28,7 @@ class Screen : public QWidget {
 
     ScreenId id() const { return layout_.id; }
     const ScreenLayout& layout() const { return layout_; }
-    DrawingSurface& surface() { return surface_; }
+    SweepDot& sweepDot() { return sweepDot_; }
     calc::FieldAccess& fields() { return fields_; }
 
     void setVisible(bool visible) override;
@@ -51,7 +51,7 @@ class Screen : public QWidget {
     CloseHandler onClose_;
     ShownPicture background_;
     ScreenFields fields_;
-    DrawingSurface surface_;
+    SweepDot sweepDot_;
     ScreenCaptions captions_;
     bool shownBefore_ = false;
     bool firstFramePainted_ = false;
