@@ -49,7 +49,8 @@ screens::Dot dotAt(QSize client, float x) {
     return {QLineF(toPixels(client, x, kDotTop), toPixels(client, x, kDotBottom)), kPenWidth, kRed};
 }
 
-// A frame that comes late, on a busy machine, shows the step its own time has reached.
+// Each frame shows the step the clock has reached, so a late frame on a busy machine does not
+// make the sweep longer.
 void ProgressSweep::play(ScreenRegistry& registry, ScreenId id) const {
     Screen& screen = registry.ensureScreen(id);
     const std::vector<float>& path = sweepPath();
@@ -57,9 +58,11 @@ void ProgressSweep::play(ScreenRegistry& registry, ScreenId id) const {
     const auto start = Clock::now();
     const auto end = start + length_;
     for (auto now = start; now < end; now = Clock::now()) {
-        const auto stepReached = path.size() * (now - start) / length_;
-        screen.sweepDot().show(dotAt(screen.size(), path[stepReached]));
-        std::this_thread::sleep_until(std::min(now + kFrameTime, end));
+        const auto next = std::min(now + kFrameTime, end);
+        // The last frame shows the dot at the end of its path.
+        const auto step = next == end ? path.size() - 1 : path.size() * (now - start) / length_;
+        screen.sweepDot().show(dotAt(screen.size(), path[step]));
+        std::this_thread::sleep_until(next);
     }
 }
 

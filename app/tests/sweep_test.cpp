@@ -96,7 +96,8 @@ TEST(Sweep, TheDotGlidesAlongTheBarAndLeavesTheWindowAsItWas) {
             screen.sweepDot().setShownHook({});
 
             ASSERT_GE(columns.size(), 5U) << "shown again and again";
-            EXPECT_EQ(columns.front(), dotAt(screen.size(), -794).segment.x1()) << "from the left";
+            EXPECT_EQ(columns.front(), dotAt(screen.size(), sweepPath().front()).segment.x1());
+            EXPECT_EQ(columns.back(), dotAt(screen.size(), sweepPath().back()).segment.x1());
             EXPECT_TRUE(std::ranges::is_sorted(columns)) << "left to right";
             EXPECT_GT(redOnBar[redOnBar.size() / 2], 5) << "a red dot mid-way";
             EXPECT_EQ(redElsewhere, 0) << "the dot stays on the bar";
