@@ -57,12 +57,13 @@ void ProgressSweep::play(ScreenRegistry& registry, ScreenId id) const {
     const HideOnExit hideAtEnd{screen.sweepDot()};
     const auto start = Clock::now();
     const auto end = start + length_;
-    for (auto now = start; now < end; now = Clock::now()) {
-        const auto next = std::min(now + kFrameTime, end);
-        // The last frame shows the dot at the end of its path.
-        const auto step = next == end ? path.size() - 1 : path.size() * (now - start) / length_;
+    bool last = false;
+    for (auto now = start; !last; now = Clock::now()) {
+        // The last frame, however late it comes, shows the dot at the end of its path.
+        last = now + kFrameTime >= end;
+        const auto step = last ? path.size() - 1 : path.size() * (now - start) / length_;
         screen.sweepDot().show(dotAt(screen.size(), path[step]));
-        std::this_thread::sleep_until(next);
+        std::this_thread::sleep_until(std::min(now + kFrameTime, end));
     }
 }
 

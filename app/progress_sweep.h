@@ -16,7 +16,7 @@ inline constexpr std::chrono::milliseconds kSweepLength{700};
 // handled meanwhile, so input waits until the action is done.
 class ProgressSweep {
   public:
-    // Tests ask for a shorter sweep; a zero one shows nothing.
+    // Tests ask for a shorter sweep; a zero one shows only the last frame.
     explicit ProgressSweep(std::chrono::milliseconds length = kSweepLength) : length_(length) {}
 
     void play(ScreenRegistry& registry, ScreenId id) const;
