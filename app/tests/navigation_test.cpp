@@ -97,6 +97,7 @@ TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
     }
 }
 
+// Whatever ends a sweep early ends the click: no navigation, and no dot left behind.
 TEST(Navigation, AFailingSweepEndsTheClickBeforeItNavigates) {
     std::vector<std::string> reported;
     Program program(
