@@ -5,7 +5,6 @@
 #include "app/decimal_separator.h"
 #include "app/memory_release.h"
 #include "app/program.h"
-#include "app/sweep_timing.h"
 #include "calc/conversions.h"
 #include "screens/caption_cache.h"
 
@@ -31,8 +30,7 @@ int main(int argc, char* argv[]) {
     calc::setDecimalSeparator(app::decimalSeparatorOf(QLocale::system()));
 
     screens::CaptionCache captions(captionCacheFile());
-    // The spin is measured at the first click, not before the first frame.
-    app::Program program(app::Spin::calibratedOnFirstUse(app::kSpinTimePerPass), &captions);
+    app::Program program(&captions);
     program.start();
     return QApplication::exec();
 }

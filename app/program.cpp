@@ -22,13 +22,14 @@ struct Overloaded : Ts... {
 
 }  // namespace
 
-Program::Program(Spin spin, screens::CaptionCache* captionCache, ErrorReporter reportError)
+Program::Program(screens::CaptionCache* captionCache, ErrorReporter reportError,
+                 ProgressSweep sweep)
     : registry_(
           [this](Screen& screen, const screens::ControlLayout& control) { click(screen, control); },
           // Every screen but the visible one is hidden and has no taskbar entry, so
           // closing the visible one must end the program.
           [](Screen&) { QCoreApplication::quit(); }, captionCache),
-      sweep_(spin),
+      sweep_(sweep),
       reportError_(std::move(reportError)) {}
 
 void Program::start() {

@@ -16,8 +16,9 @@ using ErrorReporter = std::function<void(Screen&, const std::string&)>;
 class Program {
   public:
     // A caption cache lets the main menu's first frame come without Qt's fonts.
-    explicit Program(Spin spin, screens::CaptionCache* captionCache = nullptr,
-                     ErrorReporter reportError = showErrorBox);
+    explicit Program(screens::CaptionCache* captionCache = nullptr,
+                     ErrorReporter reportError = showErrorBox,
+                     ProgressSweep sweep = ProgressSweep());
 
     // Opens the main menu.
     void start();

@@ -1,8 +1,13 @@
 #include "app/progress_sweep.h"
 
+#include <algorithm>
+#include <thread>
+
 namespace app {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // The coordinate system: x from -1000 (left edge) to 1000, y from 1000 (top edge) to -1000.
 constexpr float kLeft = -1000, kTop = 1000, kRight = 1000, kBottom = -1000;
@@ -14,33 +19,51 @@ constexpr float kDotTop = -958;
 constexpr float kDotBottom = -961;
 constexpr int kPenWidth = 5;
 constexpr std::uint32_t kRed = 255;
-constexpr std::uint32_t kBlack = 0;
 
-// The window is shown every so many steps while the dot is red: some fifty times a sweep,
-// often enough to glide and rarely enough for a compositor that paces presentations.
-constexpr int kStepsPerPresentation = 300;
+// Often enough for the dot to glide, rarely enough to cost next to nothing.
+constexpr std::chrono::milliseconds kFrameTime{10};
 
-// Shows what was drawn however the sweep ends, so the window's backing store is never left open.
-struct PresentOnExit {
-    screens::DrawingSurface& surface;
-    ~PresentOnExit() { surface.present(); }
+QPointF toPixels(QSize client, float x, float y) {
+    return {(x - kLeft) * client.width() / (kRight - kLeft),
+            (y - kTop) * client.height() / (kBottom - kTop)};
+}
+
+// Takes the dot away however the sweep ends.
+struct HideOnExit {
+    screens::SweepDot& dot;
+    ~HideOnExit() { dot.hide(); }
 };
 
 }  // namespace
 
+const std::vector<float>& sweepPath() {
+    static const std::vector<float> path = [] {
+        std::vector<float> xs;
+        for (double x = kFirstX; x <= kLastX; x += kStepX) xs.push_back(static_cast<float>(x));
+        return xs;
+    }();
+    return path;
+}
+
+screens::Dot dotAt(QSize client, float x) {
+    return {QLineF(toPixels(client, x, kDotTop), toPixels(client, x, kDotBottom)), kPenWidth, kRed};
+}
+
+// Each frame shows the step the clock has reached, so a late frame on a busy machine does not
+// make the sweep longer.
 void ProgressSweep::play(ScreenRegistry& registry, ScreenId id) const {
-    screens::DrawingSurface& surface = registry.ensureScreen(id).surface();
-    const PresentOnExit presentAtEnd{surface};
-    surface.scale(kLeft, kTop, kRight, kBottom);
-    // x accumulates the step, as a running double sum: 15,940 steps, the last at 799.9000000002254.
-    int step = 0;
-    for (double x = kFirstX; x <= kLastX; x += kStepX, ++step) {
-        surface.setDrawWidth(kPenWidth);
-        const auto dotX = static_cast<float>(x);
-        surface.line(dotX, kDotTop, dotX, kDotBottom, kRed);
-        if (step % kStepsPerPresentation == 0) surface.present();
-        spin_.run(kSpinPassesPerStep);
-        surface.line(dotX, kDotTop, dotX, kDotBottom, kBlack);
+    Screen& screen = registry.ensureScreen(id);
+    const std::vector<float>& path = sweepPath();
+    const HideOnExit hideAtEnd{screen.sweepDot()};
+    const auto start = Clock::now();
+    const auto end = start + length_;
+    bool last = false;
+    for (auto now = start; !last; now = Clock::now()) {
+        // The last frame, however late it comes, shows the dot at the end of its path.
+        last = now + kFrameTime >= end;
+        const auto step = last ? path.size() - 1 : path.size() * (now - start) / length_;
+        screen.sweepDot().show(dotAt(screen.size(), path[step]));
+        std::this_thread::sleep_until(std::min(now + kFrameTime, end));
     }
 }
 

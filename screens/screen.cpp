@@ -49,7 +49,7 @@ Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler on
       onClick_(std::move(onClick)),
       onClose_(std::move(onClose)),
       background_(layout.background),
-      surface_(*this, QSizeF(layout.clientWidth, layout.clientHeight)),
+      sweepDot_(*this),
       captions_(captionCache) {
     setUpWindow();
     createControls();
@@ -114,6 +114,7 @@ void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
 void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_.at(devicePixelRatioF()));
+    sweepDot_.paint(painter);
     if (!firstFramePainted_) {
         firstFramePainted_ = true;
         QTimer::singleShot(0, this, &Screen::afterFirstFrame);

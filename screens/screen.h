@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "screens/captions.h"
-#include "screens/drawing_surface.h"
 #include "screens/layout.h"
 #include "screens/picture_files.h"
 #include "screens/screen_fields.h"
+#include "screens/sweep_dot.h"
 
 namespace screens {
 
@@ -29,7 +29,7 @@ class Screen : public QWidget {
 
     ScreenId id() const { return layout_.id; }
     const ScreenLayout& layout() const { return layout_; }
-    DrawingSurface& surface() { return surface_; }
+    SweepDot& sweepDot() { return sweepDot_; }
     calc::FieldAccess& fields() { return fields_; }
 
     void setVisible(bool visible) override;
@@ -53,7 +53,7 @@ class Screen : public QWidget {
     CloseHandler onClose_;
     ShownPicture background_;
     ScreenFields fields_;
-    DrawingSurface surface_;
+    SweepDot sweepDot_;
     ScreenCaptions captions_;
     std::optional<QPoint> placeWhenHidden_;  // the client area's origin on the desk
     bool shownBefore_ = false;

@@ -1,81 +1,139 @@
-// Times the progress sweep on the main menu and on the cone screen as the program plays it:
-// the median of five sweeps, how often the window is presented, and the longest gap between
-// two presentations.
+// Times the progress sweep as the program plays it: on the main menu, on the cone screen, and in
+// a compute click on the cone screen (sweep and computation). Each row gives the median wall
+// time of five runs, the frames shown in a run, the longest gap between two frames and the
+// program's processor time per run; first on an idle machine, then beside three busy processes
+// of normal priority, which the benchmark starts and ends itself.
 #include <QApplication>
+#include <QProcess>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 #include "app/program.h"
-#include "app/sweep_timing.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using screens::ScreenId;
 
-struct SweepFigures {
+constexpr int kRuns = 5;
+constexpr int kBusyProcesses = 3;
+constexpr std::string_view kBusyFlag = "--busy";
+
+struct Figures {
     double seconds;
-    int presentations;
+    int frames;
     double longestGapMs;
+    double cpuMs;
 };
 
-SweepFigures timeSweep(app::Program& program, app::ScreenId id, const app::Spin& spin) {
-    screens::DrawingSurface& surface = program.registry().ensureScreen(id).surface();
-    std::vector<Clock::time_point> presents;
-    surface.setPresentHook([&] { presents.push_back(Clock::now()); });
-    const auto start = Clock::now();
-    app::ProgressSweep(spin).play(program.registry(), id);
-    const auto end = Clock::now();
-    surface.setPresentHook({});
-    double longest = 0;
-    Clock::time_point previous = start;
-    for (auto t : presents) {
-        longest =
-            std::max(longest, std::chrono::duration<double, std::milli>(t - previous).count());
-        previous = t;
-    }
-    longest = std::max(longest, std::chrono::duration<double, std::milli>(end - previous).count());
-    return {std::chrono::duration<double>(end - start).count(), static_cast<int>(presents.size()),
-            longest};
+double msBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-void benchScreen(app::Program& program, app::ScreenId id, const app::Spin& spin) {
+Figures timeRun(screens::SweepDot& dot, const std::function<void()>& run) {
+    std::vector<Clock::time_point> frames;
+    dot.setShownHook([&] { frames.push_back(Clock::now()); });
+    const std::clock_t cpuStart = std::clock();
+    const auto start = Clock::now();
+    run();
+    const auto end = Clock::now();
+    const std::clock_t cpuEnd = std::clock();
+    dot.setShownHook({});
+    double longestGap = 0;
+    Clock::time_point previous = start;
+    for (auto t : frames) {
+        longestGap = std::max(longestGap, msBetween(previous, t));
+        previous = t;
+    }
+    longestGap = std::max(longestGap, msBetween(previous, end));
+    return {msBetween(start, end) / 1000, static_cast<int>(frames.size()), longestGap,
+            1000.0 * static_cast<double>(cpuEnd - cpuStart) / CLOCKS_PER_SEC};
+}
+
+void benchRow(const char* what, screens::SweepDot& dot, const std::function<void()>& run) {
+    std::vector<Figures> runs;
+    for (int i = 0; i < kRuns; ++i) runs.push_back(timeRun(dot, run));
+    std::ranges::sort(runs, {}, &Figures::seconds);
+    const Figures& median = runs[kRuns / 2];
+    double longestGap = 0, cpuMs = 0;
+    for (const Figures& r : runs) {
+        longestGap = std::max(longestGap, r.longestGapMs);
+        cpuMs += r.cpuMs / kRuns;
+    }
+    std::printf(
+        "  %-20s median %.3f s, %d frames, longest gap %.1f ms, CPU %.1f ms a run (%.1f%%)\n", what,
+        median.seconds, median.frames, longestGap, cpuMs, 100 * cpuMs / (1000 * median.seconds));
+}
+
+app::Screen& shown(app::Program& program, ScreenId id) {
     app::Screen& screen = program.registry().ensureScreen(id);
-    screen.show();
+    app::bringUp(screen);
     if (!QTest::qWaitForWindowExposed(&screen)) std::puts("window not exposed");
     QTest::qWait(200);
-    std::vector<SweepFigures> runs;
-    for (int i = 0; i < 5; ++i) runs.push_back(timeSweep(program, id, spin));
-    std::ranges::sort(runs, {}, &SweepFigures::seconds);
-    const SweepFigures& median = runs[runs.size() / 2];
-    double longest = 0;
-    for (const auto& run : runs) longest = std::max(longest, run.longestGapMs);
-    // Without the spin, what is left is the drawing: on a machine ten times faster the spin
-    // stays as calibrated and this part shrinks.
-    const SweepFigures drawingOnly = timeSweep(program, id, app::Spin(0));
-    std::printf(
-        "%s: median sweep %.3f s, %d presentations per sweep, longest gap %.1f ms; "
-        "drawing alone %.3f s\n",
-        std::string(screens::nameOf(id)).c_str(), median.seconds, median.presentations, longest,
-        drawingOnly.seconds);
-    screen.hide();
+    return screen;
+}
+
+void benchAll(app::Program& program) {
+    app::Screen& menu = shown(program, ScreenId::frm1);
+    benchRow("main menu sweep", menu.sweepDot(),
+             [&] { app::ProgressSweep().play(program.registry(), ScreenId::frm1); });
+    menu.hide();
+    app::Screen& cone = shown(program, ScreenId::frm5);
+    benchRow("cone sweep", cone.sweepDot(),
+             [&] { app::ProgressSweep().play(program.registry(), ScreenId::frm5); });
+    QTest::keyClicks(cone.findChild<QWidget*>("txt1"), "3");
+    QTest::keyClicks(cone.findChild<QWidget*>("txt2"), "4");
+    QWidget* compute = cone.findChild<QWidget*>("cmd1");
+    benchRow("cone compute click", cone.sweepDot(),
+             [&] { QTest::mouseClick(compute, Qt::LeftButton); });
+    cone.hide();
+}
+
+// Processes of normal priority that keep a core busy each, as other programs would.
+struct BusyProcesses {
+    std::vector<std::unique_ptr<QProcess>> processes;
+    explicit BusyProcesses(int count) {
+        for (int i = 0; i < count; ++i) {
+            auto& process = processes.emplace_back(std::make_unique<QProcess>());
+            process->start(QCoreApplication::applicationFilePath(),
+                           {QString::fromUtf8(kBusyFlag.data(), kBusyFlag.size())});
+            process->waitForStarted();
+        }
+        QTest::qWait(500);
+    }
+    ~BusyProcesses() {
+        for (auto& process : processes) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+};
+
+[[noreturn]] void keepBusy() {
+    volatile unsigned long counter = 0;
+    for (;;) counter = counter + 1;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && argv[1] == kBusyFlag) keepBusy();
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(pictures);
-    const auto calibrationStart = Clock::now();
-    const app::Spin spin = app::calibratedSpin();
-    const double calibrationMs =
-        std::chrono::duration<double, std::milli>(Clock::now() - calibrationStart).count();
-    std::printf("spin calibration: %d units a pass, %.1f ms at start-up\n", spin.workPerPass(),
-                calibrationMs);
-    app::Program program(spin);
-    benchScreen(program, app::ScreenId::frm1, spin);
-    benchScreen(program, app::ScreenId::frm5, spin);
+    app::Program program;
+    std::puts("idle:");
+    benchAll(program);
+    {
+        const BusyProcesses busy(kBusyProcesses);
+        std::printf("beside %d busy processes:\n", kBusyProcesses);
+        benchAll(program);
+    }
     return 0;
 }

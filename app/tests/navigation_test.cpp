@@ -71,21 +71,6 @@ TEST(Navigation, ScreensLeftBehindStayLoadedAndHidden) {
 }
 
 // The sweep on the source runs to its end before the target is shown.
-class TargetWatch : public screens::DrawRecorder {
-  public:
-    TargetWatch(ProgramHarness& harness, ScreenId target) : harness_(harness), target_(target) {}
-    void record(const screens::DrawCall&) override {
-        ++calls;
-        const Screen* target = harness_.existing(target_);
-        if (target && target->isVisible()) ++callsWithTargetShown;
-    }
-    int calls = 0, callsWithTargetShown = 0;
-
-  private:
-    ProgramHarness& harness_;
-    ScreenId target_;
-};
-
 TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
     const struct {
         ScreenId source;
@@ -95,45 +80,39 @@ TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
         {ScreenId::frm1, "cmd6", ScreenId::frm6},
         {ScreenId::frm6, "cmd2", ScreenId::frm1},
     };
-    ProgramHarness harness;
+    ProgramHarness harness(std::chrono::milliseconds(50));
     for (const auto& c : cases) {
-        TargetWatch watch(harness, c.target);
-        harness.screen(c.source).surface().setRecorder(&watch);
+        int frames = 0, framesWithTargetShown = 0;
+        harness.screen(c.source).sweepDot().setShownHook([&] {
+            ++frames;
+            const Screen* target = harness.existing(c.target);
+            framesWithTargetShown += target && target->isVisible();
+        });
         harness.click(c.source, c.button);
-        harness.screen(c.source).surface().setRecorder(nullptr);
-        EXPECT_GT(watch.calls, 0);
-        EXPECT_EQ(watch.callsWithTargetShown, 0);
+        harness.screen(c.source).sweepDot().setShownHook({});
+        EXPECT_GT(frames, 0);
+        EXPECT_EQ(framesWithTargetShown, 0);
         EXPECT_TRUE(harness.screen(c.target).isVisible());
         EXPECT_FALSE(harness.screen(c.source).isVisible());
     }
 }
 
-// A drawing call that fails half-way through the sweep.
-class FailingDrawing : public screens::DrawRecorder {
-  public:
-    void record(const screens::DrawCall&) override {
-        if (++calls_ == kFailAt) throw calc::RuntimeError(calc::errors::InvalidOperation);
-    }
-
-  private:
-    static constexpr int kFailAt = 20'000;
-    int calls_ = 0;
-};
-
+// Whatever ends a sweep early ends the click: no navigation, and no dot left behind.
 TEST(Navigation, AFailingSweepEndsTheClickBeforeItNavigates) {
     std::vector<std::string> reported;
-    Program program(Spin(0), nullptr,
-                    [&](Screen&, const std::string& message) { reported.push_back(message); });
+    Program program(
+        nullptr, [&](Screen&, const std::string& message) { reported.push_back(message); },
+        ProgressSweep(std::chrono::milliseconds(100)));
     program.start();
     Screen& menu = program.registry().ensureScreen(ScreenId::frm1);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
-    FailingDrawing failing;
-    menu.surface().setRecorder(&failing);
+    menu.sweepDot().setShownHook([] { throw calc::RuntimeError(calc::errors::InvalidOperation); });
     QTest::mouseClick(menu.findChild<QWidget*>("cmd2"), Qt::LeftButton);
-    menu.surface().setRecorder(nullptr);
+    menu.sweepDot().setShownHook({});
 
     EXPECT_EQ(reported.size(), 1U);
     EXPECT_TRUE(menu.isVisible()) << "the source stays";
+    EXPECT_FALSE(menu.sweepDot().shown()) << "the dot is taken away";
     EXPECT_EQ(program.registry().find(ScreenId::frm3), nullptr) << "the target never came";
 
     QTest::mouseClick(menu.findChild<QWidget*>("cmd2"), Qt::LeftButton);

@@ -5,15 +5,20 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <string>
 
 #include "app/program.h"
 
 namespace app::testing {
 
-// The whole program with a spin that costs nothing, driven through real clicks and keys.
+// The whole program, driven through real clicks and keys; its sweeps take no time unless a test
+// asks for them.
 struct ProgramHarness {
-    ProgramHarness() { program.start(); }
+    explicit ProgramHarness(std::chrono::milliseconds sweepLength = {})
+        : program(nullptr, Program::showErrorBox, ProgressSweep(sweepLength)) {
+        program.start();
+    }
 
     Screen& screen(ScreenId id) { return program.registry().ensureScreen(id); }
     Screen* existing(ScreenId id) const { return program.registry().find(id); }
@@ -55,7 +60,7 @@ struct ProgramHarness {
         return visible;
     }
 
-    mutable Program program{Spin(0)};
+    mutable Program program;
 };
 
 // What a message box said while it was open; closes it.

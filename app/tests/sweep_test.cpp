@@ -1,8 +1,9 @@
-// The progress sweep: its exact calls, where they land on each screen, and what is seen.
+// The progress sweep: the dot's path, where it lands on each screen, and what is seen.
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QScreen>
-#include <cmath>
+#include <utility>
 #include <vector>
 
 #include "program_harness.h"
@@ -10,82 +11,43 @@
 namespace app {
 namespace {
 
-using screens::DrawCall;
 using screens::ScreenId;
 using testing::ProgramHarness;
 
-struct CallLog : screens::DrawRecorder {
-    void record(const DrawCall& call) override { calls.push_back(call); }
-    std::vector<DrawCall> calls;
-};
-
-std::vector<DrawCall> sweepCalls(ProgramHarness& harness, ScreenId id) {
-    CallLog log;
-    harness.screen(id).surface().setRecorder(&log);
-    ProgressSweep(Spin(0)).play(harness.program.registry(), id);
-    harness.screen(id).surface().setRecorder(nullptr);
-    return log.calls;
-}
-
-TEST(Sweep, RecordsTheExactSequence) {
-    ProgramHarness harness;
-    const std::vector<DrawCall> calls = sweepCalls(harness, ScreenId::frm1);
-    constexpr std::size_t kSteps = 15'940;
-    ASSERT_EQ(calls.size(), 1 + 3 * kSteps) << "Scale, then DrawWidth and two Lines a step";
-
-    const DrawCall& scale = calls.front();
-    EXPECT_EQ(scale.kind, DrawCall::Kind::Scale);
-    EXPECT_EQ((std::vector<float>{scale.x1, scale.y1, scale.x2, scale.y2}),
-              (std::vector<float>{-1000, 1000, 1000, -1000}));
-
-    float previousX = -1e9F;
-    for (std::size_t step = 0; step < kSteps; ++step) {
-        const DrawCall& width = calls[1 + 3 * step];
-        const DrawCall& red = calls[2 + 3 * step];
-        const DrawCall& black = calls[3 + 3 * step];
-        ASSERT_EQ(width.kind, DrawCall::Kind::DrawWidth);
-        ASSERT_EQ(width.width, 5);
-        ASSERT_EQ(red.colour, 255U) << step;
-        ASSERT_EQ(black.colour, 0U) << step;
-        ASSERT_EQ(red.x1, black.x1);
-        ASSERT_EQ(red.x1, red.x2);
-        ASSERT_EQ(red.y1, -958.0F);
-        ASSERT_EQ(red.y2, -961.0F);
-        ASSERT_GE(red.x1, previousX);
-        previousX = red.x1;
-    }
-    EXPECT_EQ(calls[2].x1, -794.0F) << "first dot";
-    EXPECT_EQ(calls.back().x1, static_cast<float>(799.9000000002254)) << "last dot";
-    EXPECT_LT(calls.back().x1, 800.0F) << "no dot at 800";
-}
-
-TEST(Sweep, EveryPlayStartsAgainFromTheLeft) {
-    ProgramHarness harness;
-    for (int play = 0; play < 2; ++play) {
-        const std::vector<DrawCall> calls = sweepCalls(harness, ScreenId::frm3);
-        EXPECT_EQ(calls[2].x1, -794.0F) << play;
-        EXPECT_EQ(calls.size(), 47'821U) << play;
-    }
+TEST(Sweep, PathRunsFromItsFirstToItsLastStep) {
+    const std::vector<float>& path = sweepPath();
+    // clang-format off
+    const struct { const char* what; double got, expected; } cases[] = {
+        {"steps: x is a running sum (counting from -794 gives one at 800 too)", double(path.size()), 15'940},
+        {"first x", path.front(), -794},
+        {"last x", path.back(), static_cast<float>(799.9000000002254)},
+        {"x at step 5,000", path[5'000], static_cast<float>(-294.0)},
+    };
+    // clang-format on
+    for (const auto& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
+    EXPECT_TRUE(std::ranges::is_sorted(path)) << "left to right";
 }
 
 TEST(Sweep, PathIsMappedToEachClientWidth) {
-    const struct {
-        ScreenId screen;
-        double firstColumn, lastColumn;
-    } cases[] = {
+    // clang-format off
+    const struct { ScreenId screen; double firstColumn, lastColumn; } cases[] = {
         {ScreenId::frm1, 61.8, 540.0},
         {ScreenId::frm4, 61.8, 540.0},
         {ScreenId::frm5, 61.6, 538.2},
         {ScreenId::frm6, 61.6, 538.2},
     };
+    // clang-format on
     ProgramHarness harness;
     for (const auto& c : cases) {
-        screens::DrawingSurface& surface = harness.screen(c.screen).surface();
-        sweepCalls(harness, c.screen);
-        EXPECT_NEAR(surface.toPixels(-794, -958).x(), c.firstColumn, 0.05);
-        EXPECT_NEAR(surface.toPixels(799.9F, -958).x(), c.lastColumn, 0.05);
-        EXPECT_NEAR(surface.toPixels(0, -958).y(), 390.6, 0.05);
-        EXPECT_NEAR(surface.toPixels(0, -961).y(), 391.2, 0.05);
+        const QSize client = harness.screen(c.screen).size();
+        const screens::Dot first = dotAt(client, sweepPath().front());
+        const screens::Dot last = dotAt(client, sweepPath().back());
+        EXPECT_NEAR(first.segment.x1(), c.firstColumn, 0.05);
+        EXPECT_NEAR(last.segment.x2(), c.lastColumn, 0.05);
+        EXPECT_NEAR(first.segment.y1(), 390.6, 0.05) << "upper end";
+        EXPECT_NEAR(first.segment.y2(), 391.2, 0.05) << "lower end";
+        EXPECT_EQ(first.penWidth, 5);
+        EXPECT_EQ(first.colour, 255U) << "red";
     }
 }
 
@@ -102,22 +64,6 @@ int redPixels(const QImage& image, int firstRow, int lastRow) {
     return red;
 }
 
-// Pixels that differ by more than the picture's compression noise (the bar is stored as a
-// JPEG: a few of its pixels are near-black, where the sweep leaves pure black).
-int differingPixels(const QImage& a, const QImage& b) {
-    constexpr int kNoise = 24;
-    int differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            differing += std::abs(qRed(p) - qRed(q)) > kNoise ||
-                         std::abs(qGreen(p) - qGreen(q)) > kNoise ||
-                         std::abs(qBlue(p) - qBlue(q)) > kNoise;
-        }
-    }
-    return differing;
-}
-
 // What the display shows of a window, read back from the X server.
 QImage onDisplay(QWidget& window) {
     return window.screen()->grabWindow(window.winId()).toImage();
@@ -126,7 +72,8 @@ QImage onDisplay(QWidget& window) {
 // The bar's rows; the dot must stay inside them.
 constexpr int kBarTop = 389, kBarBottom = 393;
 
-TEST(Sweep, TheDotIsSeenWhileItMovesAndLeavesTheWindowAsItWas) {
+// Each play starts again from the left; afterwards the window is exactly as it was.
+TEST(Sweep, TheDotGlidesAlongTheBarAndLeavesTheWindowAsItWas) {
     for (ScreenId id : {ScreenId::frm1, ScreenId::frm5}) {
         ProgramHarness harness;
         Screen& screen = harness.screen(id);
@@ -134,22 +81,51 @@ TEST(Sweep, TheDotIsSeenWhileItMovesAndLeavesTheWindowAsItWas) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
         QTest::qWait(100);
         const QImage before = onDisplay(screen);
-        std::vector<int> redOnBar;
-        int redElsewhere = 0;
-        screen.surface().setPresentHook([&] {
-            const QImage shown = onDisplay(screen);
-            redOnBar.push_back(redPixels(shown, kBarTop, kBarBottom));
-            redElsewhere += redPixels(shown, 0, kBarTop - 1);
-            redElsewhere += redPixels(shown, kBarBottom + 1, shown.height() - 1);
-        });
-        ProgressSweep(Spin(0)).play(harness.program.registry(), id);
-        screen.surface().setPresentHook({});
+        for (int play = 0; play < 2; ++play) {
+            std::vector<qreal> columns;
+            std::vector<int> redOnBar;
+            int redElsewhere = 0;
+            screen.sweepDot().setShownHook([&] {
+                columns.push_back(screen.sweepDot().shown()->segment.x1());
+                const QImage shown = onDisplay(screen);
+                redOnBar.push_back(redPixels(shown, kBarTop, kBarBottom));
+                redElsewhere += redPixels(shown, 0, kBarTop - 1);
+                redElsewhere += redPixels(shown, kBarBottom + 1, shown.height() - 1);
+            });
+            ProgressSweep().play(harness.program.registry(), id);
+            screen.sweepDot().setShownHook({});
 
-        ASSERT_GE(redOnBar.size(), 30U) << "presented a few dozen times";
-        EXPECT_GT(redOnBar[redOnBar.size() / 2], 5) << "a red dot mid-way";
-        EXPECT_EQ(redElsewhere, 0) << "the dot stays on the bar";
-        EXPECT_EQ(differingPixels(onDisplay(screen), before), 0) << screens::nameOf(id);
+            ASSERT_GE(columns.size(), 5U) << "shown again and again";
+            EXPECT_EQ(columns.front(), dotAt(screen.size(), sweepPath().front()).segment.x1());
+            EXPECT_EQ(columns.back(), dotAt(screen.size(), sweepPath().back()).segment.x1());
+            EXPECT_TRUE(std::ranges::is_sorted(columns)) << "left to right";
+            EXPECT_GT(redOnBar[redOnBar.size() / 2], 5) << "a red dot mid-way";
+            EXPECT_EQ(redElsewhere, 0) << "the dot stays on the bar";
+            EXPECT_FALSE(screen.sweepDot().shown()) << "gone at the end";
+            EXPECT_EQ(onDisplay(screen), before) << screens::nameOf(id);
+        }
     }
+}
+
+// The sweep handles no events: a key pressed meanwhile is typed only after it.
+TEST(Sweep, InputWaitsUntilTheSweepEnds) {
+    ProgramHarness harness;
+    Screen& cone = harness.screen(ScreenId::frm5);
+    bringUp(cone);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cone));
+    harness.type(ScreenId::frm5, "txt1", "3");
+    QWidget* radius = harness.control(ScreenId::frm5, "txt1");
+    bool pressed = false;
+    cone.sweepDot().setShownHook([&] {
+        if (std::exchange(pressed, true)) return;
+        QCoreApplication::postEvent(
+            radius, new QKeyEvent(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1"));
+    });
+    ProgressSweep(std::chrono::milliseconds(100)).play(harness.program.registry(), ScreenId::frm5);
+    cone.sweepDot().setShownHook({});
+    EXPECT_EQ(harness.text(ScreenId::frm5, "txt1"), "3") << "not during the sweep";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(harness.text(ScreenId::frm5, "txt1"), "31") << "after it";
 }
 
 }  // namespace

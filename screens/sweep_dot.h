@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLineF>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QPainter;
+class QWidget;
+
+namespace screens {
+
+// The progress sweep's dot: a segment of the client area, in pixels, under a round pen.
+struct Dot {
+    QLineF segment;
+    int penWidth = 1;
+    std::uint32_t colour = 0;  // &H00BBGGRR
+};
+
+// The dot as its window paints it over the background, so that the window is as it was once
+// the dot is gone. show() and hide() repaint at once, without running the event loop.
+class SweepDot {
+  public:
+    explicit SweepDot(QWidget& window) : window_(window) {}
+
+    void show(const Dot& dot);
+    void hide();
+    const std::optional<Dot>& shown() const { return dot_; }
+    // From the window's paint event, after the background.
+    void paint(QPainter& painter) const;
+
+    // Called after each show(), once the window shows the dot: for timing it and looking at it.
+    void setShownHook(std::function<void()> hook) { shownHook_ = std::move(hook); }
+
+  private:
+    void moveTo(const std::optional<Dot>& dot);
+
+    QWidget& window_;
+    std::optional<Dot> dot_;
+    std::function<void()> shownHook_;
+};
+
+}  // namespace screens
