@@ -1,23 +1,11 @@
 #include <QApplication>
 #include <QLocale>
-#include <QStandardPaths>
 
 #include "app/decimal_separator.h"
 #include "app/memory_release.h"
 #include "app/program.h"
 #include "app/sweep_timing.h"
 #include "calc/conversions.h"
-#include "screens/caption_cache.h"
-
-namespace {
-
-// In the user's cache folder, as it can be rebuilt at any time.
-QString captionCacheFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/captions");
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     app::releaseFreedMemory();
@@ -30,9 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     calc::setDecimalSeparator(app::decimalSeparatorOf(QLocale::system()));
 
-    screens::CaptionCache captions(captionCacheFile());
     // The spin is measured at the first click, not before the first frame.
-    app::Program program(app::Spin::calibratedOnFirstUse(app::kSpinTimePerPass), &captions);
+    app::Program program(app::Spin::calibratedOnFirstUse(app::kSpinTimePerPass));
     program.start();
     return QApplication::exec();
 }

@@ -21,12 +21,12 @@ struct Overloaded : Ts... {
 
 }  // namespace
 
-Program::Program(Spin spin, screens::CaptionCache* captionCache, ErrorReporter reportError)
+Program::Program(Spin spin, ErrorReporter reportError)
     : registry_(
           [this](Screen& screen, const screens::ControlLayout& control) { click(screen, control); },
           // Every screen but the visible one is hidden and has no taskbar entry, so
           // closing the visible one must end the program.
-          [](Screen&) { QCoreApplication::quit(); }, captionCache),
+          [](Screen&) { QCoreApplication::quit(); }),
       sweep_(spin),
       reportError_(std::move(reportError)) {}
 

@@ -14,9 +14,7 @@ using ErrorReporter = std::function<void(Screen&, const std::string&)>;
 // The program: the registry of the six screens and what their buttons do.
 class Program {
   public:
-    // A caption cache lets the main menu's first frame come without Qt's fonts.
-    explicit Program(Spin spin, screens::CaptionCache* captionCache = nullptr,
-                     ErrorReporter reportError = showErrorBox);
+    explicit Program(Spin spin, ErrorReporter reportError = showErrorBox);
 
     // Opens the main menu.
     void start();

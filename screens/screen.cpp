@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "screens/captions.h"
 #include "screens/controls.h"
 #include "screens/picture_button.h"
 #include "screens/picture_files.h"
@@ -39,15 +40,13 @@ std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> con
 
 }  // namespace
 
-Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose,
-               CaptionCache* captionCache)
+Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose)
     : QWidget(nullptr, kFrame),
       layout_(layout),
       onClick_(std::move(onClick)),
       onClose_(std::move(onClose)),
       background_(layout.background),
-      surface_(*this, QSizeF(layout.clientWidth, layout.clientHeight)),
-      captions_(captionCache) {
+      surface_(*this, QSizeF(layout.clientWidth, layout.clientHeight)) {
     setUpWindow();
     createControls();
 }
@@ -62,30 +61,24 @@ void Screen::setUpWindow() {
 
 void Screen::createControls() {
     std::vector<std::pair<int, QWidget*>> focusable;
+    std::vector<Captioned> buttons, labels;
     for (const ControlLayout* control : backToFront(layout_.controls)) {
         QWidget* widget = createControl(*control, this);
         widget->raise();
         connectControl(*control, widget);
         if (control->kind == ControlKind::Label) {
-            captions_.addLabel(static_cast<QLabel*>(widget));
+            labels.push_back({widget, fromUtf8(control->caption), widget->width()});
             continue;
         }
         focusable.emplace_back(control->tabIndex, widget);
-        if (control->kind == ControlKind::CommandButton && !control->caption.empty())
-            captions_.addButton(static_cast<PictureButton*>(widget));
+        if (control->kind == ControlKind::CommandButton && !control->caption.empty()) {
+            const int room = static_cast<PictureButton*>(widget)->faceRect().width();
+            buttons.push_back({widget, fromUtf8(control->caption), room});
+        }
     }
     orderTabs(std::move(focusable));
-}
-
-// Captions are fitted and pictures decoded once the window has been asked for, so that the
-// display maps it meanwhile. The first frame comes after this either way.
-void Screen::setVisible(bool visible) {
-    QWidget::setVisible(visible);
-    if (!visible || shownBefore_) return;
-    shownBefore_ = true;
-    captions_.fit();
-    background_.at(devicePixelRatioF());
-    for (PictureButton* button : findChildren<PictureButton*>()) button->loadFace();
+    fitCaptions(buttons);
+    fitCaptions(labels);
 }
 
 // Tab follows TabIndex and wraps from the last control to the first; the first has the focus
@@ -116,12 +109,9 @@ void Screen::paintEvent(QPaintEvent*) {
     }
 }
 
-// What can wait until the pupil sees the screen: decoding the icon, which the window manager
-// shows in the frame, and measuring the captions where the first frame took them from the
-// cache.
+// The icon, which only the window manager's frame shows, can wait until the pupil sees the screen.
 void Screen::afterFirstFrame() {
     if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
-    captions_.settle();
 }
 
 // Sent before the window is mapped, each time it is shown.

@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "screens/captions.h"
 #include "screens/drawing_surface.h"
 #include "screens/layout.h"
 #include "screens/picture_files.h"
@@ -21,17 +20,12 @@ class Screen : public QWidget {
     using ClickHandler = std::function<void(Screen&, const ControlLayout&)>;
     using CloseHandler = std::function<void(Screen&)>;
 
-    // With a caption cache, the screen's first frame may take its captions from an earlier
-    // run, and what it draws is kept there for the next.
-    Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose,
-           CaptionCache* captionCache = nullptr);
+    Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose);
 
     ScreenId id() const { return layout_.id; }
     const ScreenLayout& layout() const { return layout_; }
     DrawingSurface& surface() { return surface_; }
     calc::FieldAccess& fields() { return fields_; }
-
-    void setVisible(bool visible) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,8 +46,6 @@ class Screen : public QWidget {
     ShownPicture background_;
     ScreenFields fields_;
     DrawingSurface surface_;
-    ScreenCaptions captions_;
-    bool shownBefore_ = false;
     bool firstFramePainted_ = false;
 };
 

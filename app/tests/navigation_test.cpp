@@ -122,7 +122,7 @@ class FailingDrawing : public screens::DrawRecorder {
 
 TEST(Navigation, AFailingSweepEndsTheClickBeforeItNavigates) {
     std::vector<std::string> reported;
-    Program program(Spin(0), nullptr,
+    Program program(Spin(0),
                     [&](Screen&, const std::string& message) { reported.push_back(message); });
     program.start();
     Screen& menu = program.registry().ensureScreen(ScreenId::frm1);
