@@ -2,13 +2,11 @@
 #include <QLocale>
 
 #include "app/decimal_separator.h"
-#include "app/memory_release.h"
 #include "app/program.h"
 #include "app/sweep_timing.h"
 #include "calc/conversions.h"
 
 int main(int argc, char* argv[]) {
-    app::releaseFreedMemory();
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(pictures);
     // Wayland desktops find the program's desktop entry, and so its icon, by this name.
