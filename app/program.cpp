@@ -31,7 +31,7 @@ Program::Program(Spin spin, ErrorReporter reportError)
       reportError_(std::move(reportError)) {}
 
 void Program::start() {
-    bringUp(registry_.ensureScreen(ScreenId::frm1));
+    bringUp(registry_.ensureScreen(ScreenId::MainMenu));
 }
 
 // The one place where an error ends: it is shown, and the fields stay as the failing step left

@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
     std::printf("spin calibration: %d units a pass, %.1f ms at start-up\n", spin.workPerPass(),
                 calibrationMs);
     app::Program program(spin);
-    benchScreen(program, app::ScreenId::frm1, spin);
-    benchScreen(program, app::ScreenId::frm5, spin);
+    benchScreen(program, app::ScreenId::MainMenu, spin);
+    benchScreen(program, app::ScreenId::Cone, spin);
     return 0;
 }

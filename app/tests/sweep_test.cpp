@@ -29,7 +29,7 @@ std::vector<DrawCall> sweepCalls(ProgramHarness& harness, ScreenId id) {
 
 TEST(Sweep, RecordsTheExactSequence) {
     ProgramHarness harness;
-    const std::vector<DrawCall> calls = sweepCalls(harness, ScreenId::frm1);
+    const std::vector<DrawCall> calls = sweepCalls(harness, ScreenId::MainMenu);
     constexpr std::size_t kSteps = 15'940;
     ASSERT_EQ(calls.size(), 1 + 3 * kSteps) << "Scale, then DrawWidth and two Lines a step";
 
@@ -62,7 +62,7 @@ TEST(Sweep, RecordsTheExactSequence) {
 TEST(Sweep, EveryPlayStartsAgainFromTheLeft) {
     ProgramHarness harness;
     for (int play = 0; play < 2; ++play) {
-        const std::vector<DrawCall> calls = sweepCalls(harness, ScreenId::frm3);
+        const std::vector<DrawCall> calls = sweepCalls(harness, ScreenId::Circle);
         EXPECT_EQ(calls[2].x1, -794.0F) << play;
         EXPECT_EQ(calls.size(), 47'821U) << play;
     }
@@ -73,10 +73,10 @@ TEST(Sweep, PathIsMappedToEachClientWidth) {
         ScreenId screen;
         double firstColumn, lastColumn;
     } cases[] = {
-        {ScreenId::frm1, 61.8, 540.0},
-        {ScreenId::frm4, 61.8, 540.0},
-        {ScreenId::frm5, 61.6, 538.2},
-        {ScreenId::frm6, 61.6, 538.2},
+        {ScreenId::MainMenu, 61.8, 540.0},
+        {ScreenId::Cylinder, 61.8, 540.0},
+        {ScreenId::Cone, 61.6, 538.2},
+        {ScreenId::Calculator, 61.6, 538.2},
     };
     ProgramHarness harness;
     for (const auto& c : cases) {
@@ -127,7 +127,7 @@ QImage onDisplay(QWidget& window) {
 constexpr int kBarTop = 389, kBarBottom = 393;
 
 TEST(Sweep, TheDotIsSeenWhileItMovesAndLeavesTheWindowAsItWas) {
-    for (ScreenId id : {ScreenId::frm1, ScreenId::frm5}) {
+    for (ScreenId id : {ScreenId::MainMenu, ScreenId::Cone}) {
         ProgramHarness harness;
         Screen& screen = harness.screen(id);
         screen.show();
