@@ -4,15 +4,12 @@
 #include <QMessageBox>
 #include <new>
 
-#include "calc/runtime_error.h"
+#include "calc/messages.h"
 #include "screens/utf8.h"
 
 namespace app {
 
 namespace {
-
-constexpr const char* kUnexpectedError = "Непредвиденная ошибка.";
-constexpr const char* kOutOfMemory = "Не хватает памяти.";
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -43,9 +40,9 @@ void Program::click(Screen& screen, const screens::ControlLayout& control) {
     } catch (const calc::RuntimeError& error) {
         reportError_(screen, error.what());
     } catch (const std::bad_alloc&) {
-        reportError_(screen, kOutOfMemory);
+        reportError_(screen, std::string(calc::messageFor(calc::errors::OutOfMemory)));
     } catch (const std::exception&) {
-        reportError_(screen, kUnexpectedError);
+        reportError_(screen, std::string(calc::messageFor(calc::errors::Internal)));
     }
 }
 

@@ -9,8 +9,7 @@ namespace screens {
 
 namespace {
 
-constexpr qreal kHighDensity = 2;
-constexpr const char* kHighDensitySuffix = "@2x";
+constexpr int kHighDensity = 2;
 
 qreal pictureRatio(assets::Picture picture, qreal devicePixelRatio) {
     // The icon carries its own sizes.
@@ -19,10 +18,7 @@ qreal pictureRatio(assets::Picture picture, qreal devicePixelRatio) {
 }
 
 QString pathAt(assets::Picture picture, qreal ratio) {
-    const QString path = QString::fromLatin1(assets::resourcePath(picture));
-    if (ratio == 1) return path;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    return path.left(dot) + QLatin1String(kHighDensitySuffix) + path.mid(dot);
+    return assets::atScale(QString::fromLatin1(assets::resourcePath(picture)), qRound(ratio));
 }
 
 QImage decodeFile(const QString& path) {

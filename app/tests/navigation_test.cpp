@@ -1,7 +1,7 @@
 // Start-up, moving between the screens, and one instance of each that keeps its fields.
 #include <gtest/gtest.h>
 
-#include "calc/runtime_error.h"
+#include "calc/messages.h"
 #include "program_harness.h"
 
 namespace app {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <vector>
 
+#include "assets/pictures.h"
 #include "typeface.h"
 
 namespace drawing {
@@ -19,7 +20,7 @@ struct PaintedText {
 };
 
 struct Background {
-    QString fileName;
+    assets::Picture picture;
     std::vector<PaintedText> texts;
 };
 

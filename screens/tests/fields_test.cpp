@@ -3,7 +3,7 @@
 
 #include <QLineEdit>
 
-#include "calc/runtime_error.h"
+#include "calc/messages.h"
 #include "screen_harness.h"
 
 namespace screens {
