@@ -1,9 +1,6 @@
 #include "screens/picture_files.h"
 
 #include <QPixmapCache>
-#include <QResource>
-
-#include "screens/jpeg_decoder.h"
 
 namespace screens {
 
@@ -21,22 +18,8 @@ QString pathAt(assets::Picture picture, qreal ratio) {
     return assets::atScale(QString::fromLatin1(assets::resourcePath(picture)), qRound(ratio));
 }
 
-QImage decodeFile(const QString& path) {
-    const QResource file(path);
-    if (!file.isValid()) return {};
-    return decodeJpeg(file.uncompressedData());
-}
-
-// Straight with the program's own decoder where it can, otherwise (the icon, or a build without
-// libjpeg) with Qt's plug-ins.
 QPixmap decode(qreal ratio, const QString& path) {
-    QImage image = decodeFile(path);
-    QPixmap pixmap;
-    if (image.isNull()) {
-        pixmap.load(path);
-    } else {
-        pixmap = QPixmap::fromImage(std::move(image));
-    }
+    QPixmap pixmap(path);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

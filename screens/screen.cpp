@@ -57,6 +57,7 @@ void Screen::setUpWindow() {
     setFixedSize(pixelSize(layout_.clientWidth, layout_.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);
+    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
 }
 
 void Screen::createControls() {
@@ -103,15 +104,6 @@ void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
 void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_.at(devicePixelRatioF()));
-    if (!firstFramePainted_) {
-        firstFramePainted_ = true;
-        QTimer::singleShot(0, this, &Screen::afterFirstFrame);
-    }
-}
-
-// The icon, which only the window manager's frame shows, can wait until the pupil sees the screen.
-void Screen::afterFirstFrame() {
-    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
 }
 
 // Sent before the window is mapped, each time it is shown.

@@ -12,9 +12,8 @@
 
 namespace screens {
 
-// Any of the six screens, built from its layout: a fixed-size tool window with its background
-// picture and controls. The screen only reports clicks and closing; the program decides what
-// they mean.
+// Any of the six screens, built from its layout: a fixed-size tool window that reports clicks
+// and closing; the program decides what they mean.
 class Screen : public QWidget {
   public:
     using ClickHandler = std::function<void(Screen&, const ControlLayout&)>;
@@ -38,7 +37,6 @@ class Screen : public QWidget {
     void createControls();
     void orderTabs(std::vector<std::pair<int, QWidget*>> focusable);
     void connectControl(const ControlLayout& control, QWidget* widget);
-    void afterFirstFrame();
 
     const ScreenLayout& layout_;
     ClickHandler onClick_;
@@ -46,7 +44,6 @@ class Screen : public QWidget {
     ShownPicture background_;
     ScreenFields fields_;
     DrawingSurface surface_;
-    bool firstFramePainted_ = false;
 };
 
 }  // namespace screens

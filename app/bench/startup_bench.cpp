@@ -2,7 +2,9 @@
 // captioned button, alternating, and prints the median time to the first painted frame and the
 // peak memory of each. Run it on an X display (startup_bench.sh starts one).
 //
-//   startup_bench PROGRAM BARE_WINDOW
+//   startup_bench BARE_WINDOW PROGRAM [PROGRAM...]
+//
+// Several builds of the program can be compared in one run.
 //
 // The first painted frame is the first flush of a window's painting, which Qt reports on its
 // "qt.widgets.painting" logging category; the time runs from starting the process.
@@ -72,51 +74,54 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+struct Contender {
+    QString name;
+    QString file;
+    QStringList arguments;
+    std::vector<double> frames, peaks;
+};
+
+void printAgainst(const Contender& program, const Contender& bare) {
+    const double frame = median(program.frames), bareFrame = median(bare.frames);
+    const double peak = median(program.peaks), barePeak = median(bare.peaks);
+    std::printf(
+        "%s against the %s: first frame %.1f / %.1f ms, ratio %.2f; peak memory %.1f / "
+        "%.1f MB, %+.1f MB\n",
+        qPrintable(program.name), qPrintable(bare.name), frame, bareFrame, frame / bareFrame, peak,
+        barePeak, peak - barePeak);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: startup_bench PROGRAM BARE_WINDOW\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: startup_bench BARE_WINDOW PROGRAM [PROGRAM...]\n");
         return 2;
     }
-    const QString program = QString::fromLocal8Bit(argv[1]);
-    const QString bare = QString::fromLocal8Bit(argv[2]);
-    const struct {
-        const char* name;
-        QString file;
-        QStringList arguments;
-    } contenders[] = {
-        {"program", program, {}},
-        {"bare window", bare, {}},
-        {"bare+button", bare, {"--button"}},
-    };
-    constexpr std::size_t kContenders = std::size(contenders);
+    const QString bare = QString::fromLocal8Bit(argv[1]);
+    std::vector<Contender> contenders{{"bare window", bare, {}, {}, {}},
+                                      {"bare+button", bare, {"--button"}, {}, {}}};
+    for (int i = 2; i < argc; ++i) {
+        const QString program = QString::fromLocal8Bit(argv[i]);
+        contenders.push_back({program, program, {}, {}, {}});
+    }
 
     // One start of each first, untimed, so that whatever the system caches on a first start
     // is cached for all of them alike.
-    for (const auto& contender : contenders) runOnce(contender.file, contender.arguments);
-    std::vector<double> frames[kContenders], peaks[kContenders];
+    for (const Contender& contender : contenders) runOnce(contender.file, contender.arguments);
     for (int round = 0; round < kRuns; ++round) {
-        for (std::size_t i = 0; i < kContenders; ++i) {
-            const Run run = runOnce(contenders[i].file, contenders[i].arguments);
-            std::printf("run %d, %-11s first frame %6.1f ms, peak memory %5.1f MB\n", round + 1,
-                        contenders[i].name, run.firstFrameMs, run.peakMb);
-            frames[i].push_back(run.firstFrameMs);
-            peaks[i].push_back(run.peakMb);
+        for (Contender& contender : contenders) {
+            const Run run = runOnce(contender.file, contender.arguments);
+            std::printf("run %d, %s: first frame %6.1f ms, peak memory %5.1f MB\n", round + 1,
+                        qPrintable(contender.name), run.firstFrameMs, run.peakMb);
+            contender.frames.push_back(run.firstFrameMs);
+            contender.peaks.push_back(run.peakMb);
         }
     }
-    double frame[kContenders], peak[kContenders];
-    for (std::size_t i = 0; i < kContenders; ++i) {
-        frame[i] = median(frames[i]);
-        peak[i] = median(peaks[i]);
-    }
-    for (std::size_t i = 1; i < kContenders; ++i) {
-        std::printf(
-            "against the %s: first frame %.1f / %.1f ms, ratio %.2f; peak memory %.1f / "
-            "%.1f MB, %+.1f MB\n",
-            contenders[i].name, frame[0], frame[i], frame[0] / frame[i], peak[0], peak[i],
-            peak[0] - peak[i]);
+    for (std::size_t i = 2; i < contenders.size(); ++i) {
+        printAgainst(contenders[i], contenders[0]);
+        printAgainst(contenders[i], contenders[1]);
     }
     std::printf("goal against the window with a button: ratio at most %.2f, at most %+.1f MB\n",
                 kGoalRatio, kGoalExtraMb);
