@@ -30,9 +30,8 @@ void TextBox::paintEvent(QPaintEvent* event) {
     qDrawWinPanel(&painter, rect(), palette(), true);
 }
 
-// A line edit never gives back the storage its undo history took. A key pressed while thousands
-// of letters are selected or on the clipboard acts first on a line edit of its own, whose
-// history goes with it; if that edited the text, the edit is taken over and cannot be undone.
+// A line edit never gives back the storage its undo history took, so a key that may edit
+// thousands of letters acts on a throwaway line edit; its result cannot be undone.
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const qsizetype pasted =
         event->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text().size() : 0;
