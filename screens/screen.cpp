@@ -57,7 +57,6 @@ void Screen::setUpWindow() {
     setFixedSize(pixelSize(layout_.clientWidth, layout_.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);
-    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
 }
 
 void Screen::createControls() {
@@ -104,6 +103,13 @@ void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
 void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_.at(devicePixelRatioF()));
+    // The icon, which only the window frame shows, is set after the first frame: that comes sooner.
+    if (!iconAsked_ && layout_.hasIcon) {
+        iconAsked_ = true;
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
+        });
+    }
 }
 
 // Sent before the window is mapped, each time it is shown.

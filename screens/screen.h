@@ -44,6 +44,7 @@ class Screen : public QWidget {
     ShownPicture background_;
     ScreenFields fields_;
     DrawingSurface surface_;
+    bool iconAsked_ = false;
 };
 
 }  // namespace screens
