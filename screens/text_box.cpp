@@ -36,10 +36,15 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     const qsizetype pasted =
         event->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text().size() : 0;
     if (selectionLength() + pasted > kLargestUndoableEdit) {
-        QLineEdit scratch(text());
+        QLineEdit scratch;
         scratch.setMaxLength(maxLength());
-        const int anchor = cursorPosition() == selectionStart() ? selectionEnd() : selectionStart();
-        scratch.setSelection(anchor, cursorPosition() - anchor);
+        scratch.setText(text());
+        scratch.setCursorPosition(cursorPosition());
+        if (hasSelectedText()) {
+            const int anchor =
+                cursorPosition() == selectionStart() ? selectionEnd() : selectionStart();
+            scratch.setSelection(anchor, cursorPosition() - anchor);
+        }
         QCoreApplication::sendEvent(&scratch, event);
         if (scratch.text() != text()) {
             setText(scratch.text());

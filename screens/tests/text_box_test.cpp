@@ -55,6 +55,36 @@ TEST(TextBox, LargeEditsEndWithTheTextTheyMake) {
     }
 }
 
+// Past Qt's default 32,767 letters, large edits happen where the cursor or selection is.
+TEST(TextBox, LargeEditsInLongTextsKeepTheRestInPlace) {
+    const QString longText(40'000, u'3');
+    const QString pasted(kLarge, u'7');
+    // clang-format off
+    const struct {
+        const char* what;
+        int anchor, cursor;  // a selection when they differ
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString after;
+        int cursorAfter;
+    } kCases[] = {
+        {"a paste at the cursor", 1, 1, Qt::Key_V, Qt::ControlModifier, "3" + pasted + longText.mid(1), 1 + kLarge},
+        {"typing over a selection made forwards", 0, 5'000, Qt::Key_5, Qt::NoModifier, "5" + longText.mid(5'000), 1},
+        {"typing over a selection made backwards", 5'000, 0, Qt::Key_5, Qt::NoModifier, "5" + longText.mid(5'000), 1},
+    };
+    // clang-format on
+    for (const auto& c : kCases) {
+        TextBox box(nullptr);
+        box.setText(longText);
+        box.setSelection(c.anchor, c.cursor - c.anchor);
+        if (c.anchor == c.cursor) box.setCursorPosition(c.cursor);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(&box, c.key, c.modifiers);
+        EXPECT_TRUE(box.text() == c.after) << c.what;
+        EXPECT_EQ(box.cursorPosition(), c.cursorAfter) << c.what;
+    }
+}
+
 // Steps a user takes: text typed letter by letter, or a key with modifiers.
 struct Step {
     QString typed;
@@ -93,7 +123,7 @@ TEST(TextBox, UndoAfterOrdinaryEditingWorksAsInAnyLineEdit) {
         QLineEdit plain;
         take(box, c.steps);
         take(plain, c.steps);
-        EXPECT_EQ(box.text(), plain.text()) << c.what;
+        EXPECT_EQ(box.text().toStdString(), plain.text().toStdString()) << c.what;
         EXPECT_EQ(box.cursorPosition(), plain.cursorPosition()) << c.what;
     }
 }
