@@ -4,16 +4,13 @@
 #include <QMessageBox>
 #include <new>
 
-#include "calc/runtime_error.h"
+#include "calc/messages.h"
 #include "screens/formula_tips.h"
 #include "screens/utf8.h"
 
 namespace app {
 
 namespace {
-
-constexpr const char* kUnexpectedError = "Непредвиденная ошибка.";
-constexpr const char* kOutOfMemory = "Не хватает памяти.";
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -22,19 +19,18 @@ struct Overloaded : Ts... {
 
 }  // namespace
 
-Program::Program(screens::CaptionCache* captionCache, ErrorReporter reportError,
-                 ProgressSweep sweep)
+Program::Program(ErrorReporter reportError, ProgressSweep sweep)
     : registry_(
           [this](Screen& screen, const screens::ControlLayout& control) { click(screen, control); },
           // Every screen but the visible one is hidden and has no taskbar entry, so
           // closing the visible one must end the program.
-          [](Screen&) { QCoreApplication::quit(); }, captionCache),
+          [](Screen&) { QCoreApplication::quit(); }),
       sweep_(sweep),
       reportError_(std::move(reportError)) {}
 
 void Program::start() {
     QCoreApplication::instance()->installEventFilter(&hiddenWindowInput_);
-    bringUp(registry_.ensureScreen(ScreenId::frm1));
+    bringUp(registry_.ensureScreen(ScreenId::MainMenu));
 }
 
 // The one place where an error ends: it is shown, and the fields stay as the failing step left
@@ -46,9 +42,9 @@ void Program::click(Screen& screen, const screens::ControlLayout& control) {
     } catch (const calc::RuntimeError& error) {
         reportError_(screen, error.what());
     } catch (const std::bad_alloc&) {
-        reportError_(screen, kOutOfMemory);
+        reportError_(screen, std::string(calc::messageFor(calc::errors::OutOfMemory)));
     } catch (const std::exception&) {
-        reportError_(screen, kUnexpectedError);
+        reportError_(screen, std::string(calc::messageFor(calc::errors::Internal)));
     }
 }
 

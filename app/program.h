@@ -15,9 +15,7 @@ using ErrorReporter = std::function<void(Screen&, const std::string&)>;
 // The program: the registry of the six screens and what their buttons do.
 class Program {
   public:
-    // A caption cache lets the main menu's first frame come without Qt's fonts.
-    explicit Program(screens::CaptionCache* captionCache = nullptr,
-                     ErrorReporter reportError = showErrorBox,
+    explicit Program(ErrorReporter reportError = showErrorBox,
                      ProgressSweep sweep = ProgressSweep());
 
     // Opens the main menu.

@@ -2,9 +2,8 @@
 
 namespace app {
 
-ScreenRegistry::ScreenRegistry(Screen::ClickHandler onClick, Screen::CloseHandler onClose,
-                               screens::CaptionCache* captionCache)
-    : onClick_(std::move(onClick)), onClose_(std::move(onClose)), captionCache_(captionCache) {}
+ScreenRegistry::ScreenRegistry(Screen::ClickHandler onClick, Screen::CloseHandler onClose)
+    : onClick_(std::move(onClick)), onClose_(std::move(onClose)) {}
 
 Screen* ScreenRegistry::find(ScreenId id) const {
     return slots_[static_cast<int>(id)].get();
@@ -12,8 +11,7 @@ Screen* ScreenRegistry::find(ScreenId id) const {
 
 Screen& ScreenRegistry::ensureScreen(ScreenId id) {
     auto& slot = slots_[static_cast<int>(id)];
-    if (!slot)
-        slot = std::make_unique<Screen>(screens::layoutOf(id), onClick_, onClose_, captionCache_);
+    if (!slot) slot = std::make_unique<Screen>(screens::layoutOf(id), onClick_, onClose_);
     return *slot;
 }
 

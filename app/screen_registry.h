@@ -14,8 +14,7 @@ using screens::ScreenId;
 // ends with the program.
 class ScreenRegistry {
   public:
-    ScreenRegistry(Screen::ClickHandler onClick, Screen::CloseHandler onClose,
-                   screens::CaptionCache* captionCache = nullptr);
+    ScreenRegistry(Screen::ClickHandler onClick, Screen::CloseHandler onClose);
 
     Screen& ensureScreen(ScreenId id);
     Screen* find(ScreenId id) const;  // null while the slot is empty
@@ -23,7 +22,6 @@ class ScreenRegistry {
   private:
     Screen::ClickHandler onClick_;
     Screen::CloseHandler onClose_;
-    screens::CaptionCache* captionCache_;
     std::array<std::unique_ptr<Screen>, screens::kAllScreens.size()> slots_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The pictures built into the program, by role, and where Qt's resource system keeps them.
 namespace assets {
 
@@ -20,5 +22,11 @@ enum class Picture {
 
 // The resource path of a picture, e.g. ":/pictures/menu.jpg".
 const char* resourcePath(Picture picture);
+
+// Its file in the assets folder, e.g. "menu.jpg".
+QString fileName(Picture picture);
+
+// The file drawn at `scale` times the size, named as Qt looks for it: "menu@2x.jpg".
+QString atScale(const QString& file, int scale);
 
 }  // namespace assets

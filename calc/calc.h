@@ -6,6 +6,7 @@
 #include "conversions.h"
 #include "field_access.h"
 #include "geometry.h"
+#include "messages.h"
+#include "positional_text.h"
 #include "rows.h"
-#include "runtime_error.h"
 #include "working.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "runtime_error.h"
+#include "messages.h"
 
 namespace calc::detail {
 
@@ -49,11 +49,11 @@ double Calculation::divide(double a, double b) {
 }
 
 double Calculation::squareRoot(double a) {
-    if (a < 0.0) throw RuntimeError(errors::InvalidOperation, "Корень из отрицательного числа.");
+    if (a < 0.0) throw RuntimeError(errors::InvalidOperation, Detail::NegativeRoot);
     return std::sqrt(a);
 }
 
-void Calculation::test(std::string_view where) {
+void Calculation::raiseRecordedFault(Detail where) {
     int fault = divisionByZero_ ? errors::DivisionByZero
                 : overflow_     ? errors::Overflow
                 : invalid_      ? errors::InvalidOperation

@@ -5,15 +5,14 @@
 #include <string_view>
 
 #include "field_access.h"
+#include "messages.h"
 #include "working.h"
 
 namespace calc::detail {
 
-// One run of a calculation over a screen's fields. Its arithmetic records the three faults that
-// end a calculation (invalid operation, division by zero, overflow), and `test` raises the first
-// of them. The faults are worked out from operands and results rather than read from the FPU's
-// flags, which the optimiser is free to move computations across; every converted input is
-// finite, so the two agree. As with the flags, every field access starts a clean slate.
+// One run of a calculation over a screen's fields. Its arithmetic records the faults that end a
+// calculation, worked out from operands and results (not the FPU's flags, which the optimiser
+// may move); every field access clears them.
 class Calculation {
   public:
     explicit Calculation(FieldAccess& fields) : fields_(fields) {}
@@ -32,7 +31,7 @@ class Calculation {
 
     // Raises the recorded fault, if any: division by zero first, then overflow, then invalid
     // operation. `where` says what was being computed, for the message.
-    void test(std::string_view where);
+    void raiseRecordedFault(Detail where);
 
   private:
     double record(double a, double b, double result);

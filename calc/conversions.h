@@ -16,11 +16,7 @@ double coerceToDouble(std::string_view text);
 // The text of a number: at most 15 significant digits, exponent form outside 1E-04 .. 1E+15.
 std::string textOf(double value);
 
-// The exact value in octal or hexadecimal positional notation, fraction digits included.
-std::string octalText(double value);
-std::string hexText(double value);
-
-// The separator that textOf, octalText and hexText write: '.' (the default) or ','.
+// The separator that textOf and the positional texts write: '.' (the default) or ','.
 // Reading always takes both. Anything else raises InvalidOperation.
 void setDecimalSeparator(char separator);
 char decimalSeparator();

@@ -9,12 +9,6 @@ namespace {
 
 constexpr double kTwoPi = 6.28;  // exactly twice kPi as doubles
 
-constexpr std::string_view kHypotenuse = "Не удалось найти гипотенузу.";
-constexpr std::string_view kCircumference = "Не удалось найти длину окружности.";
-constexpr std::string_view kArea = "Не удалось найти площадь.";
-constexpr std::string_view kLateral = "Не удалось найти площадь боковой поверхности.";
-constexpr std::string_view kTotal = "Не удалось найти площадь полной поверхности.";
-
 // The number's text read back and written again: a result that is stored this way is exactly
 // what its own text says.
 std::string settledText(double value) {
@@ -35,13 +29,13 @@ void computeTriangle(FieldAccess& fields) {
     double a = valueOf(calc.read("txt1"));
     double aSquared = calc.square(a);
     double sum = calc.add(aSquared, calc.square(b));
-    calc.test(kHypotenuse);
+    calc.raiseRecordedFault(Detail::Hypotenuse);
     calc.write("txt3", textOf(detail::Calculation::squareRoot(sum)), {{"a", a}, {"b", b}});
 
     b = valueOf(calc.read("txt2"));
     a = valueOf(calc.read("txt1"));
     double area = calc.divide(calc.multiply(a, b), 2.0);
-    calc.test(kArea);
+    calc.raiseRecordedFault(Detail::Area);
     calc.write("txt4", textOf(area), {{"a", a}, {"b", b}});
 }
 
@@ -49,12 +43,12 @@ void computeCircle(FieldAccess& fields) {
     detail::Calculation calc(fields);
     double r = valueOf(calc.read("txt1"));
     double circumference = calc.multiply(calc.add(r, r), kPi);
-    calc.test(kCircumference);
+    calc.raiseRecordedFault(Detail::Circumference);
     calc.write("txt2", textOf(circumference), {{"π", kPi}, {"r", r}});
 
     r = valueOf(calc.read("txt1"));
     double area = calc.multiply(calc.square(r), kPi);
-    calc.test(kArea);
+    calc.raiseRecordedFault(Detail::Area);
     calc.write("txt3", textOf(area), {{"π", kPi}, {"r", r}});
 }
 
@@ -64,11 +58,11 @@ void computeCylinder(FieldAccess& fields) {
     std::string radiusText = calc.read("txt1");
     double r = valueOf(radiusText);
     double perimeter = calc.multiply(calc.add(r, r), kPi);
-    calc.test(kLateral);
+    calc.raiseRecordedFault(Detail::LateralArea);
     // The height is converted only after the perimeter has passed its test.
     double h = coerceToDouble(heightText);
     double lateral = calc.multiply(perimeter, h);
-    calc.test(kLateral);
+    calc.raiseRecordedFault(Detail::LateralArea);
     calc.write("txt3", textOf(lateral), {{"π", kPi}, {"r", r}, {"h", h}});
 
     radiusText = calc.read("txt1");
@@ -78,7 +72,7 @@ void computeCylinder(FieldAccess& fields) {
     double sum = calc.add(radius, h);
     r = coerceToDouble(radiusText);
     double total = calc.multiply(calc.multiply(r, kTwoPi), sum);
-    calc.test(kTotal);
+    calc.raiseRecordedFault(Detail::TotalArea);
     calc.write("txt4", settledText(total), {{"π", kPi}, {"r", r}, {"h", h}});
 }
 
@@ -90,7 +84,7 @@ void computeCone(FieldAccess& fields) {
     double r = coerceToDouble(radiusText);
     double slant = coneSlant(calc, r, h);
     double lateral = calc.multiply(calc.multiply(r, kPi), slant);
-    calc.test(kLateral);
+    calc.raiseRecordedFault(Detail::LateralArea);
     calc.write("txt3", settledText(lateral), {{"π", kPi}, {"r", r}, {"h", h}, {"l", slant}});
 
     radiusText = calc.read("txt1");
@@ -101,7 +95,7 @@ void computeCone(FieldAccess& fields) {
     double sum = calc.add(slant, radius);
     r = coerceToDouble(radiusText);
     double total = calc.multiply(calc.multiply(r, kPi), sum);
-    calc.test(kTotal);
+    calc.raiseRecordedFault(Detail::TotalArea);
     calc.write("txt4", settledText(total), {{"π", kPi}, {"r", r}, {"h", h}, {"l", slant}});
 }
 

@@ -1,4 +1,4 @@
-#include "runtime_error.h"
+#include "messages.h"
 
 #include <array>
 #include <string>
@@ -9,27 +9,61 @@ namespace calc {
 namespace {
 
 // Every error text of the program, in the words pupils know from other calculators.
-constexpr std::array<std::pair<int, std::string_view>, 5> kMessages{{
+constexpr std::array<std::pair<int, std::string_view>, 7> kMessages{{
     {errors::InvalidOperation, "Недопустимая операция."},
     {errors::Overflow, "Переполнение."},
+    {errors::OutOfMemory, "Не хватает памяти."},
     {errors::DivisionByZero, "Деление на ноль невозможно."},
     {errors::TypeMismatch, "Нужно ввести число."},
+    {errors::Internal, "Непредвиденная ошибка."},
     {errors::UnknownField, "На экране нет такого поля."},
 }};
 
-constexpr std::string_view kUnknownError = "Непредвиденная ошибка.";
+constexpr std::size_t kMostQuoted = 40;
 
-std::string composeMessage(int number, std::string_view detail) {
-    std::string message(messageFor(number));
-    if (!detail.empty()) {
-        message += ' ';
-        message += detail;
-    }
-    return message;
-}
+// In Detail order; "%" stands for the quoted text.
+constexpr std::array<std::string_view, 15> kDetails{{
+    "",
+    "Поле пустое.",
+    "Введено: «%».",
+    "Разделитель дробной части — точка или запятая.",
+    "Корень из отрицательного числа.",
+    "Число слишком велико: «%».",
+    "Имя поля: «%».",
+    "Не удалось найти гипотенузу.",
+    "Не удалось найти длину окружности.",
+    "Не удалось найти площадь.",
+    "Не удалось найти площадь боковой поверхности.",
+    "Не удалось найти площадь полной поверхности.",
+    "Строка: десятичная система.",
+    "Строка: восьмеричная система.",
+    "Строка: шестнадцатеричная система.",
+}};
+static_assert(kDetails.size() == static_cast<std::size_t>(Detail::HexRow) + 1);
 
 bool isContinuationByte(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
+}
+
+// A user's text made safe to quote: at most kMostQuoted characters, whole UTF-8 sequences only,
+// with "…" where it was cut.
+std::string quoteForMessage(std::string_view text) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isContinuationByte(static_cast<unsigned char>(text[i]))) continue;
+        if (chars == kMostQuoted) return std::string(text.substr(0, i)) + "…";
+        ++chars;
+    }
+    return std::string(text);
+}
+
+std::string composeMessage(int number, Detail detail, std::string_view quoted) {
+    std::string message(messageFor(number));
+    std::string text(kDetails[static_cast<std::size_t>(detail)]);
+    if (text.empty()) return message;
+    if (const std::size_t mark = text.find('%'); mark != std::string::npos)
+        text.replace(mark, 1, quoteForMessage(quoted));
+    return message + ' ' + text;
 }
 
 }  // namespace
@@ -38,24 +72,14 @@ std::string_view messageFor(int number) {
     for (const auto& [known, text] : kMessages) {
         if (known == number) return text;
     }
-    return kUnknownError;
+    return messageFor(errors::Internal);
 }
 
-RuntimeError::RuntimeError(int number, std::string_view detail)
-    : std::runtime_error(composeMessage(number, detail)), number_(number) {}
+RuntimeError::RuntimeError(int number, Detail detail, std::string_view quoted)
+    : std::runtime_error(composeMessage(number, detail, quoted)), number_(number) {}
 
 void raiseUnknownField(std::string_view name) {
-    throw RuntimeError(errors::UnknownField, "Имя поля: «" + quoteForMessage(name) + "».");
-}
-
-std::string quoteForMessage(std::string_view text, std::size_t maxChars) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isContinuationByte(static_cast<unsigned char>(text[i]))) continue;
-        if (chars == maxChars) return std::string(text.substr(0, i)) + "…";
-        ++chars;
-    }
-    return std::string(text);
+    throw RuntimeError(errors::UnknownField, Detail::FieldName, name);
 }
 
 }  // namespace calc

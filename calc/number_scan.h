@@ -26,8 +26,4 @@ ScannedNumber scanNumber(std::string_view text);
 // True when `text` holds nothing but blanks (the empty text included).
 bool isBlank(std::string_view text);
 
-// The value of a scanned number, correctly rounded; raises Overflow past the double range.
-// `source` is the text it came from, quoted in the error message.
-double numberValue(const ScannedNumber& number, std::string_view source);
-
 }  // namespace calc::detail

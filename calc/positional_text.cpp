@@ -1,3 +1,5 @@
+#include "positional_text.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>

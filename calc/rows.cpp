@@ -4,6 +4,7 @@
 
 #include "calculation.h"
 #include "conversions.h"
+#include "positional_text.h"
 #include "working.h"
 
 namespace calc {
@@ -15,7 +16,7 @@ struct Row {
     std::string_view right;
     std::string_view result;
     std::string (*text)(double);
-    std::string_view where;  // for messages
+    Detail where;  // for messages
 };
 
 std::string decimalText(double value) {
@@ -24,9 +25,9 @@ std::string decimalText(double value) {
 
 // Computed in this order; each row reads its own operands and writes its own result.
 const std::array<Row, 3> kRows{{
-    {"txt1Dec", "txt2Dec", "txt3Dec", decimalText, "Строка: десятичная система."},
-    {"txt1Oct", "txt2Oct", "txt3Oct", octalText, "Строка: восьмеричная система."},
-    {"txt1Hex", "txt2Hex", "txt3Hex", hexText, "Строка: шестнадцатеричная система."},
+    {"txt1Dec", "txt2Dec", "txt3Dec", decimalText, Detail::DecimalRow},
+    {"txt1Oct", "txt2Oct", "txt3Oct", octalText, Detail::OctalRow},
+    {"txt1Hex", "txt2Hex", "txt3Hex", hexText, Detail::HexRow},
 }};
 
 double apply(detail::Calculation& calc, RowOp op, double a, double b) {
@@ -52,7 +53,7 @@ void computeRows(FieldAccess& fields, RowOp op) {
         double b = valueOf(calc.read(row.right));
         double a = valueOf(calc.read(row.left));
         double x = apply(calc, op, a, b);
-        calc.test(row.where);
+        calc.raiseRecordedFault(row.where);
         calc.write(row.result, row.text(x), {{"a", a}, {"b", b}});
     }
 }

@@ -13,21 +13,21 @@ namespace {
 
 // clang-format off
 constexpr std::array kFormulas{
-    Formula{ScreenId::frm2, "txt3", "Гипотенуза: c = √(a² + b²)", "c = √({a}² + {b}²) = {=}"},
-    Formula{ScreenId::frm2, "txt4", "Площадь: S = a·b : 2", "S = {a} · {b} : 2 = {=}"},
-    Formula{ScreenId::frm3, "txt2", "Длина окружности: C = 2πr, π ≈ {π}", "C = 2 · {π} · {r} = {=}"},
-    Formula{ScreenId::frm3, "txt3", "Площадь круга: S = πr²", "S = {π} · {r}² = {=}"},
-    Formula{ScreenId::frm4, "txt3", "Боковая поверхность: S = 2πrh", "S = 2 · {π} · {r} · {h} = {=}"},
-    Formula{ScreenId::frm4, "txt4", "Полная поверхность: S = 2πr(r + h)",
+    Formula{ScreenId::Triangle, "txt3", "Гипотенуза: c = √(a² + b²)", "c = √({a}² + {b}²) = {=}"},
+    Formula{ScreenId::Triangle, "txt4", "Площадь: S = a·b : 2", "S = {a} · {b} : 2 = {=}"},
+    Formula{ScreenId::Circle, "txt2", "Длина окружности: C = 2πr, π ≈ {π}", "C = 2 · {π} · {r} = {=}"},
+    Formula{ScreenId::Circle, "txt3", "Площадь круга: S = πr²", "S = {π} · {r}² = {=}"},
+    Formula{ScreenId::Cylinder, "txt3", "Боковая поверхность: S = 2πrh", "S = 2 · {π} · {r} · {h} = {=}"},
+    Formula{ScreenId::Cylinder, "txt4", "Полная поверхность: S = 2πr(r + h)",
             "S = 2 · {π} · {r} · ({r} + {h}) = {=}"},
-    Formula{ScreenId::frm5, "txt3", "Боковая поверхность: S = πrl, образующая l = √(r² + h²)",
+    Formula{ScreenId::Cone, "txt3", "Боковая поверхность: S = πrl, образующая l = √(r² + h²)",
             "l = √({r}² + {h}²) = {l}; S = {π} · {r} · {l} = {=}"},
-    Formula{ScreenId::frm5, "txt4", "Полная поверхность: S = πr(r + l), образующая l = √(r² + h²)",
+    Formula{ScreenId::Cone, "txt4", "Полная поверхность: S = πr(r + l), образующая l = √(r² + h²)",
             "l = √({r}² + {h}²) = {l}; S = {π} · {r} · ({r} + {l}) = {=}"},
-    Formula{ScreenId::frm6, "txt3Dec", "Результат в десятичной системе", "{a} {op} {b} = {=}"},
-    Formula{ScreenId::frm6, "txt3Oct", "Результат в восьмеричной системе",
+    Formula{ScreenId::Calculator, "txt3Dec", "Результат в десятичной системе", "{a} {op} {b} = {=}"},
+    Formula{ScreenId::Calculator, "txt3Oct", "Результат в восьмеричной системе",
             "{a} {op} {b} = {=} (в восьмеричной системе)"},
-    Formula{ScreenId::frm6, "txt3Hex", "Результат в шестнадцатеричной системе",
+    Formula{ScreenId::Calculator, "txt3Hex", "Результат в шестнадцатеричной системе",
             "{a} {op} {b} = {=} (в шестнадцатеричной системе)"},
 };
 // clang-format on

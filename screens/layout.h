@@ -83,7 +83,4 @@ constexpr ControlLayout label(std::string_view name, std::string_view caption, i
             height, tabIndex,           std::nullopt, backColour, {},  {}};
 }
 
-// The layout of each screen, from the tables in frm1.cpp ... frm6.cpp.
-const ScreenLayout& layoutOf(ScreenId id);
-
 }  // namespace screens

@@ -1,7 +1,6 @@
 #include "screens/picture_button.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -10,8 +9,6 @@ namespace screens {
 namespace {
 
 constexpr int kCaptionMargin = 1;  // between the caption and the bottom bevel
-constexpr qreal kInchesPerMetre = 1 / 0.0254;
-constexpr int kCaptionFlags = Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine;
 
 }  // namespace
 
@@ -31,56 +28,8 @@ void PictureButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
-void PictureButton::changeEvent(QEvent* event) {
-    QPushButton::changeEvent(event);
-    if (event->type() == QEvent::FontChange) captionMask_ = QImage();
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
-        tinted_ = QImage();
-}
-
 QRect PictureButton::faceRect() const {
     return rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
-}
-
-QImage PictureButton::drawCaption() const {
-    const qreal ratio = devicePixelRatioF();
-    const QSize box = faceRect().size();
-    QImage mask(box * ratio, QImage::Format_ARGB32_Premultiplied);
-    mask.setDevicePixelRatio(ratio);
-    // The widget's dots per inch, so that the font has the size it has on the screen.
-    mask.setDotsPerMeterX(qRound(logicalDpiX() * kInchesPerMetre));
-    mask.setDotsPerMeterY(qRound(logicalDpiY() * kInchesPerMetre));
-    mask.fill(Qt::transparent);
-    QPainter painter(&mask);
-    painter.setFont(font());
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(QPoint(), box).adjusted(0, 0, 0, -kCaptionMargin), kCaptionFlags,
-                     text());
-    return mask;
-}
-
-const QImage& PictureButton::captionMask() {
-    if (captionMask_.isNull() || captionMask_.devicePixelRatio() != devicePixelRatioF())
-        setCaptionMask(drawCaption());
-    return captionMask_;
-}
-
-void PictureButton::setCaptionMask(QImage mask) {
-    captionMask_ = std::move(mask);
-    tinted_ = QImage();
-}
-
-const QImage& PictureButton::tintedCaption(const QColor& colour) {
-    const QImage& mask = captionMask();
-    if (tinted_.isNull() || tint_ != colour) {
-        tinted_ = mask.copy();
-        tinted_.setDevicePixelRatio(mask.devicePixelRatio());
-        QPainter painter(&tinted_);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(QRect(QPoint(), mask.deviceIndependentSize().toSize()), colour);
-        tint_ = colour;
-    }
-    return tinted_;
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
@@ -108,8 +57,11 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.drawPixmap(x, y, pixmap);
     painter.restore();
 
-    if (!text().isEmpty())
-        painter.drawImage(face.topLeft(), tintedCaption(palette().color(QPalette::ButtonText)));
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(face.adjusted(0, 0, 0, -kCaptionMargin),
+                         Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine, text());
+    }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -1,16 +1,12 @@
 #include "screens/picture_files.h"
 
 #include <QPixmapCache>
-#include <QResource>
-
-#include "screens/jpeg_decoder.h"
 
 namespace screens {
 
 namespace {
 
-constexpr qreal kHighDensity = 2;
-constexpr const char* kHighDensitySuffix = "@2x";
+constexpr int kHighDensity = 2;
 
 qreal pictureRatio(assets::Picture picture, qreal devicePixelRatio) {
     // The icon carries its own sizes.
@@ -19,28 +15,11 @@ qreal pictureRatio(assets::Picture picture, qreal devicePixelRatio) {
 }
 
 QString pathAt(assets::Picture picture, qreal ratio) {
-    const QString path = QString::fromLatin1(assets::resourcePath(picture));
-    if (ratio == 1) return path;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    return path.left(dot) + QLatin1String(kHighDensitySuffix) + path.mid(dot);
+    return assets::atScale(QString::fromLatin1(assets::resourcePath(picture)), qRound(ratio));
 }
 
-QImage decodeFile(const QString& path) {
-    const QResource file(path);
-    if (!file.isValid()) return {};
-    return decodeJpeg(file.uncompressedData());
-}
-
-// Straight with the program's own decoder where it can, otherwise (the icon, or a build without
-// libjpeg) with Qt's plug-ins.
 QPixmap decode(qreal ratio, const QString& path) {
-    QImage image = decodeFile(path);
-    QPixmap pixmap;
-    if (image.isNull()) {
-        pixmap.load(path);
-    } else {
-        pixmap = QPixmap::fromImage(std::move(image));
-    }
+    QPixmap pixmap(path);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

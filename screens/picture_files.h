@@ -8,8 +8,7 @@
 namespace screens {
 
 // A built-in picture for a screen of the given device pixel ratio: above 1 the file drawn at
-// twice the size ("name@2x.jpg"), marked as such, so that a high-density screen shows it pixel
-// for pixel; otherwise the picture itself. Each file is decoded once and then shared.
+// twice the size, shown pixel for pixel. Each file is decoded once and then shared.
 QPixmap loadPicture(assets::Picture picture, qreal devicePixelRatio);
 
 // A picture a widget shows: loaded when first drawn, not when the widget is made, and again

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "screens/captions.h"
 #include "screens/controls.h"
 #include "screens/formula_tips.h"
 #include "screens/picture_button.h"
@@ -42,15 +43,13 @@ std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> con
 
 }  // namespace
 
-Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose,
-               CaptionCache* captionCache)
+Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose)
     : QWidget(nullptr, kFrame),
       layout_(layout),
       onClick_(std::move(onClick)),
       onClose_(std::move(onClose)),
       background_(layout.background),
-      sweepDot_(*this),
-      captions_(captionCache) {
+      sweepDot_(*this) {
     setUpWindow();
     createControls();
     attachFormulas(*this);
@@ -66,30 +65,24 @@ void Screen::setUpWindow() {
 
 void Screen::createControls() {
     std::vector<std::pair<int, QWidget*>> focusable;
+    std::vector<Captioned> buttons, labels;
     for (const ControlLayout* control : backToFront(layout_.controls)) {
         QWidget* widget = createControl(*control, this);
         widget->raise();
         connectControl(*control, widget);
         if (control->kind == ControlKind::Label) {
-            captions_.addLabel(static_cast<QLabel*>(widget));
+            labels.push_back({widget, fromUtf8(control->caption), widget->width()});
             continue;
         }
         focusable.emplace_back(control->tabIndex, widget);
-        if (control->kind == ControlKind::CommandButton && !control->caption.empty())
-            captions_.addButton(static_cast<PictureButton*>(widget));
+        if (control->kind == ControlKind::CommandButton && !control->caption.empty()) {
+            const int room = static_cast<PictureButton*>(widget)->faceRect().width();
+            buttons.push_back({widget, fromUtf8(control->caption), room});
+        }
     }
     orderTabs(std::move(focusable));
-}
-
-// Captions are fitted and pictures decoded once the window has been asked for, so that the
-// display maps it meanwhile. The first frame comes after this either way.
-void Screen::setVisible(bool visible) {
-    QWidget::setVisible(visible);
-    if (!visible || shownBefore_) return;
-    shownBefore_ = true;
-    captions_.fit();
-    background_.at(devicePixelRatioF());
-    for (PictureButton* button : findChildren<PictureButton*>()) button->loadFace();
+    fitCaptions(buttons);
+    fitCaptions(labels);
 }
 
 // Tab follows TabIndex and wraps from the last control to the first; the first has the focus
@@ -115,18 +108,13 @@ void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_.at(devicePixelRatioF()));
     sweepDot_.paint(painter);
-    if (!firstFramePainted_) {
-        firstFramePainted_ = true;
-        QTimer::singleShot(0, this, &Screen::afterFirstFrame);
+    // The icon, which only the window frame shows, is set after the first frame: that comes sooner.
+    if (!iconAsked_ && layout_.hasIcon) {
+        iconAsked_ = true;
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
+        });
     }
-}
-
-// What can wait until the pupil sees the screen: decoding the icon, which the window manager
-// shows in the frame, and measuring the captions where the first frame took them from the
-// cache.
-void Screen::afterFirstFrame() {
-    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
-    captions_.settle();
 }
 
 // Sent before the window is mapped, each time it is shown. A screen shown again asks for the

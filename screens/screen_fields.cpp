@@ -1,6 +1,6 @@
 #include "screens/screen_fields.h"
 
-#include "calc/runtime_error.h"
+#include "calc/messages.h"
 #include "screens/utf8.h"
 
 namespace screens {

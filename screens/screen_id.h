@@ -5,12 +5,17 @@
 
 namespace screens {
 
-// The six screens, in the order the program declares them; frm1 is the main menu.
-enum class ScreenId { frm1, frm2, frm3, frm4, frm5, frm6 };
+// The six screens, in the order the program declares them; the first is the main menu.
+enum class ScreenId { MainMenu, Triangle, Circle, Cylinder, Cone, Calculator };
 
-inline constexpr std::array kAllScreens{ScreenId::frm1, ScreenId::frm2, ScreenId::frm3,
-                                        ScreenId::frm4, ScreenId::frm5, ScreenId::frm6};
+inline constexpr std::array kAllScreens{ScreenId::MainMenu, ScreenId::Triangle,
+                                        ScreenId::Circle,   ScreenId::Cylinder,
+                                        ScreenId::Cone,     ScreenId::Calculator};
 
+struct ScreenLayout;
+
+// The form name ("frm1") and the table of a screen.
 std::string_view nameOf(ScreenId id);
+const ScreenLayout& layoutOf(ScreenId id);
 
 }  // namespace screens

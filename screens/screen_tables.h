@@ -5,17 +5,17 @@
 // Each screen's table, one file each.
 namespace screens::tables {
 
-const ScreenLayout& frm1();
-const ScreenLayout& frm2();
-const ScreenLayout& frm3();
-const ScreenLayout& frm4();
-const ScreenLayout& frm5();
-const ScreenLayout& frm6();
+const ScreenLayout& mainMenu();
+const ScreenLayout& triangle();
+const ScreenLayout& circle();
+const ScreenLayout& cylinder();
+const ScreenLayout& cone();
+const ScreenLayout& calculator();
 
 // Shared by the five working screens: the same back button everywhere.
 inline constexpr ControlLayout backButton(int tabIndex) {
     return button("cmd2", "Главное меню", 6840, 5400, 1335, 300, tabIndex,
-                  assets::Picture::ButtonFace, Navigate{ScreenId::frm1});
+                  assets::Picture::ButtonFace, Navigate{ScreenId::MainMenu});
 }
 
 // Client sizes in twips.

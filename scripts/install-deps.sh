@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/packages.txt that are missing. Needs root or sudo.
+# Installs the Debian packages that are missing from the given lists: by default the program's
+# (packages.txt) and the tests' (test-packages.txt). Needs root or sudo.
+#
+#   scripts/install-deps.sh [LIST...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$here/packages.txt")
+[ $# -gt 0 ] || set -- "$here/packages.txt" "$here/test-packages.txt"
+mapfile -t wanted < <(cat "$@" | grep -vE '^\s*(#|$)')
 missing=()
 for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

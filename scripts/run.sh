@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program.
+# Installs what the program needs, builds it without the tests, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh
-if [ -x build/reshalkin ]; then
-    exec build/reshalkin
-fi
-echo "Собрано: библиотека расчётов calc и её тесты; окна программы ещё не готовы."
-echo "Built: the calculation library and its tests; the program's windows are not there yet."
+scripts/install-deps.sh scripts/packages.txt
+cmake -S . -B build-run -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build build-run -j "$(nproc)" --target reshalkin
+exec build-run/reshalkin

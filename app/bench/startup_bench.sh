@@ -2,14 +2,15 @@
 # Runs the start-up benchmark on a display of its own (Xvfb with openbox, as the GUI tests
 # use). Build first: cmake --build build --target reshalkin bare_window startup_bench
 #
-#   bash app/bench/startup_bench.sh [BUILD_DIR]
+#   bash app/bench/startup_bench.sh [BUILD_DIR [PROGRAM...]]
+#
+# PROGRAMs are other builds of the program to compare, started alternately with the rest.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
+shift || true
 state=$(mktemp -d)
 trap '"$here/../../screens/tests/test_display.sh" stop "$state"; rm -rf "$state"' EXIT
 "$here/../../screens/tests/test_display.sh" start "$state" >/dev/null
-# A cache folder of its own, so that the user's own caches are left alone.
-DISPLAY=$(cat "$state/display") QT_QPA_PLATFORM=xcb XDG_CACHE_HOME="$state/cache" \
-    "$build/app/startup_bench" "$build/reshalkin" "$build/app/bare_window" \
-    "$state/cache/reshalkin/captions"
+DISPLAY=$(cat "$state/display") QT_QPA_PLATFORM=xcb \
+    "$build/app/startup_bench" "$build/app/bare_window" "$build/reshalkin" "$@"

@@ -81,13 +81,13 @@ app::Screen& shown(app::Program& program, ScreenId id) {
 }
 
 void benchAll(app::Program& program) {
-    app::Screen& menu = shown(program, ScreenId::frm1);
+    app::Screen& menu = shown(program, ScreenId::MainMenu);
     benchRow("main menu sweep", menu.sweepDot(),
-             [&] { app::ProgressSweep().play(program.registry(), ScreenId::frm1); });
+             [&] { app::ProgressSweep().play(program.registry(), ScreenId::MainMenu); });
     menu.hide();
-    app::Screen& cone = shown(program, ScreenId::frm5);
+    app::Screen& cone = shown(program, ScreenId::Cone);
     benchRow("cone sweep", cone.sweepDot(),
-             [&] { app::ProgressSweep().play(program.registry(), ScreenId::frm5); });
+             [&] { app::ProgressSweep().play(program.registry(), ScreenId::Cone); });
     QTest::keyClicks(cone.findChild<QWidget*>("txt1"), "3");
     QTest::keyClicks(cone.findChild<QWidget*>("txt2"), "4");
     QWidget* compute = cone.findChild<QWidget*>("cmd1");

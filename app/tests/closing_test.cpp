@@ -27,8 +27,8 @@ TEST(Closing, TheVisibleScreensCloseBoxEndsTheProgram) {
         std::vector<std::pair<ScreenId, const char*>> clicks;
     } cases[] = {
         {"the main menu at start", {}},
-        {"a working screen, the menu hidden", {{ScreenId::frm1, "cmd4"}}},
-        {"the menu after a visit", {{ScreenId::frm1, "cmd1"}, {ScreenId::frm2, "cmd2"}}},
+        {"a working screen, the menu hidden", {{ScreenId::MainMenu, "cmd4"}}},
+        {"the menu after a visit", {{ScreenId::MainMenu, "cmd1"}, {ScreenId::Triangle, "cmd2"}}},
     };
     for (const auto& c : cases) {
         ProgramHarness harness;

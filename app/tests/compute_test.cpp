@@ -24,31 +24,31 @@ struct ComputeCase {
 
 const ComputeCase kCases[] = {
     {"triangle 3, 4",
-     ScreenId::frm2,
+     ScreenId::Triangle,
      "cmd1",
      {{"txt1", "3"}, {"txt2", "4"}},
      {{"txt3", "5"}, {"txt4", "6"}},
      nullptr},
     {"circle 2.5",
-     ScreenId::frm3,
+     ScreenId::Circle,
      "cmd1",
      {{"txt1", "2.5"}},
      {{"txt2", "15.7"}, {"txt3", "19.625"}},
      nullptr},
     {"cylinder 2, 3",
-     ScreenId::frm4,
+     ScreenId::Cylinder,
      "cmd1",
      {{"txt1", "2"}, {"txt2", "3"}},
      {{"txt3", "37.68"}, {"txt4", "62.8"}},
      nullptr},
     {"cone 3, 4",
-     ScreenId::frm5,
+     ScreenId::Cone,
      "cmd1",
      {{"txt1", "3"}, {"txt2", "4"}},
      {{"txt3", "47.1"}, {"txt4", "75.36"}},
      nullptr},
     {"plus in every row",
-     ScreenId::frm6,
+     ScreenId::Calculator,
      "Command1",
      {{"txt1Dec", "7"},
       {"txt2Dec", "5"},
@@ -59,32 +59,32 @@ const ComputeCase kCases[] = {
      {{"txt3Dec", "12"}, {"txt3Oct", "14"}, {"txt3Hex", "C"}},
      nullptr},
     {"minus is left minus right",
-     ScreenId::frm6,
+     ScreenId::Calculator,
      "Command2",
      {{"txt1Dec", "8"}, {"txt2Dec", "2"}},
      {{"txt3Dec", "6"}},
      nullptr},
     {"times",
-     ScreenId::frm6,
+     ScreenId::Calculator,
      "cmd1",
      {{"txt1Dec", "6"}, {"txt2Dec", "7"}},
      {{"txt3Dec", "42"}},
      nullptr},
     {"divide is left by right",
-     ScreenId::frm6,
+     ScreenId::Calculator,
      "Command3",
      {{"txt1Dec", "8"}, {"txt2Dec", "2"}, {"txt2Oct", "1"}, {"txt2Hex", "1"}},
      {{"txt3Dec", "4"}},
      nullptr},
     // Faults: results already written stay, the failing one and later ones keep their text.
     {"circle area overflows",
-     ScreenId::frm3,
+     ScreenId::Circle,
      "cmd1",
      {{"txt1", "1e200"}, {"txt3", "old"}},
      {{"txt2", "6.28E+200"}, {"txt3", "old"}},
      "Переполнение."},
     {"division by zero in the hexadecimal row",
-     ScreenId::frm6,
+     ScreenId::Calculator,
      "Command3",
      {{"txt1Dec", "1"},
       {"txt2Dec", "2"},
@@ -96,7 +96,7 @@ const ComputeCase kCases[] = {
      {{"txt3Dec", "0.5"}, {"txt3Oct", "0.4"}, {"txt3Hex", "old"}},
      "Деление на ноль невозможно."},
     {"height that is not a number",
-     ScreenId::frm4,
+     ScreenId::Cylinder,
      "cmd1",
      {{"txt1", "2"}, {"txt2", "abc"}, {"txt3", "old"}, {"txt4", "old"}},
      {{"txt1", "2"}, {"txt2", "abc"}, {"txt3", "old"}, {"txt4", "old"}},
@@ -127,21 +127,22 @@ TEST(Compute, ClicksWriteTheResultsOrShowTheError) {
 
 TEST(Compute, TheProgramGoesOnAfterAnError) {
     ProgramHarness harness;
-    harness.click(ScreenId::frm1, "cmd6");
-    harness.type(ScreenId::frm6, "txt1Dec", "1");
-    harness.type(ScreenId::frm6, "txt2Dec", "0");
+    harness.click(ScreenId::MainMenu, "cmd6");
+    harness.type(ScreenId::Calculator, "txt1Dec", "1");
+    harness.type(ScreenId::Calculator, "txt2Dec", "0");
     testing::SeenMessageBox box;
     testing::closeNextMessageBox(box);
-    harness.click(ScreenId::frm6, "Command3");
+    harness.click(ScreenId::Calculator, "Command3");
     ASSERT_TRUE(box.shown);
-    EXPECT_TRUE(harness.screen(ScreenId::frm6).isVisible());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&harness.screen(ScreenId::frm6))) << "keys reach it";
+    EXPECT_TRUE(harness.screen(ScreenId::Calculator).isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&harness.screen(ScreenId::Calculator)))
+        << "keys reach it";
 
-    harness.click(ScreenId::frm6, "Command1");  // 1 + 0, and empty rows give 0
-    EXPECT_EQ(harness.text(ScreenId::frm6, "txt3Dec"), "1");
-    EXPECT_EQ(harness.text(ScreenId::frm6, "txt3Hex"), "0");
-    harness.click(ScreenId::frm6, "cmd2");
-    EXPECT_EQ(harness.visibleScreen(), harness.existing(ScreenId::frm1));
+    harness.click(ScreenId::Calculator, "Command1");  // 1 + 0, and empty rows give 0
+    EXPECT_EQ(harness.text(ScreenId::Calculator, "txt3Dec"), "1");
+    EXPECT_EQ(harness.text(ScreenId::Calculator, "txt3Hex"), "0");
+    harness.click(ScreenId::Calculator, "cmd2");
+    EXPECT_EQ(harness.visibleScreen(), harness.existing(ScreenId::MainMenu));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ set_tests_properties(window_manager PROPERTIES
     FIXTURES_REQUIRED test_display
     RESOURCE_LOCK test_display
     TIMEOUT 60
-    ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display;XDG_CACHE_HOME=${RESHALKIN_TEST_DISPLAY_DIR}/cache")
+    ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display")
 
 # Under a headless Wayland compositor of its own: no X display, so no lock on it.
 add_executable(wayland_tests wayland_test.cpp)

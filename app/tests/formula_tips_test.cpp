@@ -14,18 +14,18 @@ TEST(FormulaTips, AClickExplainsTheResultUntilThePupilTypesOverIt) {
     const std::string general = "Боковая поверхность: S = πrl, образующая l = √(r² + h²)";
     const std::string worked = general + "\nl = √(3² + 4²) = 5; S = 3.14 · 3 · 5 = 47.1";
     testing::ProgramHarness harness;
-    harness.click(ScreenId::frm1, "cmd4");
-    QWidget* lateral = harness.control(ScreenId::frm5, "txt3");
+    harness.click(ScreenId::MainMenu, "cmd4");
+    QWidget* lateral = harness.control(ScreenId::Cone, "txt3");
     const auto shown = [lateral](const std::string& text) {
         EXPECT_EQ(lateral->toolTip().toStdString(), text);
         EXPECT_EQ(lateral->accessibleDescription().toStdString(), text);
     };
     shown(general);
-    harness.type(ScreenId::frm5, "txt1", "3");
-    harness.type(ScreenId::frm5, "txt2", "4");
-    harness.click(ScreenId::frm5, "cmd1");
+    harness.type(ScreenId::Cone, "txt1", "3");
+    harness.type(ScreenId::Cone, "txt2", "4");
+    harness.click(ScreenId::Cone, "cmd1");
     shown(worked);
-    harness.type(ScreenId::frm5, "txt3", "50");
+    harness.type(ScreenId::Cone, "txt3", "50");
     shown(general);
 }
 

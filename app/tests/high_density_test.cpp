@@ -52,8 +52,8 @@ const struct {
     const char* picture;
     QSize client;
 } kScreens[] = {
-    {ScreenId::frm1, "menu", {1200, 798}},
-    {ScreenId::frm5, "cone", {1196, 798}},
+    {ScreenId::MainMenu, "menu", {1200, 798}},
+    {ScreenId::Cone, "cone", {1196, 798}},
 };
 
 Screen& shown(ProgramHarness& harness, ScreenId id) {
@@ -80,7 +80,7 @@ TEST(HighDensityScreen, TheClientAreaHasTwiceThePixelsAndTheLargePictureAsItIs) 
 // Red seen during a sweep stays within the bar's rows; afterwards the strip is the picture's.
 TEST(HighDensityScreen, TheSweepStaysOnTheBarAndLeavesItAsItWas) {
     ProgramHarness harness;
-    Screen& screen = shown(harness, ScreenId::frm1);
+    Screen& screen = shown(harness, ScreenId::MainMenu);
     int frames = 0, redOutside = 0, redSeen = 0;
     screen.sweepDot().setShownHook([&] {
         if (++frames % 10 != 0) return;
@@ -93,7 +93,7 @@ TEST(HighDensityScreen, TheSweepStaysOnTheBarAndLeavesItAsItWas) {
                 redOutside += red && (y < kBarTop || y > kBarBottom);
             }
     });
-    ProgressSweep().play(harness.program.registry(), ScreenId::frm1);
+    ProgressSweep().play(harness.program.registry(), ScreenId::MainMenu);
     screen.sweepDot().setShownHook({});
     EXPECT_GT(redSeen, 0) << "the dot was seen";
     EXPECT_EQ(redOutside, 0);
@@ -106,7 +106,7 @@ TEST(HighDensityScreen, TheSweepStaysOnTheBarAndLeavesItAsItWas) {
 // 40 device pixels sit two pixels inside the bevel, exactly as drawn.
 TEST(HighDensityScreen, OperatorSignsShowPixelForPixel) {
     ProgramHarness harness;
-    Screen& screen = shown(harness, ScreenId::frm6);
+    Screen& screen = shown(harness, ScreenId::Calculator);
     const QImage image = shownOnScreen(screen);
     const struct {
         const char* button;
@@ -115,7 +115,7 @@ TEST(HighDensityScreen, OperatorSignsShowPixelForPixel) {
         {"Command1", "plus"}, {"Command2", "minus"}, {"cmd1", "times"}, {"Command3", "division"}};
     constexpr int kBevel = 2;
     for (const auto& c : cases) {
-        const QWidget* button = harness.control(ScreenId::frm6, c.button);
+        const QWidget* button = harness.control(ScreenId::Calculator, c.button);
         const QPoint corner = (button->pos() + QPoint(kBevel, kBevel)) * kScale;
         const QImage sign = largePicture(c.picture);
         EXPECT_EQ(image.copy(QRect(corner, sign.size())), sign) << c.picture;

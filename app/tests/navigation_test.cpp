@@ -1,7 +1,7 @@
 // Start-up, moving between the screens, and one instance of each that keeps its fields.
 #include <gtest/gtest.h>
 
-#include "calc/runtime_error.h"
+#include "calc/messages.h"
 #include "program_harness.h"
 
 namespace app {
@@ -12,14 +12,14 @@ using testing::ProgramHarness;
 
 TEST(StartUp, OnlyTheMainMenuExistsAndIsShown) {
     ProgramHarness harness;
-    ASSERT_NE(harness.existing(ScreenId::frm1), nullptr);
-    EXPECT_TRUE(harness.existing(ScreenId::frm1)->isVisible());
-    for (ScreenId id :
-         {ScreenId::frm2, ScreenId::frm3, ScreenId::frm4, ScreenId::frm5, ScreenId::frm6}) {
+    ASSERT_NE(harness.existing(ScreenId::MainMenu), nullptr);
+    EXPECT_TRUE(harness.existing(ScreenId::MainMenu)->isVisible());
+    for (ScreenId id : {ScreenId::Triangle, ScreenId::Circle, ScreenId::Cylinder, ScreenId::Cone,
+                        ScreenId::Calculator}) {
         EXPECT_EQ(harness.existing(id), nullptr) << screens::nameOf(id);
     }
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return !harness.existing(ScreenId::frm1)->windowIcon().availableSizes().isEmpty();
+        return !harness.existing(ScreenId::MainMenu)->windowIcon().availableSizes().isEmpty();
     })) << "the program icon, loaded after the first frame";
 }
 
@@ -28,16 +28,16 @@ const struct {
     ScreenId target;
     const char* field;
 } kMenu[] = {
-    {"cmd1", ScreenId::frm2, "txt1"},    {"cmd2", ScreenId::frm3, "txt1"},
-    {"cmd3", ScreenId::frm4, "txt2"},    {"cmd4", ScreenId::frm5, "txt4"},
-    {"cmd6", ScreenId::frm6, "txt2Oct"},
+    {"cmd1", ScreenId::Triangle, "txt1"},      {"cmd2", ScreenId::Circle, "txt1"},
+    {"cmd3", ScreenId::Cylinder, "txt2"},      {"cmd4", ScreenId::Cone, "txt4"},
+    {"cmd6", ScreenId::Calculator, "txt2Oct"},
 };
 
 TEST(Navigation, EachMenuButtonOpensItsScreenAndBackKeepsEverything) {
     ProgramHarness harness;
-    Screen* menu = harness.existing(ScreenId::frm1);
+    Screen* menu = harness.existing(ScreenId::MainMenu);
     for (const auto& m : kMenu) {
-        harness.click(ScreenId::frm1, m.menuButton);
+        harness.click(ScreenId::MainMenu, m.menuButton);
         Screen* opened = harness.existing(m.target);
         ASSERT_NE(opened, nullptr) << m.menuButton;
         EXPECT_EQ(harness.visibleScreen(), opened) << m.menuButton;
@@ -48,7 +48,7 @@ TEST(Navigation, EachMenuButtonOpensItsScreenAndBackKeepsEverything) {
         EXPECT_EQ(harness.visibleScreen(), menu) << "the same main menu, never a new one";
         EXPECT_TRUE(QTest::qWaitForWindowActive(menu));
 
-        harness.click(ScreenId::frm1, m.menuButton);
+        harness.click(ScreenId::MainMenu, m.menuButton);
         EXPECT_EQ(harness.existing(m.target), opened) << "one instance per screen";
         EXPECT_EQ(harness.visibleScreen(), opened);
         EXPECT_EQ(harness.text(m.target, m.field), "12,5 см") << "typed text kept";
@@ -59,15 +59,15 @@ TEST(Navigation, EachMenuButtonOpensItsScreenAndBackKeepsEverything) {
 
 TEST(Navigation, ScreensLeftBehindStayLoadedAndHidden) {
     ProgramHarness harness;
-    harness.click(ScreenId::frm1, "cmd1");
-    harness.click(ScreenId::frm2, "cmd2");
-    harness.click(ScreenId::frm1, "cmd2");
-    EXPECT_EQ(harness.visibleScreen(), harness.existing(ScreenId::frm3));
-    for (ScreenId id : {ScreenId::frm1, ScreenId::frm2}) {
+    harness.click(ScreenId::MainMenu, "cmd1");
+    harness.click(ScreenId::Triangle, "cmd2");
+    harness.click(ScreenId::MainMenu, "cmd2");
+    EXPECT_EQ(harness.visibleScreen(), harness.existing(ScreenId::Circle));
+    for (ScreenId id : {ScreenId::MainMenu, ScreenId::Triangle}) {
         ASSERT_NE(harness.existing(id), nullptr);
         EXPECT_FALSE(harness.existing(id)->isVisible());
     }
-    EXPECT_EQ(harness.existing(ScreenId::frm4), nullptr);
+    EXPECT_EQ(harness.existing(ScreenId::Cylinder), nullptr);
 }
 
 // The sweep on the source runs to its end before the target is shown.
@@ -77,8 +77,8 @@ TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
         const char* button;
         ScreenId target;
     } cases[] = {
-        {ScreenId::frm1, "cmd6", ScreenId::frm6},
-        {ScreenId::frm6, "cmd2", ScreenId::frm1},
+        {ScreenId::MainMenu, "cmd6", ScreenId::Calculator},
+        {ScreenId::Calculator, "cmd2", ScreenId::MainMenu},
     };
     ProgramHarness harness(std::chrono::milliseconds(50));
     for (const auto& c : cases) {
@@ -100,11 +100,10 @@ TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
 // Whatever ends a sweep early ends the click: no navigation, and no dot left behind.
 TEST(Navigation, AFailingSweepEndsTheClickBeforeItNavigates) {
     std::vector<std::string> reported;
-    Program program(
-        nullptr, [&](Screen&, const std::string& message) { reported.push_back(message); },
-        ProgressSweep(std::chrono::milliseconds(100)));
+    Program program([&](Screen&, const std::string& message) { reported.push_back(message); },
+                    ProgressSweep(std::chrono::milliseconds(100)));
     program.start();
-    Screen& menu = program.registry().ensureScreen(ScreenId::frm1);
+    Screen& menu = program.registry().ensureScreen(ScreenId::MainMenu);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
     menu.sweepDot().setShownHook([] { throw calc::RuntimeError(calc::errors::InvalidOperation); });
     QTest::mouseClick(menu.findChild<QWidget*>("cmd2"), Qt::LeftButton);
@@ -113,10 +112,10 @@ TEST(Navigation, AFailingSweepEndsTheClickBeforeItNavigates) {
     EXPECT_EQ(reported.size(), 1U);
     EXPECT_TRUE(menu.isVisible()) << "the source stays";
     EXPECT_FALSE(menu.sweepDot().shown()) << "the dot is taken away";
-    EXPECT_EQ(program.registry().find(ScreenId::frm3), nullptr) << "the target never came";
+    EXPECT_EQ(program.registry().find(ScreenId::Circle), nullptr) << "the target never came";
 
     QTest::mouseClick(menu.findChild<QWidget*>("cmd2"), Qt::LeftButton);
-    EXPECT_TRUE(program.registry().ensureScreen(ScreenId::frm3).isVisible()) << "works again";
+    EXPECT_TRUE(program.registry().ensureScreen(ScreenId::Circle).isVisible()) << "works again";
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace app::testing {
 // asks for them.
 struct ProgramHarness {
     explicit ProgramHarness(std::chrono::milliseconds sweepLength = {})
-        : program(nullptr, Program::showErrorBox, ProgressSweep(sweepLength)) {
+        : program(Program::showErrorBox, ProgressSweep(sweepLength)) {
         program.start();
     }
 

@@ -31,10 +31,10 @@ TEST(Sweep, PathRunsFromItsFirstToItsLastStep) {
 TEST(Sweep, PathIsMappedToEachClientWidth) {
     // clang-format off
     const struct { ScreenId screen; double firstColumn, lastColumn; } cases[] = {
-        {ScreenId::frm1, 61.8, 540.0},
-        {ScreenId::frm4, 61.8, 540.0},
-        {ScreenId::frm5, 61.6, 538.2},
-        {ScreenId::frm6, 61.6, 538.2},
+        {ScreenId::MainMenu, 61.8, 540.0},
+        {ScreenId::Cylinder, 61.8, 540.0},
+        {ScreenId::Cone, 61.6, 538.2},
+        {ScreenId::Calculator, 61.6, 538.2},
     };
     // clang-format on
     ProgramHarness harness;
@@ -74,7 +74,7 @@ constexpr int kBarTop = 389, kBarBottom = 393;
 
 // Each play starts again from the left; afterwards the window is exactly as it was.
 TEST(Sweep, TheDotGlidesAlongTheBarAndLeavesTheWindowAsItWas) {
-    for (ScreenId id : {ScreenId::frm1, ScreenId::frm5}) {
+    for (ScreenId id : {ScreenId::MainMenu, ScreenId::Cone}) {
         ProgramHarness harness;
         Screen& screen = harness.screen(id);
         screen.show();
@@ -110,22 +110,22 @@ TEST(Sweep, TheDotGlidesAlongTheBarAndLeavesTheWindowAsItWas) {
 // The sweep handles no events: a key pressed meanwhile is typed only after it.
 TEST(Sweep, InputWaitsUntilTheSweepEnds) {
     ProgramHarness harness;
-    Screen& cone = harness.screen(ScreenId::frm5);
+    Screen& cone = harness.screen(ScreenId::Cone);
     bringUp(cone);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&cone));
-    harness.type(ScreenId::frm5, "txt1", "3");
-    QWidget* radius = harness.control(ScreenId::frm5, "txt1");
+    harness.type(ScreenId::Cone, "txt1", "3");
+    QWidget* radius = harness.control(ScreenId::Cone, "txt1");
     bool pressed = false;
     cone.sweepDot().setShownHook([&] {
         if (std::exchange(pressed, true)) return;
         QCoreApplication::postEvent(
             radius, new QKeyEvent(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1"));
     });
-    ProgressSweep(std::chrono::milliseconds(100)).play(harness.program.registry(), ScreenId::frm5);
+    ProgressSweep(std::chrono::milliseconds(100)).play(harness.program.registry(), ScreenId::Cone);
     cone.sweepDot().setShownHook({});
-    EXPECT_EQ(harness.text(ScreenId::frm5, "txt1"), "3") << "not during the sweep";
+    EXPECT_EQ(harness.text(ScreenId::Cone, "txt1"), "3") << "not during the sweep";
     QCoreApplication::processEvents();
-    EXPECT_EQ(harness.text(ScreenId::frm5, "txt1"), "31") << "after it";
+    EXPECT_EQ(harness.text(ScreenId::Cone, "txt1"), "31") << "after it";
 }
 
 }  // namespace

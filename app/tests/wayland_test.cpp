@@ -23,17 +23,17 @@ constexpr double kLongestSweep = 5.0;
 TEST(Wayland, TheMainMenuStartsOnTheWaylandPlatform) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
     ProgramHarness harness;
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(harness.existing(ScreenId::frm1)));
-    EXPECT_EQ(harness.existing(ScreenId::frm1)->size(), QSize(600, 399));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(harness.existing(ScreenId::MainMenu)));
+    EXPECT_EQ(harness.existing(ScreenId::MainMenu)->size(), QSize(600, 399));
 }
 
 TEST(Wayland, ASweepTakesItsUsualTime) {
     ProgramHarness harness;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.existing(ScreenId::frm1)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.existing(ScreenId::MainMenu)));
     int frames = 0;
-    harness.screen(ScreenId::frm1).sweepDot().setShownHook([&] { ++frames; });
+    harness.screen(ScreenId::MainMenu).sweepDot().setShownHook([&] { ++frames; });
     const auto start = std::chrono::steady_clock::now();
-    ProgressSweep().play(harness.program.registry(), ScreenId::frm1);
+    ProgressSweep().play(harness.program.registry(), ScreenId::MainMenu);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("sweep under Wayland: %.3f s, %d frames\n", took.count(), frames);
     EXPECT_GT(took.count(), kShortestSweep);
@@ -43,16 +43,16 @@ TEST(Wayland, ASweepTakesItsUsualTime) {
 
 TEST(Wayland, NavigationAndACompute) {
     ProgramHarness harness;
-    harness.click(ScreenId::frm1, "cmd2");
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.existing(ScreenId::frm3)));
-    EXPECT_FALSE(harness.existing(ScreenId::frm1)->isVisible());
-    harness.type(ScreenId::frm3, "txt1", "2.5");
-    harness.click(ScreenId::frm3, "cmd1");
-    EXPECT_EQ(harness.text(ScreenId::frm3, "txt2"), "15.7");
-    EXPECT_EQ(harness.text(ScreenId::frm3, "txt3"), "19.625");
-    harness.click(ScreenId::frm3, "cmd2");
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(harness.existing(ScreenId::frm1)));
-    EXPECT_FALSE(harness.existing(ScreenId::frm3)->isVisible());
+    harness.click(ScreenId::MainMenu, "cmd2");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(harness.existing(ScreenId::Circle)));
+    EXPECT_FALSE(harness.existing(ScreenId::MainMenu)->isVisible());
+    harness.type(ScreenId::Circle, "txt1", "2.5");
+    harness.click(ScreenId::Circle, "cmd1");
+    EXPECT_EQ(harness.text(ScreenId::Circle, "txt2"), "15.7");
+    EXPECT_EQ(harness.text(ScreenId::Circle, "txt3"), "19.625");
+    harness.click(ScreenId::Circle, "cmd2");
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(harness.existing(ScreenId::MainMenu)));
+    EXPECT_FALSE(harness.existing(ScreenId::Circle)->isVisible());
 }
 
 }  // namespace

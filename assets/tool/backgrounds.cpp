@@ -10,6 +10,8 @@ namespace drawing {
 
 namespace {
 
+using assets::Picture;
+
 constexpr QSize kBackgroundSize(600, 400);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBandBlue = qRgb(22, 88, 136);
@@ -71,7 +73,7 @@ std::vector<PaintedText> solidWords(const PaintedText& title) {
 
 const std::vector<Background>& backgrounds() {
     static const std::vector<Background> table{
-        {"menu.jpg",
+        {Picture::MenuBackground,
          {
              // The title's capitals stand about 22 pixels high, as on the other screens,
              // with a wide gap between letters.
@@ -85,7 +87,7 @@ const std::vector<Background>& backgrounds() {
              {"Калькулятор", box(153, 251, 249, 262), {16.02, 0, 0.932}},
              {"www.reshalkin.example", box(408, 377, 569, 384), {9.87, 1.8, 1.021}},
          }},
-        {"triangle.jpg",
+        {Picture::TriangleBackground,
          {
              {"Площадь и гипотенуза", box(126, 13, 566, 40), {37.38, 0, 0.992}},
              {"катеты", box(174, 105, 265, 131), {60.39, 0, 0.432}},
@@ -93,7 +95,7 @@ const std::vector<Background>& backgrounds() {
              {"гипотенуза", box(216, 277, 321, 287), {17.82, 0, 1.02}},
              {"площадь", box(216, 299, 318, 308), {18.21, 7, 0.831}},
          }},
-        {"circle.jpg",
+        {Picture::CircleBackground,
          {
              {"Площадь и длинна окр.", box(117, 14, 573, 42), {38.72, 0, 0.957}},
              {"радиус", box(173, 133, 253, 147), {24.31, 0, 0.948}},
@@ -101,10 +103,11 @@ const std::vector<Background>& backgrounds() {
              {"длина", box(208, 266, 280, 275), {18.21, 8, 0.78}},
              {"площадь", box(209, 291, 281, 300), {18.21, 0, 0.995}},
          }},
-        {"cylinder.jpg",
+        {Picture::CylinderBackground,
          solidWords({"Работа с цилиндром", box(156, 11, 551, 40), {36.94, 0, 1.001}})},
-        {"cone.jpg", solidWords({"Работа с конусом", box(156, 15, 537, 43), {35.71, 0, 1.125}})},
-        {"calculator.jpg",
+        {Picture::ConeBackground,
+         solidWords({"Работа с конусом", box(156, 15, 537, 43), {35.71, 0, 1.125}})},
+        {Picture::CalculatorBackground,
          {
              {"Калькулятор", box(218, 16, 478, 44), {38.72, 0, 1.037}},
          }},

@@ -5,13 +5,13 @@
 #include <QString>
 #include <vector>
 
+#include "assets/pictures.h"
 #include "typeface.h"
 
 namespace drawing {
 
-// One word or line painted on a background. The box holds the painted letters (left, top,
-// right, bottom pixels, inclusive); the letters are set so that their ink starts at the box's
-// top-left corner, and the style is chosen so that the ink fills the box.
+// One word or line painted on a background, its ink filling the box (left, top, right, bottom
+// pixels, inclusive).
 struct PaintedText {
     QString text;
     QRect box;
@@ -19,7 +19,7 @@ struct PaintedText {
 };
 
 struct Background {
-    QString fileName;
+    assets::Picture picture;
     std::vector<PaintedText> texts;
 };
 
@@ -30,9 +30,8 @@ const std::vector<Background>& backgrounds();
 // `scale` image pixels to a picture pixel.
 QImage drawBackgroundTemplate(int scale = 1);
 
-// Paints the texts in black, with smoothed edges. Throws std::runtime_error when a text's
-// ink does not fit its box, so that a changed typeface cannot silently move a word under a
-// control. The boxes are in picture pixels, each `scale` image pixels across.
+// Paints the texts in black, boxes in picture pixels of `scale` image pixels. Throws when ink
+// leaves its box, so that a changed typeface cannot move a word under a control.
 void paintTexts(QImage& image, const std::vector<PaintedText>& texts, const Typeface& typeface,
                 int scale = 1);
 

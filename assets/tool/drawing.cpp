@@ -27,19 +27,10 @@ constexpr std::array<std::pair<int, int>, 8> kIconBlocks{{
 // The usual sizes of a desktop entry's icon.
 constexpr std::array kDesktopIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
 
-constexpr const char* kIconFile = "icon.ico";
-constexpr const char* kButtonFile = "button.jpg";
 constexpr const char* kDesktopIconFolder = "desktop-icons";
 
-// Every picture is drawn for screens of one and of two device pixels to a pixel; the second
-// set is named "name@2x.jpg", where Qt looks for it.
+// Every picture is drawn for screens of one and of two device pixels to a pixel.
 constexpr std::array kScales{1, 2};
-
-QString atScale(const QString& fileName, int scale) {
-    if (scale == 1) return fileName;
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return fileName.left(dot) + QStringLiteral("@%1x").arg(scale) + fileName.mid(dot);
-}
 
 // Large enough that glyph outlines are not rounded to a coarse grid.
 constexpr double kMeasuringSize = 100.0;
@@ -48,7 +39,7 @@ void drawIcons(const QDir& folder) {
     std::vector<IconImage> images;
     for (const auto& [size, blockSize] : kIconBlocks)
         images.push_back({drawLampIcon(size), blockSize});
-    writeIco(images, folder.filePath(kIconFile));
+    writeIco(images, folder.filePath(assets::fileName(assets::Picture::ProgramIcon)));
     folder.mkpath(kDesktopIconFolder);
     for (int size : kDesktopIconSizes)
         writePng(drawLampIcon(size),
@@ -69,17 +60,17 @@ TextStyle fittedStyle(const PaintedText& painted, const Typeface& typeface) {
 
 void drawAll(const Typeface& typeface, const QDir& folder) {
     for (const int scale : kScales) {
-        const auto path = [&](const QString& fileName) {
-            return folder.filePath(atScale(fileName, scale));
+        const auto path = [&](assets::Picture picture) {
+            return folder.filePath(assets::atScale(assets::fileName(picture), scale));
         };
         for (const Background& background : backgrounds()) {
             QImage image = drawBackgroundTemplate(scale);
             paintTexts(image, background.texts, typeface, scale);
-            writeJpeg(image, path(background.fileName));
+            writeJpeg(image, path(background.picture));
         }
-        writeJpeg(drawButtonFace(scale), path(kButtonFile));
+        writeJpeg(drawButtonFace(scale), path(assets::Picture::ButtonFace));
         for (const OperatorSign& sign : drawOperatorSigns(scale))
-            writeJpeg(sign.image, path(sign.fileName));
+            writeJpeg(sign.image, path(sign.picture));
     }
     drawIcons(folder);
 }
@@ -88,9 +79,9 @@ void printFittedStyles(const Typeface& typeface) {
     for (const Background& background : backgrounds()) {
         for (const PaintedText& painted : background.texts) {
             const TextStyle style = fittedStyle(painted, typeface);
-            std::printf("%-14s %-36s {%.4f, %.1f, %.4f}\n", qPrintable(background.fileName),
-                        qPrintable(painted.text), style.pixelSize, style.letterSpacing,
-                        style.widthScale);
+            std::printf("%-14s %-36s {%.4f, %.1f, %.4f}\n",
+                        qPrintable(assets::fileName(background.picture)), qPrintable(painted.text),
+                        style.pixelSize, style.letterSpacing, style.widthScale);
         }
     }
 }

@@ -67,18 +67,20 @@ QImage drawButtonFace(int scale) {
 
 std::vector<OperatorSign> drawOperatorSigns(int scale) {
     return {
-        {"plus.jpg", drawSign(
-                         [](QPainter& p) {
-                             paintRects(p, {kHorizontalBar, kVerticalBar});
-                         },
-                         scale)},
-        {"minus.jpg", drawSign([](QPainter& p) { paintRects(p, {kHorizontalBar}); }, scale)},
-        {"times.jpg", drawSign(paintDiagonals, scale)},
-        {"division.jpg", drawSign(
-                             [](QPainter& p) {
-                                 paintRects(p, {kHorizontalBar, kUpperDot, kLowerDot});
-                             },
-                             scale)},
+        {assets::Picture::PlusSign, drawSign(
+                                        [](QPainter& p) {
+                                            paintRects(p, {kHorizontalBar, kVerticalBar});
+                                        },
+                                        scale)},
+        {assets::Picture::MinusSign,
+         drawSign([](QPainter& p) { paintRects(p, {kHorizontalBar}); }, scale)},
+        {assets::Picture::TimesSign, drawSign(paintDiagonals, scale)},
+        {assets::Picture::DivisionSign,
+         drawSign(
+             [](QPainter& p) {
+                 paintRects(p, {kHorizontalBar, kUpperDot, kLowerDot});
+             },
+             scale)},
     };
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "assets/pictures.h"
+
 namespace drawing {
 
 // The face shared by every captioned button: a blue gradient, no text. `scale` image pixels
@@ -11,7 +13,7 @@ namespace drawing {
 QImage drawButtonFace(int scale = 1);
 
 struct OperatorSign {
-    QString fileName;
+    assets::Picture picture;
     QImage image;
 };
 

@@ -4,9 +4,8 @@
 
 namespace drawing {
 
-// The program icon at one size: a black desk lamp lighting a sheet of paper on a pad, with a
-// pencil writing on it. The design is drawn afresh at every size (not scaled from a bitmap)
-// on a transparent ground, with smoothed edges in the alpha channel.
+// The program icon, a desk lamp over a pad with a pencil, drawn afresh at each size on a
+// transparent ground.
 QImage drawLampIcon(int size);
 
 }  // namespace drawing

@@ -6,6 +6,8 @@
 #include <QImageWriter>
 #include <stdexcept>
 
+#include "failure.h"
+
 namespace drawing {
 
 namespace {
@@ -24,10 +26,6 @@ constexpr int kBytesPerPixel = 4;
 constexpr int kMaskRowAlignmentBits = 32;
 constexpr int kBitsPerByte = 8;
 constexpr int kLeftmostBit = 0x80;
-
-std::runtime_error failure(const QString& message) {
-    return std::runtime_error(message.toStdString());
-}
 
 void writeImage(QImage image, const QString& fileName, const char* format, int quality) {
     const int dotsPerMetre = qRound(kDotsPerInch / kMetresPerInch);

@@ -4,15 +4,9 @@
 #include <QTransform>
 #include <stdexcept>
 
+#include "failure.h"
+
 namespace drawing {
-
-namespace {
-
-std::runtime_error failure(const QString& message) {
-    return std::runtime_error(message.toStdString());
-}
-
-}  // namespace
 
 Typeface Typeface::load(const QString& fileName) {
     if (!QFileInfo(fileName).isFile())

@@ -3,7 +3,7 @@
 
 #include <QLineEdit>
 
-#include "calc/runtime_error.h"
+#include "calc/messages.h"
 #include "screen_harness.h"
 
 namespace screens {
@@ -15,12 +15,12 @@ TEST(Fields, TextsPassByNameAsUtf8) {
         const char* field;
         std::string text;
     } cases[] = {
-        {ScreenId::frm2, "txt1", "3"},
-        {ScreenId::frm3, "txt3", "19,625"},
-        {ScreenId::frm6, "txt3Hex", "-1F.8"},
-        {ScreenId::frm4, "txt2", "три метра"},
-        {ScreenId::frm5, "txt4", ""},
-        {ScreenId::frm6, "txt1Oct", std::string(40'000, '7')},  // beyond 32767 characters
+        {ScreenId::Triangle, "txt1", "3"},
+        {ScreenId::Circle, "txt3", "19,625"},
+        {ScreenId::Calculator, "txt3Hex", "-1F.8"},
+        {ScreenId::Cylinder, "txt2", "три метра"},
+        {ScreenId::Cone, "txt4", ""},
+        {ScreenId::Calculator, "txt1Oct", std::string(40'000, '7')},  // beyond 32767 characters
     };
     for (const auto& c : cases) {
         testing::ScreenHarness harness(c.screen);
@@ -38,11 +38,11 @@ TEST(Fields, UnknownNamesAreErrors) {
         ScreenId screen;
         const char* name;
     } cases[] = {
-        {ScreenId::frm1, "txt1"},    // the main menu has no fields
-        {ScreenId::frm3, "txt4"},    // the circle has three
-        {ScreenId::frm6, "cmd1"},    // a button is not a field
-        {ScreenId::frm6, "Label1"},  // nor is a label
-        {ScreenId::frm2, "TXT1"},    // names are exact
+        {ScreenId::MainMenu, "txt1"},      // the main menu has no fields
+        {ScreenId::Circle, "txt4"},        // the circle has three
+        {ScreenId::Calculator, "cmd1"},    // a button is not a field
+        {ScreenId::Calculator, "Label1"},  // nor is a label
+        {ScreenId::Triangle, "TXT1"},      // names are exact
     };
     for (const auto& c : cases) {
         testing::ScreenHarness harness(c.screen);

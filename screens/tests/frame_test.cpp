@@ -18,12 +18,15 @@ const struct {
     const char* caption;
     bool icon;
 } kWindows[] = {
-    {ScreenId::frm1, {600, 399}, nullptr, true},  // caption checked on its own below
-    {ScreenId::frm2, {600, 399}, "Находим площадь и гипотенузу треугольника", false},
-    {ScreenId::frm3, {600, 399}, "Находим площадь и длинну окружности", false},
-    {ScreenId::frm4, {600, 399}, "Находим площадь боковой и полной поверхности цилиндра", false},
-    {ScreenId::frm5, {598, 399}, "Находим полную и боковую поверхность конуса", false},
-    {ScreenId::frm6, {598, 399}, "Мультисистемный калькулятор", false},
+    {ScreenId::MainMenu, {600, 399}, nullptr, true},  // caption checked on its own below
+    {ScreenId::Triangle, {600, 399}, "Находим площадь и гипотенузу треугольника", false},
+    {ScreenId::Circle, {600, 399}, "Находим площадь и длинну окружности", false},
+    {ScreenId::Cylinder,
+     {600, 399},
+     "Находим площадь боковой и полной поверхности цилиндра",
+     false},
+    {ScreenId::Cone, {598, 399}, "Находим полную и боковую поверхность конуса", false},
+    {ScreenId::Calculator, {598, 399}, "Мультисистемный калькулятор", false},
 };
 
 TEST(Frame, ToolWindowOfExactClientSizeWithOnlyACloseBox) {
@@ -59,7 +62,7 @@ QString windowState(const QWidget& window) {
 }
 
 TEST(Frame, ScreensStayOffTheTaskbarEachTimeTheyShow) {
-    testing::ScreenHarness harness(ScreenId::frm4);
+    testing::ScreenHarness harness(ScreenId::Cylinder);
     for (int showing = 0; showing < 2; ++showing) {
         ASSERT_TRUE(harness.showActive());
         EXPECT_TRUE(windowState(*harness.screen).contains("_NET_WM_STATE_SKIP_TASKBAR"))
@@ -81,7 +84,7 @@ struct MinimiseWatch : QObject {
 };
 
 TEST(Frame, AScreenMinimisedByTheWindowManagerComesBack) {
-    testing::ScreenHarness harness(ScreenId::frm2);
+    testing::ScreenHarness harness(ScreenId::Triangle);
     ASSERT_TRUE(harness.showActive());
     MinimiseWatch watch;
     harness.screen->installEventFilter(&watch);
@@ -92,7 +95,7 @@ TEST(Frame, AScreenMinimisedByTheWindowManagerComesBack) {
 }
 
 TEST(Frame, MainMenuCaptionKeepsItsBlanks) {
-    testing::ScreenHarness harness(ScreenId::frm1);
+    testing::ScreenHarness harness(ScreenId::MainMenu);
     const QString expected = QStringLiteral("Решалкин") + QString(138, u' ') + "ver 1.1";
     EXPECT_EQ(harness.screen->windowTitle(), expected);
     EXPECT_EQ(harness.screen->windowTitle().size(), 153);
@@ -105,9 +108,9 @@ TEST(Frame, BackgroundPictureIsUnscaledAtTopLeft) {
         ScreenId screen;
         assets::Picture picture;
     } cases[] = {
-        {ScreenId::frm1, assets::Picture::MenuBackground},
-        {ScreenId::frm5, assets::Picture::ConeBackground},
-        {ScreenId::frm6, assets::Picture::CalculatorBackground},
+        {ScreenId::MainMenu, assets::Picture::MenuBackground},
+        {ScreenId::Cone, assets::Picture::ConeBackground},
+        {ScreenId::Calculator, assets::Picture::CalculatorBackground},
     };
     for (const auto& c : cases) {
         testing::ScreenHarness harness(c.screen);
@@ -128,7 +131,7 @@ TEST(Frame, CaptionsTooWideForTheDesktopFontShrinkTogetherWhenShown) {
     QFont large = desktop;
     large.setPointSizeF(20);
     QApplication::setFont(large);
-    for (const ScreenId id : {ScreenId::frm1, ScreenId::frm6}) {
+    for (const ScreenId id : {ScreenId::MainMenu, ScreenId::Calculator}) {
         testing::ScreenHarness harness(id);
         ASSERT_TRUE(harness.showActive());
         for (const char* kind : {"QPushButton", "QLabel"}) {
@@ -149,7 +152,7 @@ TEST(Frame, CaptionsTooWideForTheDesktopFontShrinkTogetherWhenShown) {
 }
 
 TEST(Frame, LabelsAreWhiteAndNeverTakeFocus) {
-    testing::ScreenHarness harness(ScreenId::frm6);
+    testing::ScreenHarness harness(ScreenId::Calculator);
     for (const char* name : {"Label1", "Label2", "Label3"}) {
         auto* label = qobject_cast<QLabel*>(harness.control(name));
         ASSERT_NE(label, nullptr);
@@ -180,25 +183,25 @@ TEST(Frame, FieldsAndOperatorButtonsHaveAccessibleNames) {
         const char* control;
         const char* name;
     } cases[] = {
-        {ScreenId::frm1, "cmd1", "Открыть: площадь и гипотенуза треугольника"},
-        {ScreenId::frm1, "cmd6", "Открыть: калькулятор"},
-        {ScreenId::frm2, "txt1", "первый катет"},
-        {ScreenId::frm2, "txt2", "второй катет"},
-        {ScreenId::frm2, "txt3", "гипотенуза"},
-        {ScreenId::frm2, "txt4", "площадь"},
-        {ScreenId::frm3, "txt1", "радиус"},
-        {ScreenId::frm3, "txt2", "длина"},
-        {ScreenId::frm3, "txt3", "площадь"},
-        {ScreenId::frm4, "txt2", "высота"},
-        {ScreenId::frm4, "txt3", "площадь боковой поверхности"},
-        {ScreenId::frm5, "txt1", "радиус"},
-        {ScreenId::frm5, "txt4", "площадь полной поверхности"},
-        {ScreenId::frm6, "txt1Oct", "восьмеричная с/ч, первое число"},
-        {ScreenId::frm6, "txt3Hex", "шестнадцатеричная с/ч, результат"},
-        {ScreenId::frm6, "Command1", "плюс"},
-        {ScreenId::frm6, "Command2", "минус"},
-        {ScreenId::frm6, "cmd1", "умножить"},
-        {ScreenId::frm6, "Command3", "разделить"},
+        {ScreenId::MainMenu, "cmd1", "Открыть: площадь и гипотенуза треугольника"},
+        {ScreenId::MainMenu, "cmd6", "Открыть: калькулятор"},
+        {ScreenId::Triangle, "txt1", "первый катет"},
+        {ScreenId::Triangle, "txt2", "второй катет"},
+        {ScreenId::Triangle, "txt3", "гипотенуза"},
+        {ScreenId::Triangle, "txt4", "площадь"},
+        {ScreenId::Circle, "txt1", "радиус"},
+        {ScreenId::Circle, "txt2", "длина"},
+        {ScreenId::Circle, "txt3", "площадь"},
+        {ScreenId::Cylinder, "txt2", "высота"},
+        {ScreenId::Cylinder, "txt3", "площадь боковой поверхности"},
+        {ScreenId::Cone, "txt1", "радиус"},
+        {ScreenId::Cone, "txt4", "площадь полной поверхности"},
+        {ScreenId::Calculator, "txt1Oct", "восьмеричная с/ч, первое число"},
+        {ScreenId::Calculator, "txt3Hex", "шестнадцатеричная с/ч, результат"},
+        {ScreenId::Calculator, "Command1", "плюс"},
+        {ScreenId::Calculator, "Command2", "минус"},
+        {ScreenId::Calculator, "cmd1", "умножить"},
+        {ScreenId::Calculator, "Command3", "разделить"},
     };
     for (const auto& c : cases) {
         testing::ScreenHarness harness(c.screen);

@@ -19,12 +19,12 @@ const struct {
     ScreenId screen;
     Names order;
 } kTabOrders[] = {
-    {ScreenId::frm1, {"cmd1", "cmd2", "cmd3", "cmd4", "cmd6"}},
-    {ScreenId::frm2, {"txt1", "txt2", "txt3", "txt4", "cmd1", "cmd2"}},
-    {ScreenId::frm3, {"txt1", "cmd1", "txt2", "txt3", "cmd2"}},
-    {ScreenId::frm4, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2"}},
-    {ScreenId::frm5, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2"}},
-    {ScreenId::frm6,
+    {ScreenId::MainMenu, {"cmd1", "cmd2", "cmd3", "cmd4", "cmd6"}},
+    {ScreenId::Triangle, {"txt1", "txt2", "txt3", "txt4", "cmd1", "cmd2"}},
+    {ScreenId::Circle, {"txt1", "cmd1", "txt2", "txt3", "cmd2"}},
+    {ScreenId::Cylinder, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2"}},
+    {ScreenId::Cone, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2"}},
+    {ScreenId::Calculator,
      {"txt1Dec", "txt2Dec", "txt3Dec", "cmd1", "txt2Oct", "txt3Oct", "Command1", "txt1Oct",
       "Command2", "Command3", "txt1Hex", "txt2Hex", "txt3Hex", "cmd2"}},
 };
@@ -66,15 +66,15 @@ TEST(Keyboard, KeysThatPressAButtonAndKeysThatDoNot) {
         Qt::Key key;
         Names clicks;
     } cases[] = {
-        {ScreenId::frm1, "cmd3", Qt::Key_Space, {"cmd3"}},
-        {ScreenId::frm1, "cmd4", Qt::Key_Return, {"cmd4"}},
-        {ScreenId::frm6, "Command3", Qt::Key_Enter, {"Command3"}},
-        {ScreenId::frm2, "cmd1", Qt::Key_Escape, {}},
-        {ScreenId::frm2, "txt1", Qt::Key_Return, {}},
-        {ScreenId::frm2, "txt4", Qt::Key_Enter, {}},
-        {ScreenId::frm2, "txt2", Qt::Key_Escape, {}},
-        {ScreenId::frm6, "txt3Hex", Qt::Key_Return, {}},
-        {ScreenId::frm1, "cmd1", Qt::Key_Escape, {}},
+        {ScreenId::MainMenu, "cmd3", Qt::Key_Space, {"cmd3"}},
+        {ScreenId::MainMenu, "cmd4", Qt::Key_Return, {"cmd4"}},
+        {ScreenId::Calculator, "Command3", Qt::Key_Enter, {"Command3"}},
+        {ScreenId::Triangle, "cmd1", Qt::Key_Escape, {}},
+        {ScreenId::Triangle, "txt1", Qt::Key_Return, {}},
+        {ScreenId::Triangle, "txt4", Qt::Key_Enter, {}},
+        {ScreenId::Triangle, "txt2", Qt::Key_Escape, {}},
+        {ScreenId::Calculator, "txt3Hex", Qt::Key_Return, {}},
+        {ScreenId::MainMenu, "cmd1", Qt::Key_Escape, {}},
     };
     for (const auto& c : cases) {
         ScreenHarness harness(c.screen);

@@ -12,11 +12,11 @@ namespace screens::testing {
 
 // A screen on its own, shown on the test display, with its clicks written down by name.
 struct ScreenHarness {
-    explicit ScreenHarness(ScreenId id, CaptionCache* captionCache = nullptr)
+    explicit ScreenHarness(ScreenId id)
         : screen(std::make_unique<Screen>(
               layoutOf(id),
               [this](Screen&, const ControlLayout& control) { clicks.emplace_back(control.name); },
-              nullptr, captionCache)) {}
+              nullptr)) {}
 
     bool showActive() {
         screen->show();

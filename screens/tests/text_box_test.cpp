@@ -1,10 +1,11 @@
 // Large pastes and edits over large selections: the text ends as the edit says, whatever its
-// size; small edits can still be undone.
+// size; ordinary edits are undone as in any line edit.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <vector>
 
 #include "screens/text_box.h"
 
@@ -54,16 +55,77 @@ TEST(TextBox, LargeEditsEndWithTheTextTheyMake) {
     }
 }
 
-TEST(TextBox, SmallEditsCanBeUndone) {
-    TextBox box(nullptr);
-    box.setText("12");
-    QGuiApplication::clipboard()->setText("34");
-    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClicks(&box, "5");
-    ASSERT_EQ(box.text(), "12345");
-    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
-    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(box.text(), "12");
+// Past Qt's default 32,767 letters, large edits happen where the cursor or selection is.
+TEST(TextBox, LargeEditsInLongTextsKeepTheRestInPlace) {
+    const QString longText(40'000, u'3');
+    const QString pasted(kLarge, u'7');
+    // clang-format off
+    const struct {
+        const char* what;
+        int anchor, cursor;  // a selection when they differ
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString after;
+        int cursorAfter;
+    } kCases[] = {
+        {"a paste at the cursor", 1, 1, Qt::Key_V, Qt::ControlModifier, "3" + pasted + longText.mid(1), 1 + kLarge},
+        {"typing over a selection made forwards", 0, 5'000, Qt::Key_5, Qt::NoModifier, "5" + longText.mid(5'000), 1},
+        {"typing over a selection made backwards", 5'000, 0, Qt::Key_5, Qt::NoModifier, "5" + longText.mid(5'000), 1},
+    };
+    // clang-format on
+    for (const auto& c : kCases) {
+        TextBox box(nullptr);
+        box.setText(longText);
+        box.setSelection(c.anchor, c.cursor - c.anchor);
+        if (c.anchor == c.cursor) box.setCursorPosition(c.cursor);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(&box, c.key, c.modifiers);
+        EXPECT_TRUE(box.text() == c.after) << c.what;
+        EXPECT_EQ(box.cursorPosition(), c.cursorAfter) << c.what;
+    }
+}
+
+// Steps a user takes: text typed letter by letter, or a key with modifiers.
+struct Step {
+    QString typed;
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+void take(QLineEdit& field, const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+        QTest::keyClicks(&field, step.typed);
+        if (step.key != Qt::Key_unknown) QTest::keyClick(&field, step.key, step.modifiers);
+    }
+}
+
+TEST(TextBox, UndoAfterOrdinaryEditingWorksAsInAnyLineEdit) {
+    const Step undo{"", Qt::Key_Z, Qt::ControlModifier};
+    const Step selectAll{"", Qt::Key_A, Qt::ControlModifier};
+    const Step paste{"", Qt::Key_V, Qt::ControlModifier};
+    const Step backspace{"", Qt::Key_Backspace};
+    const QString seventyDigits = QString("1234567890").repeated(7);
+    // clang-format off
+    const struct {
+        const char* what;
+        std::vector<Step> steps;
+    } kCases[] = {
+        {"70 digits typed one by one, undone", {{seventyDigits}, undo}},
+        {"70 digits, undone twice", {{seventyDigits}, undo, undo}},
+        {"typing, a paste, typing, two undos", {{"12"}, paste, {"5"}, undo, undo}},
+        {"typing over a selection, undone", {{seventyDigits}, selectAll, {"9"}, undo}},
+        {"backspaces, undone", {{seventyDigits}, backspace, backspace, undo}},
+    };
+    // clang-format on
+    for (const auto& c : kCases) {
+        QGuiApplication::clipboard()->setText("34");
+        TextBox box(nullptr);
+        QLineEdit plain;
+        take(box, c.steps);
+        take(plain, c.steps);
+        EXPECT_EQ(box.text().toStdString(), plain.text().toStdString()) << c.what;
+        EXPECT_EQ(box.cursorPosition(), plain.cursorPosition()) << c.what;
+    }
 }
 
 }  // namespace

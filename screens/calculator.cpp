@@ -35,9 +35,13 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& frm6() {
-    static const ScreenLayout layout{ScreenId::frm6, "Мультисистемный калькулятор", kNarrowClient,
-                                     kClientHeight,  Picture::CalculatorBackground, false,
+const ScreenLayout& calculator() {
+    static const ScreenLayout layout{ScreenId::Calculator,
+                                     "Мультисистемный калькулятор",
+                                     kNarrowClient,
+                                     kClientHeight,
+                                     Picture::CalculatorBackground,
+                                     false,
                                      kControls};
     return layout;
 }

@@ -22,8 +22,8 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& frm3() {
-    static const ScreenLayout layout{ScreenId::frm3,
+const ScreenLayout& circle() {
+    static const ScreenLayout layout{ScreenId::Circle,
                                      "Находим площадь и длинну окружности",
                                      kWideClient,
                                      kClientHeight,

@@ -10,16 +10,37 @@ namespace calc {
 namespace errors {
 inline constexpr int InvalidOperation = 5;
 inline constexpr int Overflow = 6;
+inline constexpr int OutOfMemory = 7;
 inline constexpr int DivisionByZero = 11;
 inline constexpr int TypeMismatch = 13;
+inline constexpr int Internal = 51;  // anything unforeseen
 inline constexpr int UnknownField = 438;
 }  // namespace errors
+
+// What a message says after the error's own text; the wording is in the same table.
+enum class Detail {
+    None,
+    EmptyField,
+    Entered,  // quotes the user's text
+    DecimalSeparator,
+    NegativeRoot,
+    TooLarge,   // quotes the user's text
+    FieldName,  // quotes the field's name
+    Hypotenuse,
+    Circumference,
+    Area,
+    LateralArea,
+    TotalArea,
+    DecimalRow,
+    OctalRow,
+    HexRow,
+};
 
 // The one error type of the program: a number and a short Russian message a pupil understands.
 class RuntimeError : public std::runtime_error {
   public:
-    // The message is the table's text for `number`, followed by `detail` when there is one.
-    explicit RuntimeError(int number, std::string_view detail = {});
+    // The table's text for `number`, then the detail's, quoting `quoted` where it says so.
+    explicit RuntimeError(int number, Detail detail = Detail::None, std::string_view quoted = {});
 
     int number() const { return number_; }
 
@@ -32,9 +53,5 @@ class RuntimeError : public std::runtime_error {
 
 // The table's text for an error number ("Переполнение." for Overflow).
 std::string_view messageFor(int number);
-
-// A user's text made safe to quote in a message: at most `maxChars` characters, whole UTF-8
-// sequences only, with "…" where it was cut.
-std::string quoteForMessage(std::string_view text, std::size_t maxChars = 40);
 
 }  // namespace calc

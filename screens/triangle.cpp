@@ -23,8 +23,8 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& frm2() {
-    static const ScreenLayout layout{ScreenId::frm2,
+const ScreenLayout& triangle() {
+    static const ScreenLayout layout{ScreenId::Triangle,
                                      "Находим площадь и гипотенузу треугольника",
                                      kWideClient,
                                      kClientHeight,

@@ -1,5 +1,5 @@
 #include "field_access.h"
-#include "runtime_error.h"
+#include "messages.h"
 
 namespace calc {
 

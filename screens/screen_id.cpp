@@ -1,3 +1,5 @@
+#include "screens/screen_id.h"
+
 #include <array>
 
 #include "screens/screen_tables.h"
@@ -13,12 +15,12 @@ struct ScreenEntry {
 
 // In ScreenId order.
 constexpr std::array<ScreenEntry, kAllScreens.size()> kScreens{{
-    {"frm1", tables::frm1},
-    {"frm2", tables::frm2},
-    {"frm3", tables::frm3},
-    {"frm4", tables::frm4},
-    {"frm5", tables::frm5},
-    {"frm6", tables::frm6},
+    {"frm1", tables::mainMenu},
+    {"frm2", tables::triangle},
+    {"frm3", tables::circle},
+    {"frm4", tables::cylinder},
+    {"frm5", tables::cone},
+    {"frm6", tables::calculator},
 }};
 
 const ScreenEntry& entryOf(ScreenId id) {

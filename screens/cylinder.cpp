@@ -23,8 +23,8 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& frm4() {
-    static const ScreenLayout layout{ScreenId::frm4,
+const ScreenLayout& cylinder() {
+    static const ScreenLayout layout{ScreenId::Cylinder,
                                      "Находим площадь боковой и полной поверхности цилиндра",
                                      kWideClient,
                                      kClientHeight,

@@ -23,8 +23,8 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& frm5() {
-    static const ScreenLayout layout{ScreenId::frm5,
+const ScreenLayout& cone() {
+    static const ScreenLayout layout{ScreenId::Cone,
                                      "Находим полную и боковую поверхность конуса",
                                      kNarrowClient,
                                      kClientHeight,

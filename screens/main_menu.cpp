@@ -1,0 +1,37 @@
+// The main menu: five "Открыть" buttons beside the painted menu items.
+#include <array>
+#include <string>
+
+#include "screens/screen_tables.h"
+
+namespace screens::tables {
+
+namespace {
+
+using assets::Picture;
+
+constexpr int kBlanksBeforeVersion = 138;
+
+// One row a control, as the layout gives them (twips). The buttons all read "Открыть"; their
+// accessible names say which painted menu item each opens.
+// clang-format off
+constexpr std::array kControls{
+    button("cmd1", "Открыть", 7560, 1320, 855, 375, 0, Picture::ButtonFace, Navigate{ScreenId::Triangle}, "Открыть: площадь и гипотенуза треугольника"),
+    button("cmd2", "Открыть", 7560, 1800, 855, 375, 1, Picture::ButtonFace, Navigate{ScreenId::Circle}, "Открыть: площадь и длина окружности"),
+    button("cmd3", "Открыть", 7560, 2280, 855, 375, 2, Picture::ButtonFace, Navigate{ScreenId::Cylinder}, "Открыть: площадь полной и боковой поверхности цилиндра"),
+    button("cmd4", "Открыть", 7560, 3000, 855, 375, 3, Picture::ButtonFace, Navigate{ScreenId::Cone}, "Открыть: площадь полной и боковой поверхности конуса"),
+    button("cmd6", "Открыть", 7560, 3600, 855, 375, 4, Picture::ButtonFace, Navigate{ScreenId::Calculator}, "Открыть: калькулятор"),
+};
+// clang-format on
+
+}  // namespace
+
+const ScreenLayout& mainMenu() {
+    static const std::string caption =
+        std::string(kProductName) + std::string(kBlanksBeforeVersion, ' ') + "ver 1.1";
+    static const ScreenLayout layout{ScreenId::MainMenu,      caption, kWideClient, kClientHeight,
+                                     Picture::MenuBackground, true,    kControls};
+    return layout;
+}
+
+}  // namespace screens::tables
