@@ -44,12 +44,12 @@ void computeCircle(FieldAccess& fields) {
     double r = valueOf(calc.read("txt1"));
     double circumference = calc.multiply(calc.add(r, r), kPi);
     calc.raiseRecordedFault(Detail::Circumference);
-    calc.write("txt2", textOf(circumference), {{"π", kPi}, {"r", r}});
+    calc.write("txt2", textOf(circumference), {{"r", r}});
 
     r = valueOf(calc.read("txt1"));
     double area = calc.multiply(calc.square(r), kPi);
     calc.raiseRecordedFault(Detail::Area);
-    calc.write("txt3", textOf(area), {{"π", kPi}, {"r", r}});
+    calc.write("txt3", textOf(area), {{"r", r}});
 }
 
 void computeCylinder(FieldAccess& fields) {
@@ -63,7 +63,7 @@ void computeCylinder(FieldAccess& fields) {
     double h = coerceToDouble(heightText);
     double lateral = calc.multiply(perimeter, h);
     calc.raiseRecordedFault(Detail::LateralArea);
-    calc.write("txt3", textOf(lateral), {{"π", kPi}, {"r", r}, {"h", h}});
+    calc.write("txt3", textOf(lateral), {{"r", r}, {"h", h}});
 
     radiusText = calc.read("txt1");
     heightText = calc.read("txt2");
@@ -73,7 +73,7 @@ void computeCylinder(FieldAccess& fields) {
     r = coerceToDouble(radiusText);
     double total = calc.multiply(calc.multiply(r, kTwoPi), sum);
     calc.raiseRecordedFault(Detail::TotalArea);
-    calc.write("txt4", settledText(total), {{"π", kPi}, {"r", r}, {"h", h}});
+    calc.write("txt4", settledText(total), {{"r", r}, {"h", h}});
 }
 
 // The second field is the cone's height h; the areas need the slant l = sqrt(r*r + h*h).
@@ -85,7 +85,7 @@ void computeCone(FieldAccess& fields) {
     double slant = coneSlant(calc, r, h);
     double lateral = calc.multiply(calc.multiply(r, kPi), slant);
     calc.raiseRecordedFault(Detail::LateralArea);
-    calc.write("txt3", settledText(lateral), {{"π", kPi}, {"r", r}, {"h", h}, {"l", slant}});
+    calc.write("txt3", settledText(lateral), {{"r", r}, {"h", h}, {"l", slant}});
 
     radiusText = calc.read("txt1");
     std::string heightText = calc.read("txt2");
@@ -96,7 +96,7 @@ void computeCone(FieldAccess& fields) {
     r = coerceToDouble(radiusText);
     double total = calc.multiply(calc.multiply(r, kPi), sum);
     calc.raiseRecordedFault(Detail::TotalArea);
-    calc.write("txt4", settledText(total), {{"π", kPi}, {"r", r}, {"h", h}, {"l", slant}});
+    calc.write("txt4", settledText(total), {{"r", r}, {"h", h}, {"l", slant}});
 }
 
 }  // namespace calc

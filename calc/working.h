@@ -10,7 +10,7 @@
 
 namespace calc {
 
-// A number a compute used, by the name its formula gives it ("r", "π").
+// A number a compute read or worked out, by the name its formula gives it ("r", "l").
 struct UsedValue {
     std::string_view name;
     double value;

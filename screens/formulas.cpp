@@ -35,8 +35,6 @@ constexpr std::array kFormulas{
 // In the order of calc::RowOp.
 constexpr std::array<std::string_view, 4> kOperationSigns{"+", "−", "·", ":"};
 
-constexpr calc::UsedValue kPiValue{"π", calc::kPi};
-
 // A negative number or one in exponent form is bracketed, as "3,14 · (-2)²" must be.
 std::string numberText(double value) {
     std::string text = calc::textOf(value);
@@ -52,6 +50,7 @@ struct Fill {
 
 std::string valueFor(std::string_view name, const Fill& fill) {
     if (name == "=") return std::string(fill.result);
+    if (name == "π") return numberText(calc::kPi);  // the same in every compute
     if (name == "op" && fill.op)
         return std::string(kOperationSigns.at(static_cast<std::size_t>(*fill.op)));
     for (const calc::UsedValue& used : fill.values) {
@@ -84,7 +83,7 @@ std::vector<const Formula*> formulasOf(ScreenId screen) {
 }
 
 std::string explanation(const Formula& formula, const calc::Working* working) {
-    std::string text = filled(formula.general, {{&kPiValue, 1}, std::nullopt, {}});
+    std::string text = filled(formula.general, {});
     const calc::WorkedResult* worked = working ? working->find(formula.field) : nullptr;
     if (!worked) return text;
     return text + "\n" + filled(formula.worked, {worked->values, working->op, worked->text});

@@ -6,8 +6,8 @@
 #   desk_test.sh PROGRAM      (the display is named in $RESHALKIN_TEST_DISPLAY_FILE)
 set -uo pipefail
 program=$1
-DISPLAY=$(cat "${RESHALKIN_TEST_DISPLAY_FILE:?}")
-export DISPLAY QT_QPA_PLATFORM=xcb
+# shellcheck source=x11_checks.sh
+source "$(dirname "$0")/x11_checks.sh"
 
 readonly menu_title='^Решалкин ' triangle_title='^Находим площадь и гипотенузу' \
     circle_title='^Находим площадь и длинну'
@@ -15,9 +15,6 @@ readonly menu_title='^Решалкин ' triangle_title='^Находим пло�
 readonly menu_triangle='532 100' menu_circle='532 132'
 readonly legs_a='332 111' legs_b='332 127' compute='424 196' back='500 370'
 
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-find_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
 shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x "," y}'; }
 click() {  # window, client x y
@@ -93,5 +90,4 @@ sleep 1.5
 [ -z "$(shown '^Решалкин$')" ] || fail "the hidden triangle showed an error box"
 [ "$(xdotool getactivewindow 2>/dev/null)" = "$menu" ] || fail "the main menu does not have the keys"
 
-[ "$failures" -eq 0 ] && echo "desk checks passed"
-exit $((failures > 0))
+finish "desk checks"

@@ -6,17 +6,14 @@
 #   window_manager_test.sh PROGRAM      (the display is named in $RESHALKIN_TEST_DISPLAY_FILE)
 set -uo pipefail
 program=$1
-DISPLAY=$(cat "${RESHALKIN_TEST_DISPLAY_FILE:?}")
-export DISPLAY QT_QPA_PLATFORM=xcb
+# shellcheck source=x11_checks.sh
+source "$(dirname "$0")/x11_checks.sh"
 
 # Motif hints: flags, functions, decorations. Functions 0x08 and 0x10 are minimise and
 # maximise; decorations 0x20 and 0x40 their buttons.
 readonly kMotifMinimiseMaximise=$((0x08 | 0x10)) kMotifButtons=$((0x20 | 0x40))
 
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 property() { xprop -id "$1" "$2" 2>/dev/null; }
-find_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
 
 check_window() {
     local window=$1 width=$2 height=$3 what=$4
@@ -71,5 +68,4 @@ if kill -0 "$pid" 2>/dev/null; then
     kill "$pid"
 fi
 wait "$pid" || fail "the program exited with status $?"
-[ "$failures" -eq 0 ] && echo "window manager checks passed"
-exit $((failures > 0))
+finish "window manager checks"
