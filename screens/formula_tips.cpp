@@ -12,7 +12,7 @@ namespace screens {
 namespace {
 
 QLineEdit* fieldOf(Screen& screen, const Formula& formula) {
-    return screen.findChild<QLineEdit*>(fromUtf8(formula.field));
+    return screen.fields().find(formula.field);
 }
 
 void explain(QLineEdit& field, const std::string& text) {

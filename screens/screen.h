@@ -25,7 +25,7 @@ class Screen : public QWidget {
     ScreenId id() const { return layout_.id; }
     const ScreenLayout& layout() const { return layout_; }
     SweepDot& sweepDot() { return sweepDot_; }
-    calc::FieldAccess& fields() { return fields_; }
+    ScreenFields& fields() { return fields_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

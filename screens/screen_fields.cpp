@@ -5,10 +5,15 @@
 
 namespace screens {
 
-QLineEdit& ScreenFields::box(std::string_view name) {
+QLineEdit* ScreenFields::find(std::string_view name) const {
     const auto it = boxes_.find(name);
-    if (it == boxes_.end()) calc::raiseUnknownField(name);
-    return *it->second;
+    return it == boxes_.end() ? nullptr : it->second;
+}
+
+QLineEdit& ScreenFields::box(std::string_view name) {
+    QLineEdit* found = find(name);
+    if (!found) calc::raiseUnknownField(name);
+    return *found;
 }
 
 std::string ScreenFields::text(std::string_view name) {
