@@ -1,7 +1,9 @@
 // The yardsticks for the start-up benchmark, built with the same compiler and flags: a bare Qt
-// window with the main menu's client size, and with --button one captioned button in it, the
-// least any window with text does (Qt loads its fonts for it).
+// window with the main menu's client size; with --button one captioned button in it, the least
+// any window with text does (Qt loads its fonts for it); with --picture FILE also a picture
+// behind the button, the least a window showing a JPEG background does.
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -17,7 +19,13 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle("bare window");
     window.setFixedSize(kWidth, kHeight);
-    if (QApplication::arguments().contains("--button")) new QPushButton("Открыть", &window);
+    const QStringList arguments = QApplication::arguments();
+    if (const qsizetype at = arguments.indexOf("--picture"); at > 0 && at + 1 < arguments.size()) {
+        auto* picture = new QLabel(&window);
+        picture->setPixmap(QPixmap(arguments[at + 1]));
+        picture->adjustSize();
+    }
+    if (arguments.contains("--button")) new QPushButton("Открыть", &window);
     window.show();
     return QApplication::exec();
 }

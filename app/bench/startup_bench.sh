@@ -13,4 +13,5 @@ state=$(mktemp -d)
 trap '"$here/../../screens/tests/test_display.sh" stop "$state"; rm -rf "$state"' EXIT
 "$here/../../screens/tests/test_display.sh" start "$state" >/dev/null
 DISPLAY=$(cat "$state/display") QT_QPA_PLATFORM=xcb \
-    "$build/app/startup_bench" "$build/app/bare_window" "$build/reshalkin" "$@"
+    "$build/app/startup_bench" "$build/app/bare_window" "$here/../../assets/menu.jpg" \
+    "$build/reshalkin" "$@"
