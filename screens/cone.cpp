@@ -1,4 +1,4 @@
-// The cone: radius and a second length in, lateral and total surface out.
+// The cone: radius and height in, lateral and total surface out.
 #include <array>
 
 #include "screens/screen_tables.h"

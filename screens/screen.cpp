@@ -61,6 +61,7 @@ void Screen::setUpWindow() {
     setFixedSize(pixelSize(layout_.clientWidth, layout_.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);
+    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
 }
 
 void Screen::createControls() {
@@ -108,13 +109,6 @@ void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_.at(devicePixelRatioF()));
     sweepDot_.paint(painter);
-    // The icon, which only the window frame shows, is set after the first frame: that comes sooner.
-    if (!iconAsked_ && layout_.hasIcon) {
-        iconAsked_ = true;
-        QTimer::singleShot(0, this, [this] {
-            setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
-        });
-    }
 }
 
 // Sent before the window is mapped, each time it is shown. A screen shown again asks for the

@@ -47,7 +47,6 @@ class Screen : public QWidget {
     ScreenFields fields_;
     SweepDot sweepDot_;
     std::optional<QPoint> placeWhenHidden_;  // the client area's origin on the desk
-    bool iconAsked_ = false;
 };
 
 }  // namespace screens

@@ -20,7 +20,7 @@ TEST(StartUp, OnlyTheMainMenuExistsAndIsShown) {
     }
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return !harness.existing(ScreenId::MainMenu)->windowIcon().availableSizes().isEmpty();
-    })) << "the program icon, loaded after the first frame";
+    })) << "the program icon";
 }
 
 const struct {

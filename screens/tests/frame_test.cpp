@@ -46,7 +46,6 @@ TEST(Frame, ToolWindowOfExactClientSizeWithOnlyACloseBox) {
         if (w.caption) {
             EXPECT_EQ(screen.windowTitle(), QString::fromUtf8(w.caption));
         }
-        // The icon follows the first frame.
         const bool icon = QTest::qWaitFor(
             [&] { return !screen.windowIcon().availableSizes().isEmpty(); }, w.icon ? 2000 : 100);
         EXPECT_EQ(icon, w.icon) << nameOf(w.screen);
