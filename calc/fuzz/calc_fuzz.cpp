@@ -48,6 +48,18 @@ void checkConversions(const std::string& text) {
     }
 }
 
+// The school method's steps are exact: each one undoes to the one before, so the ladder shows
+// exactly the digits the field does.
+void checkLadder(double value, int base) {
+    calc::BaseConversion conversion = calc::baseConversion(value, base);
+    for (const calc::DivisionStep& step : conversion.divisions) {
+        if (std::isfinite(step.dividend))  // all but 2^1024, the largest double rounded up
+            require(step.quotient * base + step.remainder == step.dividend);
+    }
+    for (const calc::MultiplicationStep& step : conversion.multiplications)
+        require(step.fraction * base == step.product && step.product - step.digit < 1);
+}
+
 void checkWriters(std::string_view bytes) {
     if (bytes.size() < sizeof(double)) return;
     double value = 0;
@@ -56,24 +68,37 @@ void checkWriters(std::string_view bytes) {
     if (std::isfinite(value)) require(calc::textOf(calc::valueOf(written)) == written);
     calc::octalText(value);
     calc::hexText(value);
+    if (std::isfinite(value)) {
+        checkLadder(value, 8);
+        checkLadder(value, 16);
+    }
 }
 
 void runCalculation(std::uint8_t selector, const std::vector<std::string>& texts) {
-    calc::FieldTable::Texts fields{
-        {"txt1", texts[0]},    {"txt2", texts[1]},    {"txt3", texts[2]},
-        {"txt4", texts[3]},    {"txt1Dec", texts[0]}, {"txt2Dec", texts[1]},
-        {"txt3Dec", ""},       {"txt1Oct", texts[4]}, {"txt2Oct", texts[5]},
-        {"txt3Oct", ""},       {"txt1Hex", texts[6]}, {"txt2Hex", texts[7]},
-        {"txt3Hex", ""}};
+    calc::FieldTable::Texts fields{{"txt1", texts[0]}, {"txt2", texts[1]},    {"txt3", texts[2]},
+                                   {"txt4", texts[3]}, {"txt1Dec", texts[0]}, {"txt2Dec", texts[1]},
+                                   {"txt3Dec", ""},    {"txt1Oct", texts[4]}, {"txt2Oct", texts[5]},
+                                   {"txt3Oct", ""},    {"txt1Hex", texts[6]}, {"txt2Hex", texts[7]},
+                                   {"txt3Hex", ""}};
     calc::FieldTable table(fields);
     calc::WorkedFields worked(table);
     try {
         switch (selector % 8) {
-            case 0: calc::computeTriangle(worked); break;
-            case 1: calc::computeCircle(worked); break;
-            case 2: calc::computeCylinder(worked); break;
-            case 3: calc::computeCone(worked); break;
-            default: calc::computeRows(worked, static_cast<calc::RowOp>(selector % 4)); break;
+            case 0:
+                calc::computeTriangle(worked);
+                break;
+            case 1:
+                calc::computeCircle(worked);
+                break;
+            case 2:
+                calc::computeCylinder(worked);
+                break;
+            case 3:
+                calc::computeCone(worked);
+                break;
+            default:
+                calc::computeRows(worked, static_cast<calc::RowOp>(selector % 4));
+                break;
         }
     } catch (const calc::RuntimeError&) {
     }
@@ -93,9 +118,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     calc::setDecimalSeparator((data[0] & 0x80) != 0 ? ',' : '.');
     switch ((data[0] >> 5) & 0x3) {
-        case 0: checkConversions(std::string(rest)); break;
-        case 1: checkWriters(rest); break;
-        default: runCalculation(data[0], splitTexts(rest)); break;
+        case 0:
+            checkConversions(std::string(rest));
+            break;
+        case 1:
+            checkWriters(rest);
+            break;
+        default:
+            runCalculation(data[0], splitTexts(rest));
+            break;
     }
     return 0;
 }
