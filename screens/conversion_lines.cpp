@@ -1,5 +1,6 @@
 #include "conversion_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -92,25 +93,33 @@ std::string digitsText(const calc::PositionalDigits& digits) {
     return text;
 }
 
+// A ladder's lines, at most kMostSteps of them; what the steps left out would give, at once.
+template <typename Step, typename LineOf>
+void addSteps(const std::vector<Step>& steps, LineOf lineOf, std::string_view restWords,
+              const std::string& rest, std::vector<std::string>& lines) {
+    std::size_t shown = std::min(steps.size(), kMostSteps);
+    for (std::size_t i = 0; i < shown; ++i) lines.push_back(lineOf(steps[i]));
+    if (shown == steps.size()) return;
+    lines.emplace_back(words::kCut);
+    lines.push_back(fill(restWords, {rest}));
+}
+
 void addDivisions(const calc::BaseConversion& conversion, std::vector<std::string>& lines) {
-    const std::string& integer = conversion.digits.integer;
     if (conversion.divisions.empty()) {
         lines.emplace_back(words::kIntegerZero);
         return;
     }
+    const std::string& integer = conversion.digits.integer;
     std::string base = std::to_string(conversion.digits.base);
     lines.push_back(fill(words::kDivide, {base}));
-    for (std::size_t i = 0; i < conversion.divisions.size(); ++i) {
-        const calc::DivisionStep& step = conversion.divisions[i];
-        if (i == kMostSteps) {
-            lines.emplace_back(words::kCut);
-            lines.push_back(fill(words::kRestRemainders, {integer.substr(0, integer.size() - i)}));
-            break;
-        }
-        lines.push_back(
-            fill(words::kDivision, {numberText(step.dividend), base, numberText(step.quotient),
-                                    withDigit(step.remainder, std::to_string(step.remainder))}));
-    }
+    auto lineOf = [&](const calc::DivisionStep& step) {
+        std::string remainder = withDigit(step.remainder, std::to_string(step.remainder));
+        return fill(words::kDivision,
+                    {numberText(step.dividend), base, numberText(step.quotient), remainder});
+    };
+    // The first remainders are the last digits: the rest are the leading ones.
+    std::string rest = integer.substr(0, integer.size() - std::min(integer.size(), kMostSteps));
+    addSteps(conversion.divisions, lineOf, words::kRestRemainders, rest, lines);
     lines.push_back(fill(words::kReadRemainders, {integer}));
 }
 
@@ -119,21 +128,18 @@ void addMultiplications(const calc::BaseConversion& conversion, std::vector<std:
     if (fraction.empty()) return;
     std::string base = std::to_string(conversion.digits.base);
     lines.push_back(fill(words::kMultiply, {base}));
-    for (std::size_t i = 0; i < conversion.multiplications.size(); ++i) {
-        const calc::MultiplicationStep& step = conversion.multiplications[i];
-        if (i == kMostSteps) {
-            lines.emplace_back(words::kCut);
-            lines.push_back(fill(words::kRestDigits, {fraction.substr(i)}));
-            break;
+    auto lineOf = [&](const calc::MultiplicationStep& step) {
+        std::string product = calc::textOf(step.product);
+        if (step.digit < 10 || step.product == step.digit) {
+            product = withDigit(step.digit, product);
+        } else {
+            product = fill(words::kDigitOfProduct,
+                           {product, withDigit(step.digit, std::to_string(step.digit))});
         }
-        std::string product = withDigit(step.digit, calc::textOf(step.product));
-        if (step.digit >= 10 && step.product != step.digit) {
-            product = fill(
-                words::kDigitOfProduct,
-                {calc::textOf(step.product), withDigit(step.digit, std::to_string(step.digit))});
-        }
-        lines.push_back(fill(words::kMultiplication, {calc::textOf(step.fraction), base, product}));
-    }
+        return fill(words::kMultiplication, {calc::textOf(step.fraction), base, product});
+    };
+    std::string rest = fraction.substr(std::min(fraction.size(), kMostSteps));
+    addSteps(conversion.multiplications, lineOf, words::kRestDigits, rest, lines);
     lines.push_back(
         fill(words::kReadDigits, {std::string("0") + calc::decimalSeparator() + fraction}));
 }

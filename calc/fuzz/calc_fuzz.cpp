@@ -75,30 +75,21 @@ void checkWriters(std::string_view bytes) {
 }
 
 void runCalculation(std::uint8_t selector, const std::vector<std::string>& texts) {
-    calc::FieldTable::Texts fields{{"txt1", texts[0]}, {"txt2", texts[1]},    {"txt3", texts[2]},
-                                   {"txt4", texts[3]}, {"txt1Dec", texts[0]}, {"txt2Dec", texts[1]},
-                                   {"txt3Dec", ""},    {"txt1Oct", texts[4]}, {"txt2Oct", texts[5]},
-                                   {"txt3Oct", ""},    {"txt1Hex", texts[6]}, {"txt2Hex", texts[7]},
-                                   {"txt3Hex", ""}};
+    calc::FieldTable::Texts fields{
+        {"txt1", texts[0]},    {"txt2", texts[1]},    {"txt3", texts[2]},
+        {"txt4", texts[3]},    {"txt1Dec", texts[0]}, {"txt2Dec", texts[1]},
+        {"txt3Dec", ""},       {"txt1Oct", texts[4]}, {"txt2Oct", texts[5]},
+        {"txt3Oct", ""},       {"txt1Hex", texts[6]}, {"txt2Hex", texts[7]},
+        {"txt3Hex", ""}};
     calc::FieldTable table(fields);
     calc::WorkedFields worked(table);
     try {
         switch (selector % 8) {
-            case 0:
-                calc::computeTriangle(worked);
-                break;
-            case 1:
-                calc::computeCircle(worked);
-                break;
-            case 2:
-                calc::computeCylinder(worked);
-                break;
-            case 3:
-                calc::computeCone(worked);
-                break;
-            default:
-                calc::computeRows(worked, static_cast<calc::RowOp>(selector % 4));
-                break;
+            case 0: calc::computeTriangle(worked); break;
+            case 1: calc::computeCircle(worked); break;
+            case 2: calc::computeCylinder(worked); break;
+            case 3: calc::computeCone(worked); break;
+            default: calc::computeRows(worked, static_cast<calc::RowOp>(selector % 4)); break;
         }
     } catch (const calc::RuntimeError&) {
     }
@@ -118,15 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     calc::setDecimalSeparator((data[0] & 0x80) != 0 ? ',' : '.');
     switch ((data[0] >> 5) & 0x3) {
-        case 0:
-            checkConversions(std::string(rest));
-            break;
-        case 1:
-            checkWriters(rest);
-            break;
-        default:
-            runCalculation(data[0], splitTexts(rest));
-            break;
+        case 0: checkConversions(std::string(rest)); break;
+        case 1: checkWriters(rest); break;
+        default: runCalculation(data[0], splitTexts(rest)); break;
     }
     return 0;
 }
