@@ -6,13 +6,29 @@
 #include <string>
 
 #include "conversions.h"
+#include "messages.h"
 #include "non_finite_text.h"
 
 namespace calc {
 
 namespace {
 
-// A finite double as an integer mantissa times a power of two: value = mantissa * 2^exponent.
+struct BaseRule {
+    int base;
+    int bitsPerDigit;
+    int significantDigits;  // as many as a double's 53 bits hold whole, as 15 are in decimal
+};
+constexpr BaseRule kOctal{8, 3, 17};
+constexpr BaseRule kHex{16, 4, 13};
+
+const BaseRule& ruleOf(int base) {
+    if (base == kOctal.base) return kOctal;
+    if (base == kHex.base) return kHex;
+    throw RuntimeError(errors::Internal);
+}
+
+// A magnitude as an integer times a power of two: mantissa * 2^exponent. The rounded value may
+// lie just past the largest double (2^1024), so it is kept in this form, not as a double.
 struct BinaryValue {
     std::uint64_t mantissa = 0;
     int exponent = 0;
@@ -25,14 +41,19 @@ struct BinaryValue {
     int lowestBit() const { return exponent + std::countr_zero(mantissa); }
 };
 
-BinaryValue binaryValue(double magnitude) {
-    int exponent = 0;
-    double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction * 2^exponent
-    constexpr int kMantissaBits = 53;
-    BinaryValue value;
-    value.mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
-    value.exponent = exponent - kMantissaBits;
-    return value;
+int floorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// |value| (finite, not zero) rounded at its last significant digit: scaling by a power of two
+// is exact, and nearbyint rounds ties to even in the default rounding mode.
+BinaryValue roundedMagnitude(double value, const BaseRule& rule, bool& rounded) {
+    int topDigit = floorDiv(std::ilogb(value), rule.bitsPerDigit);
+    int lastBit = (topDigit - rule.significantDigits + 1) * rule.bitsPerDigit;
+    double scaled = std::ldexp(std::fabs(value), -lastBit);  // below 2^52: fraction bits remain
+    double whole = std::nearbyint(scaled);
+    rounded = whole != scaled;
+    return {static_cast<std::uint64_t>(whole), lastBit};
 }
 
 // The digit made of bits [position, position + bitsPerDigit).
@@ -43,32 +64,39 @@ char digitAt(const BinaryValue& value, int position, int bitsPerDigit) {
     return "0123456789ABCDEF"[digit];
 }
 
-int floorDiv(int a, int b) {
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
-
-// Every double has a finite expansion in a power-of-two base, so the text is exact.
-std::string positionalText(double value, int bitsPerDigit) {
+std::string positionalText(double value, int base) {
     if (!std::isfinite(value)) return detail::nonFiniteText(value);
-    if (value == 0.0) return "0";
-    BinaryValue binary = binaryValue(std::fabs(value));
-    std::string text = value < 0 ? "-" : "";
-    int topDigit = floorDiv(binary.highestBit(), bitsPerDigit);
-    if (topDigit < 0) text += '0';
-    for (int d = topDigit; d >= 0; --d) text += digitAt(binary, d * bitsPerDigit, bitsPerDigit);
-    int bottomDigit = floorDiv(binary.lowestBit(), bitsPerDigit);
-    if (bottomDigit < 0) text += decimalSeparator();
-    for (int d = -1; d >= bottomDigit; --d) text += digitAt(binary, d * bitsPerDigit, bitsPerDigit);
+    PositionalDigits digits = positionalDigits(value, base);
+    std::string text = digits.negative ? "-" + digits.integer : digits.integer;
+    if (!digits.fraction.empty()) text.append(1, decimalSeparator()).append(digits.fraction);
     return text;
 }
 
 }  // namespace
 
+PositionalDigits positionalDigits(double value, int base) {
+    const BaseRule& rule = ruleOf(base);
+    PositionalDigits digits;
+    digits.base = rule.base;
+    digits.significantDigits = rule.significantDigits;
+    digits.integer.push_back('0');
+    if (value == 0.0) return digits;
+    digits.negative = value < 0;
+    BinaryValue binary = roundedMagnitude(value, rule, digits.rounded);
+    int width = rule.bitsPerDigit;
+    int topDigit = floorDiv(binary.highestBit(), width);
+    if (topDigit >= 0) digits.integer.clear();
+    for (int d = topDigit; d >= 0; --d) digits.integer += digitAt(binary, d * width, width);
+    int bottomDigit = floorDiv(binary.lowestBit(), width);
+    for (int d = -1; d >= bottomDigit; --d) digits.fraction += digitAt(binary, d * width, width);
+    return digits;
+}
+
 std::string octalText(double value) {
-    return positionalText(value, 3);
+    return positionalText(value, kOctal.base);
 }
 std::string hexText(double value) {
-    return positionalText(value, 4);
+    return positionalText(value, kHex.base);
 }
 
 }  // namespace calc
