@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -29,7 +30,7 @@ namespace {
 constexpr qreal kFontScale = 1.25;  // read at a glance, beside the screen's own font
 constexpr int kWidth = 470;         // pixels; the height is the screen's
 constexpr int kGap = 8;             // between the screen and the window
-constexpr const char* kKeeperName = "solution";
+constexpr const char* kKeeperName = "solutionKeeper";
 
 // Copies as plain Unicode text only, so a notebook file gets no formatting.
 class PlainText : public QPlainTextEdit {
@@ -96,31 +97,36 @@ void offerSolution(QLineEdit& field, SolutionKeeper& keeper) {
                      });
 }
 
+int overlap(const QRect& a, const QRect& b) {
+    const QRect common = a.intersected(b);
+    return common.width() * common.height();
+}
+
 // Where the window's frame goes: right of the screen, else left, below or above, moved along
-// that side to stay on the desk; where the desk has no room beside it, at the desk's right edge.
+// that side to stay on the desk. Where no side has room, the place on the desk that covers the
+// least of the screen, trying those sides and the desk's corners.
 QPoint besideWithoutCovering(const QRect& screen, const QSize& frame, const QRect& desk) {
-    const std::array sides{
+    const std::array places{
         QPoint(screen.right() + 1 + kGap, screen.top()),
         QPoint(screen.left() - kGap - frame.width(), screen.top()),
         QPoint(screen.left(), screen.bottom() + 1 + kGap),
         QPoint(screen.left(), screen.top() - kGap - frame.height()),
+        desk.topLeft(),
+        QPoint(desk.right() + 1 - frame.width(), desk.top()),
+        QPoint(desk.left(), desk.bottom() + 1 - frame.height()),
+        QPoint(desk.right() + 1 - frame.width(), desk.bottom() + 1 - frame.height()),
     };
-    const auto onDesk = [&](QPoint at, bool slideUpDown) {
+    QRect best;
+    for (QPoint at : places) {
         QRect r(at, frame);
-        if (slideUpDown) {
-            r.moveBottom(std::min(r.bottom(), desk.bottom()));
-            r.moveTop(std::max(r.top(), desk.top()));
-        } else {
-            r.moveRight(std::min(r.right(), desk.right()));
-            r.moveLeft(std::max(r.left(), desk.left()));
-        }
-        return r;
-    };
-    for (std::size_t i = 0; i < sides.size(); ++i) {
-        const QRect r = onDesk(sides[i], i < 2);
-        if (desk.contains(r) && !r.intersects(screen)) return r.topLeft();
+        r.moveRight(std::min(r.right(), desk.right()));
+        r.moveLeft(std::max(r.left(), desk.left()));
+        r.moveBottom(std::min(r.bottom(), desk.bottom()));
+        r.moveTop(std::max(r.top(), desk.top()));
+        if (overlap(r, screen) == 0) return r.topLeft();
+        if (best.isNull() || overlap(r, screen) < overlap(best, screen)) best = r;
     }
-    return QPoint(std::max(desk.left(), desk.right() + 1 - frame.width()), desk.top());
+    return best.topLeft();
 }
 
 }  // namespace
@@ -158,8 +164,6 @@ SolutionWindow::SolutionWindow(Screen& screen)
     buttons->addWidget(copy);
     layout->addLayout(buttons);
 
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
     setFocusProxy(text_);
 }
 
@@ -190,6 +194,15 @@ void SolutionWindow::showEvent(QShowEvent* event) {
 void SolutionWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     place_.hidden(*this, *event);
+}
+
+// Escape closes, as it does a dialog; the text passes it on.
+void SolutionWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // Back to the screen, whose keys the pupil goes on with.
