@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <array>
 #include <optional>
@@ -205,10 +206,13 @@ void SolutionWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-// Back to the screen, whose keys the pupil goes on with.
+// Back to the screen, whose keys the pupil goes on with, once this window is gone: a window
+// manager may refuse to activate one window while another it has just focused is still mapped.
 void SolutionWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (screen_.isVisible()) screen_.activateWindow();
+    QTimer::singleShot(0, &screen_, [&screen = screen_] {
+        if (screen.isVisible()) screen.activateWindow();
+    });
 }
 
 void attachSolution(Screen& screen) {
