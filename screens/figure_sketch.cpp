@@ -8,12 +8,12 @@ namespace screens {
 
 namespace {
 
-constexpr int kHeight = 130;         // pixels, the whole drawing
+constexpr int kHeight = 140;         // pixels, the whole drawing
 constexpr qreal kMargin = 18;        // room for the letters round the figure
 constexpr qreal kMostLegRatio = 20;  // beyond it a triangle is drawn in the usual shape
 constexpr QSizeF kUsualLegs{4, 3};   // b across, a up
 constexpr qreal kRightAngleMark = 9;
-constexpr qreal kEllipseDepth = 0.25;  // an ellipse's height to its width: the circle seen aslant
+constexpr qreal kEllipseDepth = 0.3;  // an ellipse's height to its width: the circle seen aslant
 constexpr qreal kLetterGap = 11;
 
 // A letter centred on a point.
@@ -63,11 +63,12 @@ void drawBase(QPainter& painter, const QRectF& ellipse) {
     painter.restore();
 }
 
+// The radius from the centre to the right, its letter just under it.
 void drawRadius(QPainter& painter, const QRectF& base) {
-    painter.drawLine(base.center(), QPointF(base.right(), base.center().y()));
-    letter(painter,
-           QPointF((base.center().x() + base.right()) / 2, base.center().y() - kLetterGap / 2 - 2),
-           "r");
+    const QPointF centre = base.center();
+    painter.drawLine(centre, QPointF(base.right(), centre.y()));
+    const qreal under = painter.fontMetrics().height() / 2.0;
+    letter(painter, QPointF((centre.x() + base.right()) / 2, centre.y() + under), "r");
 }
 
 void drawCylinder(QPainter& painter, const QRectF& room) {

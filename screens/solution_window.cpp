@@ -29,7 +29,7 @@ namespace screens {
 namespace {
 
 constexpr qreal kFontScale = 1.25;  // read at a glance, beside the screen's own font
-constexpr int kWidth = 470;         // pixels; the height is the screen's
+constexpr int kWidth = 560;         // pixels; the height is the screen's
 constexpr int kGap = 8;             // between the screen and the window
 constexpr const char* kKeeperName = "solutionKeeper";
 
