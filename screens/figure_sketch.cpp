@@ -1,7 +1,6 @@
 #include "screens/figure_sketch.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 namespace screens {
@@ -15,6 +14,7 @@ constexpr QSizeF kUsualLegs{4, 3};   // b across, a up
 constexpr qreal kRightAngleMark = 9;
 constexpr qreal kEllipseDepth = 0.3;  // an ellipse's height to its width: the circle seen aslant
 constexpr qreal kLetterGap = 11;
+constexpr qreal kSolidWidth = 1.1;  // a cylinder's or cone's width to its height
 
 // A letter centred on a point.
 void letter(QPainter& painter, QPointF at, const char* text) {
@@ -72,7 +72,7 @@ void drawRadius(QPainter& painter, const QRectF& base) {
 }
 
 void drawCylinder(QPainter& painter, const QRectF& room) {
-    const qreal width = std::min(room.width(), room.height() * 1.1);
+    const qreal width = std::min(room.width(), room.height() * kSolidWidth);
     const qreal depth = width * kEllipseDepth;
     const QRectF top(room.center().x() - width / 2, room.top(), width, depth);
     const QRectF bottom = top.translated(0, room.height() - depth);
@@ -85,7 +85,7 @@ void drawCylinder(QPainter& painter, const QRectF& room) {
 }
 
 void drawCone(QPainter& painter, const QRectF& room) {
-    const qreal width = std::min(room.width(), room.height() * 1.1);
+    const qreal width = std::min(room.width(), room.height() * kSolidWidth);
     const qreal depth = width * kEllipseDepth;
     const QRectF base(room.center().x() - width / 2, room.bottom() - depth, width, depth);
     const QPointF apex(room.center().x(), room.top());

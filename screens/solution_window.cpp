@@ -146,6 +146,7 @@ SolutionWindow::SolutionWindow(Screen& screen)
     }
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text_->setTabChangesFocus(true);  // on to «Копировать»
     text_->setAccessibleName(QStringLiteral("Решение"));
     QFont larger = QApplication::font();
     if (larger.pointSizeF() > 0) {
