@@ -16,41 +16,47 @@ void Calculation::write(std::string_view field, std::string_view text,
                         std::initializer_list<UsedValue> used) {
     fields_.setText(field, text);
     clear();
-    if (Working* working = fields_.working())
-        working->results.push_back({std::string(field), used, std::string(text)});
+    if (Working* working = fields_.working()) {
+        working->results.push_back(
+            {std::string(field), used, std::move(working->pending), std::string(text)});
+        working->pending.clear();
+    }
 }
 
-double Calculation::record(double a, double b, double result) {
+double Calculation::record(StepOp op, double a, double b, double result) {
     bool operandsFinite = std::isfinite(a) && std::isfinite(b);
-    if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
+    int fault = 0;
+    if (op == StepOp::Divide && b == 0.0 && a != 0.0 && std::isfinite(a)) {
+        divisionByZero_ = true;
+        fault = errors::DivisionByZero;
+    } else if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
         invalid_ = true;  // inf - inf, 0 * inf, 0 / 0, inf / inf
+        fault = errors::InvalidOperation;
     } else if (std::isinf(result) && operandsFinite) {
         overflow_ = true;
+        fault = errors::Overflow;
     }
+    if (Working* working = fields_.working()) working->pending.push_back({op, a, b, result, fault});
     return result;
 }
 
 double Calculation::add(double a, double b) {
-    return record(a, b, a + b);
+    return record(StepOp::Add, a, b, a + b);
 }
 double Calculation::subtract(double a, double b) {
-    return record(a, b, a - b);
+    return record(StepOp::Subtract, a, b, a - b);
 }
 double Calculation::multiply(double a, double b) {
-    return record(a, b, a * b);
+    return record(StepOp::Multiply, a, b, a * b);
 }
-
 double Calculation::divide(double a, double b) {
-    if (b == 0.0 && a != 0.0 && std::isfinite(a)) {
-        divisionByZero_ = true;
-        return a / b;
-    }
-    return record(a, b, a / b);
+    return record(StepOp::Divide, a, b, a / b);
 }
 
 double Calculation::squareRoot(double a) {
+    const double root = record(StepOp::SquareRoot, a, 0.0, std::sqrt(a));  // invalid below 0
     if (a < 0.0) throw RuntimeError(errors::InvalidOperation, Detail::NegativeRoot);
-    return std::sqrt(a);
+    return root;
 }
 
 void Calculation::raiseRecordedFault(Detail where) {

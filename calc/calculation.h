@@ -27,14 +27,15 @@ class Calculation {
     double multiply(double a, double b);
     double divide(double a, double b);
     double square(double a) { return multiply(a, a); }  // rounded once, as b * b
-    static double squareRoot(double a);
+    double squareRoot(double a);
 
     // Raises the recorded fault, if any: division by zero first, then overflow, then invalid
     // operation. `where` says what was being computed, for the message.
     void raiseRecordedFault(Detail where);
 
   private:
-    double record(double a, double b, double result);
+    // Notes the step's fault, and the step itself where the fields keep a working.
+    double record(StepOp op, double a, double b, double result);
     void clear() { invalid_ = divisionByZero_ = overflow_ = false; }
 
     FieldAccess& fields_;

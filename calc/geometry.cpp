@@ -7,8 +7,6 @@ namespace calc {
 
 namespace {
 
-constexpr double kTwoPi = 6.28;  // exactly twice kPi as doubles
-
 // The number's text read back and written again: a result that is stored this way is exactly
 // what its own text says.
 std::string settledText(double value) {
@@ -18,7 +16,7 @@ std::string settledText(double value) {
 // Each square a product, r*r first; a square past the double range is an overflow.
 double coneSlant(detail::Calculation& calc, double r, double h) {
     double rSquared = calc.square(r);
-    return detail::Calculation::squareRoot(calc.add(rSquared, calc.square(h)));
+    return calc.squareRoot(calc.add(rSquared, calc.square(h)));
 }
 
 }  // namespace
@@ -30,7 +28,7 @@ void computeTriangle(FieldAccess& fields) {
     double aSquared = calc.square(a);
     double sum = calc.add(aSquared, calc.square(b));
     calc.raiseRecordedFault(Detail::Hypotenuse);
-    calc.write("txt3", textOf(detail::Calculation::squareRoot(sum)), {{"a", a}, {"b", b}});
+    calc.write("txt3", textOf(calc.squareRoot(sum)), {{"a", a}, {"b", b}});
 
     b = valueOf(calc.read("txt2"));
     a = valueOf(calc.read("txt1"));

@@ -4,7 +4,8 @@
 
 namespace calc {
 
-inline constexpr double kPi = 3.14;  // the school value of pi, in every result
+inline constexpr double kPi = 3.14;     // the school value of pi, in every result
+inline constexpr double kTwoPi = 6.28;  // exactly twice kPi as doubles
 
 // Each reads its screen's input fields and writes its two result fields in order. An error stops
 // it where it happens: results already written stay, later ones keep their old texts.

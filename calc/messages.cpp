@@ -19,6 +19,13 @@ constexpr std::array<std::pair<int, std::string_view>, 7> kMessages{{
     {errors::UnknownField, "На экране нет такого поля."},
 }};
 
+// The faults one step of the arithmetic can run into, as a worked solution names them.
+constexpr std::array<std::pair<int, std::string_view>, 3> kStepFaults{{
+    {errors::Overflow, "число слишком велико"},
+    {errors::DivisionByZero, "делить на ноль нельзя"},
+    {errors::InvalidOperation, "получается не число"},
+}};
+
 constexpr std::size_t kMostQuoted = 40;
 
 // In Detail order; "%" stands for the quoted text.
@@ -73,6 +80,13 @@ std::string_view messageFor(int number) {
         if (known == number) return text;
     }
     return messageFor(errors::Internal);
+}
+
+std::string_view stepFaultFor(int number) {
+    for (const auto& [known, text] : kStepFaults) {
+        if (known == number) return text;
+    }
+    return messageFor(number);
 }
 
 RuntimeError::RuntimeError(int number, Detail detail, std::string_view quoted)

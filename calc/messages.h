@@ -54,4 +54,8 @@ class RuntimeError : public std::runtime_error {
 // The table's text for an error number ("Переполнение." for Overflow).
 std::string_view messageFor(int number);
 
+// What went wrong in one step of a worked solution, in a pupil's words ("число слишком велико"
+// for Overflow).
+std::string_view stepFaultFor(int number);
+
 }  // namespace calc

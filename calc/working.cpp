@@ -2,11 +2,27 @@
 
 #include <algorithm>
 
+#include "messages.h"
+
 namespace calc {
 
 const WorkedResult* Working::find(std::string_view field) const {
     auto it = std::ranges::find(results, field, &WorkedResult::field);
     return it == results.end() ? nullptr : &*it;
+}
+
+void WorkedFields::run(const std::function<void(FieldAccess&)>& compute) {
+    try {
+        compute(*this);
+    } catch (const RuntimeError& error) {
+        working_.fault = error.number();
+        working_.faultMessage = error.what();
+        throw;
+    } catch (...) {
+        working_.fault = errors::Internal;
+        working_.faultMessage = messageFor(errors::Internal);
+        throw;
+    }
 }
 
 }  // namespace calc

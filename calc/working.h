@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,18 +17,36 @@ struct UsedValue {
     double value;
 };
 
-// How one result came about: the numbers it was computed from and the text its field was given.
+enum class StepOp { Add, Subtract, Multiply, Divide, SquareRoot };
+
+// One operation of a compute's arithmetic, as it was done: operands, result, and the error
+// number of the fault it ran into (0 when none). A square root has no second operand.
+struct Step {
+    StepOp op;
+    double a;
+    double b;
+    double result;
+    int fault = 0;
+};
+
+// How one result came about: the numbers it was computed from, every operation on the way in
+// order, and the text its field was given.
 struct WorkedResult {
     std::string field;
     std::vector<UsedValue> values;
+    std::vector<Step> steps;
     std::string text;
 };
 
 // What one compute wrote, result by result. A result it did not write (it stopped at an error
-// first) has no entry.
+// first) has no entry; the steps it got through are in `pending`, and `fault` says what stopped
+// it.
 struct Working {
     std::optional<RowOp> op;  // the calculator's operation
     std::vector<WorkedResult> results;
+    std::vector<Step> pending;  // the steps of the result being worked on
+    int fault = 0;              // the error number, 0 while nothing has gone wrong
+    std::string faultMessage;   // the error's message, as the pupil is shown it
 
     const WorkedResult* find(std::string_view field) const;
 };
@@ -42,6 +61,10 @@ class WorkedFields : public FieldAccess {
         fields_.setText(name, text);
     }
     Working* working() override { return &working_; }
+
+    // Runs a compute on these fields. An error that stops it is noted in the working and goes
+    // on to the caller.
+    void run(const std::function<void(FieldAccess&)>& compute);
 
   private:
     FieldAccess& fields_;

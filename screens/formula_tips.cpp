@@ -5,6 +5,7 @@
 #include "calc/working.h"
 #include "screens/formulas.h"
 #include "screens/screen.h"
+#include "screens/solution_window.h"
 #include "screens/utf8.h"
 
 namespace screens {
@@ -42,13 +43,17 @@ void attachFormulas(Screen& screen) {
 
 void runExplained(Screen& screen, const std::function<void(calc::FieldAccess&)>& compute) {
     calc::WorkedFields fields(screen.fields());
-    try {
-        compute(fields);
-    } catch (...) {  // explained on the error's way to the click that shows it
+    const auto explainWorking = [&] {
         explainAll(screen, fields.working());
+        showWorking(screen, *fields.working());
+    };
+    try {
+        fields.run(compute);
+    } catch (...) {  // explained on the error's way to the click that shows it
+        explainWorking();
         throw;
     }
-    explainAll(screen, fields.working());
+    explainWorking();
 }
 
 void runExplained(Screen& screen, calc::RowOp op) {

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "screens/formula_tips.h"
 #include "screens/picture_button.h"
 #include "screens/picture_files.h"
+#include "screens/solution_window.h"
 #include "screens/taskbar.h"
 #include "screens/twips.h"
 #include "screens/utf8.h"
@@ -53,6 +53,7 @@ Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler on
     setUpWindow();
     createControls();
     attachFormulas(*this);
+    attachSolution(*this);
 }
 
 void Screen::setUpWindow() {
@@ -111,20 +112,15 @@ void Screen::paintEvent(QPaintEvent*) {
     sweepDot_.paint(painter);
 }
 
-// Sent before the window is mapped, each time it is shown. A screen shown again asks for the
-// place it had: without a position of its own the window manager would place it anew.
 void Screen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (event->spontaneous()) return;
-    keepOffTaskbar(*this);
-    if (placeWhenHidden_) windowHandle()->setPosition(*placeWhenHidden_);
+    if (!event->spontaneous()) keepOffTaskbar(*this);
+    place_.shown(*this, *event);
 }
 
-// Sent once the window is being unmapped, before the window manager's answer is handled, so
-// the geometry is still where the pupil last saw the screen.
 void Screen::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    if (!event->spontaneous()) placeWhenHidden_ = geometry().topLeft();
+    place_.hidden(*this, *event);
 }
 
 // Some window managers offer to minimise any window. A minimised screen has no taskbar entry

@@ -2,10 +2,10 @@
 
 #include <QWidget>
 #include <functional>
-#include <optional>
 #include <utility>
 #include <vector>
 
+#include "screens/kept_place.h"
 #include "screens/layout.h"
 #include "screens/picture_files.h"
 #include "screens/screen_fields.h"
@@ -46,7 +46,7 @@ class Screen : public QWidget {
     ShownPicture background_;
     ScreenFields fields_;
     SweepDot sweepDot_;
-    std::optional<QPoint> placeWhenHidden_;  // the client area's origin on the desk
+    KeptPlace place_;
 };
 
 }  // namespace screens

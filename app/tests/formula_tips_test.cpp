@@ -11,8 +11,10 @@ namespace {
 using screens::ScreenId;
 
 TEST(FormulaTips, AClickExplainsTheResultUntilThePupilTypesOverIt) {
-    const std::string general = "Боковая поверхность: S = πrl, образующая l = √(r² + h²)";
-    const std::string worked = general + "\nl = √(3² + 4²) = 5; S = 3.14 · 3 · 5 = 47.1";
+    const std::string formula = "Боковая поверхность: S = πrl, образующая l = √(r² + h²)";
+    const std::string key = "\nF1 — решение по шагам";
+    const std::string general = formula + key;
+    const std::string worked = formula + "\nl = √(3² + 4²) = 5; S = 3.14 · 3 · 5 = 47.1" + key;
     testing::ProgramHarness harness;
     harness.click(ScreenId::MainMenu, "cmd4");
     QWidget* lateral = harness.control(ScreenId::Cone, "txt3");

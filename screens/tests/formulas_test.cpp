@@ -38,6 +38,7 @@ struct Case {
     const char* worked;  // the second line after the compute; null where it stopped first
 };
 
+constexpr const char* kSolutionKey = "\nF1 — решение по шагам";  // every tooltip's last line
 constexpr const char* kHypotenuse = "Гипотенуза: c = √(a² + b²)";
 constexpr const char* kCircumference = "Длина окружности: C = 2πr, π ≈ 3,14";
 constexpr const char* kCircleArea = "Площадь круга: S = πr²";
@@ -80,7 +81,8 @@ TEST(Formulas, GeneralThenWorkedOrGeneralAgainAfterAnError) {
     for (const Case& c : kCases) {
         testing::ScreenHarness harness(c.screen);
         QWidget* field = harness.control(c.field);
-        EXPECT_EQ(field->toolTip().toStdString(), c.general) << c.field << " before a compute";
+        EXPECT_EQ(field->toolTip().toStdString(), c.general + std::string(kSolutionKey))
+            << c.field << " before a compute";
         for (bool ones : {true, false}) {
             for (const auto& [name, text] : c.typed)
                 harness.screen->fields().setText(name, ones ? "1" : text);
@@ -91,7 +93,7 @@ TEST(Formulas, GeneralThenWorkedOrGeneralAgainAfterAnError) {
             }
         }
         const std::string expected =
-            c.worked ? std::string(c.general) + "\n" + c.worked : c.general;
+            (c.worked ? std::string(c.general) + "\n" + c.worked : c.general) + kSolutionKey;
         EXPECT_EQ(field->toolTip().toStdString(), expected);
         EXPECT_EQ(field->accessibleDescription(), field->toolTip()) << "a screen reader says it";
     }

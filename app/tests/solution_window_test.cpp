@@ -1,0 +1,139 @@
+// The solution window on real widgets: opened by F1 and the result fields' menu, beside its
+// screen, closed by Escape, gone with its screen, copied as plain text.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include "program_harness.h"
+
+namespace app {
+namespace {
+
+using screens::ScreenId;
+using testing::ProgramHarness;
+
+QWidget* solutionOf(Screen& screen) {
+    return screen.findChild<QWidget*>("solution");
+}
+
+// On the screen, active as the pupil sees it.
+QWidget* pressF1(ProgramHarness& harness, ScreenId id) {
+    Screen& screen = harness.screen(id);
+    if (!QTest::qWaitForWindowActive(&screen)) return nullptr;
+    QTest::keyClick(screen.focusWidget() ? screen.focusWidget() : &screen, Qt::Key_F1);
+    QWidget* solution = solutionOf(screen);
+    // Qt calls a window active while its transient parent is: wait for the keys to go to it.
+    const bool active =
+        solution && QTest::qWaitFor([&] { return QApplication::activeWindow() == solution; });
+    return active ? solution : nullptr;
+}
+
+QString solutionText(QWidget* solution) {
+    return solution->findChild<QPlainTextEdit*>()->toPlainText();
+}
+
+const struct {
+    const char* menuButton;
+    ScreenId screen;
+    const char* firstLine;
+} kScreens[] = {
+    {"cmd1", ScreenId::Triangle, "Гипотенуза: c = √(a² + b²)"},
+    {"cmd2", ScreenId::Circle, "Длина окружности: C = 2πr, π ≈ 3.14"},
+    {"cmd3", ScreenId::Cylinder, "Боковая поверхность: S = 2πrh"},
+    {"cmd4", ScreenId::Cone, "Боковая поверхность: S = πrl, образующая l = √(r² + h²)"},
+    {"cmd6", ScreenId::Calculator, "Результат в десятичной системе"},
+};
+
+TEST(SolutionWindow, F1OpensItBesideEachScreenEscapeClosesItAndLeavingHidesIt) {
+    ProgramHarness harness;
+    for (const auto& s : kScreens) {
+        harness.click(ScreenId::MainMenu, s.menuButton);
+        Screen& screen = harness.screen(s.screen);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        screen.move(screen.screen()->availableGeometry().topLeft());  // room beside it
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return screen.frameGeometry().topLeft() ==
+                   screen.screen()->availableGeometry().topLeft();
+        }));
+        QWidget* solution = pressF1(harness, s.screen);
+        ASSERT_NE(solution, nullptr) << screens::nameOf(s.screen);
+        EXPECT_TRUE(solution->windowTitle().startsWith("Решение")) << screens::nameOf(s.screen);
+        EXPECT_TRUE(solutionText(solution).startsWith(s.firstLine));
+        EXPECT_FALSE(solution->frameGeometry().intersects(screen.frameGeometry()))
+            << "covers " << screens::nameOf(s.screen);
+        EXPECT_EQ(harness.visibleScreen(), &screen) << "one screen on show, the window aside";
+        const QPoint place = solution->pos();
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !solution->isVisible(); }));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&screen)) << "the keys go back to the screen";
+        ASSERT_EQ(pressF1(harness, s.screen), solution) << "one window a screen";
+        EXPECT_EQ(solution->pos(), place) << "opened again where it was";
+
+        harness.click(s.screen, "cmd2");  // the main menu
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !solution->isVisible(); }))
+            << "left with " << screens::nameOf(s.screen);
+    }
+}
+
+TEST(SolutionWindow, FollowsEachComputeAndCopiesPlainText) {
+    ProgramHarness harness;
+    harness.click(ScreenId::MainMenu, "cmd1");
+    harness.type(ScreenId::Triangle, "txt1", "3");
+    harness.type(ScreenId::Triangle, "txt2", "4");
+    harness.click(ScreenId::Triangle, "cmd1");
+    harness.control(ScreenId::Triangle, "txt1")->setFocus();
+    QWidget* solution = pressF1(harness, ScreenId::Triangle);
+    ASSERT_NE(solution, nullptr);
+    const QString expected =
+        "Гипотенуза: c = √(a² + b²)\nc = √(a² + b²) = √(3² + 4²) = √(9 + 16) = √25 = 5\n"
+        "Ответ: c = 5\n\nПлощадь: S = a·b : 2\nS = a · b : 2 = 3 · 4 : 2 = 12 : 2 = 6\n"
+        "Ответ: S = 6";
+    EXPECT_EQ(solutionText(solution), expected);
+
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    auto* text = solution->findChild<QPlainTextEdit*>();
+    EXPECT_EQ(text->accessibleName(), "Решение");
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_GE(text->font().pointSizeF(), 1.2 * QApplication::font().pointSizeF());
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), expected) << "Ctrl+A, Ctrl+C";
+    EXPECT_EQ(clipboard->mimeData()->formats(), QStringList{"text/plain"});
+    clipboard->clear();
+    QTest::mouseClick(solution->findChild<QWidget*>("copy"), Qt::LeftButton);
+    EXPECT_EQ(clipboard->text(), expected) << "«Копировать»";
+
+    harness.type(ScreenId::Triangle, "txt1", "6");
+    harness.type(ScreenId::Triangle, "txt2", "8");
+    harness.click(ScreenId::Triangle, "cmd1");
+    EXPECT_TRUE(solutionText(solution).contains("√(6² + 8²) = √(36 + 64) = √100 = 10"));
+}
+
+TEST(SolutionWindow, AResultFieldsMenuOffersIt) {
+    ProgramHarness harness;
+    harness.click(ScreenId::MainMenu, "cmd6");
+    QWidget* field = harness.control(ScreenId::Calculator, "txt3Hex");
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                            field->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    EXPECT_GT(actions.size(), 2) << "the field's own entries stay";
+    ASSERT_EQ(actions.back()->text(), "Показать решение");
+    actions.back()->trigger();
+    menu->close();
+    QWidget* solution = solutionOf(harness.screen(ScreenId::Calculator));
+    ASSERT_NE(solution, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(solution));
+}
+
+}  // namespace
+}  // namespace app

@@ -1,0 +1,234 @@
+#include "screens/solution_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+#include <optional>
+
+#include "screens/figure_sketch.h"
+#include "screens/formulas.h"
+#include "screens/screen.h"
+#include "screens/solution_text.h"
+#include "screens/utf8.h"
+
+namespace screens {
+
+namespace {
+
+constexpr qreal kFontScale = 1.25;  // read at a glance, beside the screen's own font
+constexpr int kWidth = 560;         // pixels; the height is the screen's
+constexpr int kGap = 8;             // between the screen and the window
+constexpr const char* kKeeperName = "solutionKeeper";
+
+// Copies as plain Unicode text only, so a notebook file gets no formatting.
+class PlainText : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    QMimeData* createMimeDataFromSelection() const override {
+        auto* data = new QMimeData;
+        data->setText(textCursor().selection().toPlainText());
+        return data;
+    }
+};
+
+// A screen's last working, and its window once opened.
+class SolutionKeeper : public QObject {
+  public:
+    explicit SolutionKeeper(Screen& screen) : QObject(&screen), screen_(screen) {
+        setObjectName(kKeeperName);
+        screen.installEventFilter(this);
+    }
+
+    void keep(const calc::Working& working) {
+        working_ = working;
+        if (window_) window_->setWorking(&*working_);
+    }
+    void open() {
+        if (!window_) {
+            window_ = new SolutionWindow(screen_);
+            window_->setWorking(working_ ? &*working_ : nullptr);
+        }
+        window_->open();
+    }
+
+  protected:
+    // The window goes when its screen is left.
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide && window_) window_->hide();
+        return false;
+    }
+
+  private:
+    Screen& screen_;
+    std::optional<calc::Working> working_;
+    SolutionWindow* window_ = nullptr;  // a child of the screen
+};
+
+SolutionKeeper* keeperOf(Screen& screen) {
+    return dynamic_cast<SolutionKeeper*>(
+        screen.findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly));
+}
+
+// The standard menu with «Показать решение» at its end.
+void offerSolution(QLineEdit& field, SolutionKeeper& keeper) {
+    field.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&field, &QWidget::customContextMenuRequested, &field,
+                     [&field, &keeper](const QPoint& at) {
+                         QMenu* menu = field.createStandardContextMenu();
+                         menu->setAttribute(Qt::WA_DeleteOnClose);
+                         menu->addSeparator();
+                         menu->addAction(QStringLiteral("Показать решение"), &keeper,
+                                         [&keeper] { keeper.open(); });
+                         menu->popup(field.mapToGlobal(at));
+                     });
+}
+
+int overlap(const QRect& a, const QRect& b) {
+    const QRect common = a.intersected(b);
+    return common.width() * common.height();
+}
+
+// Where the window's frame goes: right of the screen, else left, below or above, moved along
+// that side to stay on the desk. Where no side has room, the place on the desk that covers the
+// least of the screen, trying those sides and the desk's corners.
+QPoint besideWithoutCovering(const QRect& screen, const QSize& frame, const QRect& desk) {
+    const std::array places{
+        QPoint(screen.right() + 1 + kGap, screen.top()),
+        QPoint(screen.left() - kGap - frame.width(), screen.top()),
+        QPoint(screen.left(), screen.bottom() + 1 + kGap),
+        QPoint(screen.left(), screen.top() - kGap - frame.height()),
+        desk.topLeft(),
+        QPoint(desk.right() + 1 - frame.width(), desk.top()),
+        QPoint(desk.left(), desk.bottom() + 1 - frame.height()),
+        QPoint(desk.right() + 1 - frame.width(), desk.bottom() + 1 - frame.height()),
+    };
+    QRect best;
+    for (QPoint at : places) {
+        QRect r(at, frame);
+        r.moveRight(std::min(r.right(), desk.right()));
+        r.moveLeft(std::max(r.left(), desk.left()));
+        r.moveBottom(std::min(r.bottom(), desk.bottom()));
+        r.moveTop(std::max(r.top(), desk.top()));
+        if (overlap(r, screen) == 0) return r.topLeft();
+        if (best.isNull() || overlap(r, screen) < overlap(best, screen)) best = r;
+    }
+    return best.topLeft();
+}
+
+}  // namespace
+
+SolutionWindow::SolutionWindow(Screen& screen)
+    : QWidget(&screen, Qt::Window), screen_(screen), text_(new PlainText(this)) {
+    setObjectName(QStringLiteral("solution"));
+    setWindowTitle(QStringLiteral("Решение — ") + fromUtf8(screen.layout().caption).trimmed());
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(kWidth, screen.height());
+
+    auto* layout = new QVBoxLayout(this);
+    if (hasFigure(screen.id())) {
+        sketch_ = new FigureSketch(screen.id(), this);
+        layout->addWidget(sketch_);
+    }
+    text_->setReadOnly(true);
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text_->setTabChangesFocus(true);  // on to «Копировать»
+    text_->setAccessibleName(QStringLiteral("Решение"));
+    QFont larger = QApplication::font();
+    if (larger.pointSizeF() > 0) {
+        larger.setPointSizeF(larger.pointSizeF() * kFontScale);
+    } else {
+        larger.setPixelSize(qRound(larger.pixelSize() * kFontScale));
+    }
+    text_->setFont(larger);
+    layout->addWidget(text_, 1);
+
+    auto* copy = new QPushButton(QStringLiteral("Копировать"), this);
+    copy->setObjectName(QStringLiteral("copy"));
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(text_->toPlainText()); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    layout->addLayout(buttons);
+
+    setFocusProxy(text_);
+}
+
+void SolutionWindow::setWorking(const calc::Working* working) {
+    text_->setPlainText(fromUtf8(solutionText(screen_.id(), working)));
+    if (sketch_) sketch_->setWorking(working);
+}
+
+void SolutionWindow::open() {
+    if (!isVisible() && !place_.known()) placeBesideScreen();
+    show();
+    raise();
+    activateWindow();
+    text_->setFocus();
+}
+
+void SolutionWindow::placeBesideScreen() {
+    const QSize margins = screen_.frameGeometry().size() - screen_.size();
+    const QRect desk = screen_.screen()->availableGeometry();
+    move(besideWithoutCovering(screen_.frameGeometry(), size() + margins, desk));
+}
+
+void SolutionWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    place_.shown(*this, *event);
+}
+
+void SolutionWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    place_.hidden(*this, *event);
+}
+
+// Escape closes, as it does a dialog; the text passes it on.
+void SolutionWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Back to the screen, whose keys the pupil goes on with, once this window is gone: a window
+// manager may refuse to activate one window while another it has just focused is still mapped.
+void SolutionWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QTimer::singleShot(0, &screen_, [&screen = screen_] {
+        if (screen.isVisible()) screen.activateWindow();
+    });
+}
+
+void attachSolution(Screen& screen) {
+    const std::vector<const Formula*> formulas = formulasOf(screen.id());
+    if (formulas.empty()) return;
+    auto* keeper = new SolutionKeeper(screen);
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), &screen), &QShortcut::activated,
+                     keeper, [keeper] { keeper->open(); });
+    for (const Formula* formula : formulas) {
+        if (QLineEdit* field = screen.fields().find(formula->field)) offerSolution(*field, *keeper);
+    }
+}
+
+void showWorking(Screen& screen, const calc::Working& working) {
+    if (SolutionKeeper* keeper = keeperOf(screen)) keeper->keep(working);
+}
+
+}  // namespace screens
