@@ -103,17 +103,23 @@ const ComputeCase kCases[] = {
      "Нужно ввести число."},
 };
 
+// Shows the screen, types into its fields and clicks the button: what message box came of it.
+testing::SeenMessageBox typeAndClick(ProgramHarness& harness, ScreenId id, const Texts& typed,
+                                     const char* button) {
+    Screen& screen = harness.screen(id);
+    screen.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    for (const auto& [field, text] : typed) harness.type(id, field, text);
+    testing::SeenMessageBox box;
+    testing::closeNextMessageBox(box);
+    harness.click(id, button);
+    return box;
+}
+
 TEST(Compute, ClicksWriteTheResultsOrShowTheError) {
     for (const ComputeCase& c : kCases) {
         ProgramHarness harness;
-        Screen& screen = harness.screen(c.screen);
-        screen.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
-        for (const auto& [field, text] : c.typed) harness.type(c.screen, field, text);
-
-        testing::SeenMessageBox box;
-        testing::closeNextMessageBox(box);
-        harness.click(c.screen, c.button);
+        const testing::SeenMessageBox box = typeAndClick(harness, c.screen, c.typed, c.button);
         for (const auto& [field, text] : c.expected) {
             EXPECT_EQ(harness.text(c.screen, field), text) << c.what << ": " << field;
         }
@@ -164,16 +170,9 @@ TEST(Compute, AnErrorAboutAFieldPutsTheFocusThere) {
     };
     for (const auto& c : cases) {
         ProgramHarness harness;
-        Screen& screen = harness.screen(c.screen);
-        screen.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
-        for (const auto& [field, text] : c.typed) harness.type(c.screen, field, text);
-
-        testing::SeenMessageBox box;
-        testing::closeNextMessageBox(box);
-        harness.click(c.screen, c.button);
+        const testing::SeenMessageBox box = typeAndClick(harness, c.screen, c.typed, c.button);
         EXPECT_EQ(box.text, QString::fromUtf8(c.message));
-        QWidget* focus = screen.focusWidget();
+        QWidget* focus = harness.screen(c.screen).focusWidget();
         ASSERT_TRUE(focus) << c.focus;
         EXPECT_EQ(focus->objectName(), QString::fromUtf8(c.focus));
         if (auto* field = qobject_cast<QLineEdit*>(focus)) {
