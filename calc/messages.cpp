@@ -77,15 +77,14 @@ std::string quoteForMessage(std::string_view text) {
     return std::string(text);
 }
 
-// `quoted` is already cut to size. Every "@" stands before the "%", so an "@" the pupil typed
-// stays as typed.
+// `quoted` is already cut to size. It goes in last, so that a mark the pupil typed stays as typed.
 std::string composeMessage(int number, Detail detail, std::string_view quoted,
                            std::string_view caption = {}) {
     std::string message(messageFor(number));
     std::string text(detailText(detail, caption));
     if (text.empty()) return message;
-    replaceMark(text, '%', quoted);
     replaceMark(text, '@', caption);
+    replaceMark(text, '%', quoted);
     return message + ' ' + text;
 }
 

@@ -201,6 +201,8 @@ TEST(RuntimeError, MessagesNameTheFieldAsTheScreenShowsIt) {
          "Переполнение. Число в поле «первый катет» слишком велико: «1e999»."},
         {RuntimeError(errors::TypeMismatch, Detail::EmptyField), "",
          "Нужно ввести число. Поле пустое."},
+        {RuntimeError(errors::TypeMismatch, Detail::Entered, "a@b"), "",
+         "Нужно ввести число. Введено: «a@b»."},
         {RuntimeError(errors::Overflow, Detail::Area), "радиус",
          "Переполнение. Не удалось найти площадь."},
     };
