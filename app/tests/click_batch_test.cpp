@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <array>
-#include <memory>
 
 #include "program_harness.h"
 
@@ -61,48 +60,48 @@ TEST(Clicks, AReleaseReportedOffTheButtonActsUnlessThePupilDraggedAway) {
 // Processes that keep the processors busy for as long as the test runs, and not a moment longer.
 struct Busy {
     Busy() {
-        for (auto& process : processes) {
-            process = std::make_unique<QProcess>();
-            process->start(
-                QStringLiteral("sh"),
-                {QStringLiteral("-c"), QStringLiteral("while kill -0 $PPID; do :; done")});
-        }
+        for (QProcess& process : processes)
+            process.start("sh", {"-c", "while kill -0 $PPID; do :; done"});
     }
     ~Busy() {
-        for (auto& process : processes) {
-            process->terminate();
-            process->waitForFinished();
+        for (QProcess& process : processes) {
+            process.terminate();
+            process.waitForFinished();
         }
     }
-    std::array<std::unique_ptr<QProcess>, 3> processes;
+    std::array<QProcess, 3> processes;
 };
 
 // The real path: xdotool sends the typing, the press, the release and the next motion at once,
 // while busy processes load the machine; every click acts.
 TEST(Clicks, NoClickLostInABatchUnderLoad) {
-    if (QGuiApplication::platformName() != QStringLiteral("xcb") ||
-        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+    if (QGuiApplication::platformName() != "xcb" ||
+        QStandardPaths::findExecutable("xdotool").isEmpty())
         GTEST_SKIP() << "needs an X display and xdotool";
     Busy busy;
     CircleHarness h;
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.circle));
     const QString window = QString::number(h.circle->winId());
     const auto to = [&window](QPoint at) {
-        return QStringList{QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-                           QString::number(at.x()), QString::number(at.y())};
+        return QStringList{"mousemove", "--window", window, QString::number(at.x()),
+                           QString::number(at.y())};
     };
     QWidget* field = h.harness.control(ScreenId::Circle, "txt1");
     const QPoint inField = field->mapTo(h.circle, field->rect().center());
     constexpr int kTries = 20;
     int acted = 0;
     for (int radius = 1; radius <= kTries; ++radius) {
-        QStringList batch = to(inField) << QStringLiteral("click") << QStringLiteral("1")
-                                        << QStringLiteral("key") << QStringLiteral("ctrl+a");
-        for (const QChar digit : QString::number(radius)) batch << QStringLiteral("key") << digit;
-        batch << to(h.onButton()) << QStringLiteral("mousedown") << QStringLiteral("1")
-              << QStringLiteral("mouseup") << QStringLiteral("1") << to(h.offButton());
+        QStringList batch = to(inField) << "click"
+                                        << "1"
+                                        << "key"
+                                        << "ctrl+a";
+        for (const QChar digit : QString::number(radius)) batch << "key" << digit;
+        batch << to(h.onButton()) << "mousedown"
+              << "1"
+              << "mouseup"
+              << "1" << to(h.offButton());
         // The program handles nothing until xdotool is done: all of it comes at once.
-        ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), batch), 0);
+        ASSERT_EQ(QProcess::execute("xdotool", batch), 0);
         if (QTest::qWaitFor([&] { return h.computed(radius); }, 3000)) ++acted;
     }
     EXPECT_EQ(acted, kTries);
