@@ -5,6 +5,7 @@
 #include <new>
 
 #include "calc/messages.h"
+#include "screens/error_field.h"
 #include "screens/formula_tips.h"
 #include "screens/utf8.h"
 
@@ -40,7 +41,8 @@ void Program::click(Screen& screen, const screens::ControlLayout& control) {
         sweep_.play(registry_, screen.id());
         perform(screen, control.action);
     } catch (const calc::RuntimeError& error) {
-        reportError_(screen, error.what());
+        reportError_(screen, screens::messageOnScreen(screen, error));
+        screens::returnToField(screen, error);
     } catch (const std::bad_alloc&) {
         reportError_(screen, std::string(calc::messageFor(calc::errors::OutOfMemory)));
     } catch (const std::exception&) {

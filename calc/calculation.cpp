@@ -2,14 +2,37 @@
 
 #include <cmath>
 
+#include "conversions.h"
 #include "messages.h"
 
 namespace calc::detail {
 
-std::string Calculation::read(std::string_view field) {
-    std::string text = fields_.text(field);
+namespace {
+
+template <class Conversion>
+double convertNaming(const FieldText& read, Conversion convert) {
+    try {
+        return convert(read.text);
+    } catch (RuntimeError& error) {
+        error.setField(read.field);
+        throw;
+    }
+}
+
+}  // namespace
+
+double valueOf(const FieldText& read) {
+    return convertNaming(read, [](std::string_view text) { return calc::valueOf(text); });
+}
+
+double coerceToDouble(const FieldText& read) {
+    return convertNaming(read, [](std::string_view text) { return calc::coerceToDouble(text); });
+}
+
+FieldText Calculation::read(std::string_view field) {
+    FieldText read{std::string(field), fields_.text(field)};
     clear();
-    return text;
+    return read;
 }
 
 void Calculation::write(std::string_view field, std::string_view text,

@@ -10,6 +10,15 @@
 
 namespace calc::detail {
 
+// A text a compute read, with the field it came from: a conversion of it that fails says which
+// field it was about.
+struct FieldText {
+    std::string field;
+    std::string text;
+};
+double valueOf(const FieldText& read);
+double coerceToDouble(const FieldText& read);
+
 // One run of a calculation over a screen's fields. Its arithmetic records the faults that end a
 // calculation, worked out from operands and results (not the FPU's flags, which the optimiser
 // may move); every field access clears them.
@@ -17,7 +26,7 @@ class Calculation {
   public:
     explicit Calculation(FieldAccess& fields) : fields_(fields) {}
 
-    std::string read(std::string_view field);
+    FieldText read(std::string_view field);
     // Writes a result and, where the fields keep a working, the numbers it came from.
     void write(std::string_view field, std::string_view text,
                std::initializer_list<UsedValue> used = {});

@@ -52,8 +52,8 @@ void computeCircle(FieldAccess& fields) {
 
 void computeCylinder(FieldAccess& fields) {
     detail::Calculation calc(fields);
-    std::string heightText = calc.read("txt2");
-    std::string radiusText = calc.read("txt1");
+    detail::FieldText heightText = calc.read("txt2");
+    detail::FieldText radiusText = calc.read("txt1");
     double r = valueOf(radiusText);
     double perimeter = calc.multiply(calc.add(r, r), kPi);
     calc.raiseRecordedFault(Detail::LateralArea);
@@ -77,7 +77,7 @@ void computeCylinder(FieldAccess& fields) {
 // The second field is the cone's height h; the areas need the slant l = sqrt(r*r + h*h).
 void computeCone(FieldAccess& fields) {
     detail::Calculation calc(fields);
-    std::string radiusText = calc.read("txt1");
+    detail::FieldText radiusText = calc.read("txt1");
     double h = valueOf(calc.read("txt2"));
     double r = coerceToDouble(radiusText);
     double slant = coneSlant(calc, r, h);
@@ -86,7 +86,7 @@ void computeCone(FieldAccess& fields) {
     calc.write("txt3", settledText(lateral), {{"r", r}, {"h", h}, {"l", slant}});
 
     radiusText = calc.read("txt1");
-    std::string heightText = calc.read("txt2");
+    detail::FieldText heightText = calc.read("txt2");
     h = coerceToDouble(heightText);
     double radius = coerceToDouble(radiusText);
     slant = coneSlant(calc, radius, h);

@@ -48,6 +48,26 @@ constexpr std::array<std::string_view, 15> kDetails{{
 }};
 static_assert(kDetails.size() == static_cast<std::size_t>(Detail::HexRow) + 1);
 
+// The details that name the field, "@" standing for its name as the screen shows it.
+constexpr std::array<std::pair<Detail, std::string_view>, 3> kFieldDetails{{
+    {Detail::EmptyField, "Поле «@» пустое."},
+    {Detail::Entered, "В поле «@» введено: «%»."},
+    {Detail::TooLarge, "Число в поле «@» слишком велико: «%»."},
+}};
+
+std::string_view detailText(Detail detail, std::string_view caption) {
+    if (!caption.empty()) {
+        for (const auto& [known, text] : kFieldDetails) {
+            if (known == detail) return text;
+        }
+    }
+    return kDetails[static_cast<std::size_t>(detail)];
+}
+
+void replaceMark(std::string& text, char mark, std::string_view by) {
+    if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, 1, by);
+}
+
 bool isContinuationByte(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
@@ -64,12 +84,14 @@ std::string quoteForMessage(std::string_view text) {
     return std::string(text);
 }
 
-std::string composeMessage(int number, Detail detail, std::string_view quoted) {
+// `quoted` is already cut to size. It goes in last, so that a mark the pupil typed stays as typed.
+std::string composeMessage(int number, Detail detail, std::string_view quoted,
+                           std::string_view caption = {}) {
     std::string message(messageFor(number));
-    std::string text(kDetails[static_cast<std::size_t>(detail)]);
+    std::string text(detailText(detail, caption));
     if (text.empty()) return message;
-    if (const std::size_t mark = text.find('%'); mark != std::string::npos)
-        text.replace(mark, 1, quoteForMessage(quoted));
+    replaceMark(text, '@', caption);
+    replaceMark(text, '%', quoted);
     return message + ' ' + text;
 }
 
@@ -90,7 +112,14 @@ std::string_view stepFaultFor(int number) {
 }
 
 RuntimeError::RuntimeError(int number, Detail detail, std::string_view quoted)
-    : std::runtime_error(composeMessage(number, detail, quoted)), number_(number) {}
+    : std::runtime_error(composeMessage(number, detail, quoteForMessage(quoted))),
+      number_(number),
+      detail_(detail),
+      quoted_(quoteForMessage(quoted)) {}
+
+std::string RuntimeError::messageNaming(std::string_view caption) const {
+    return composeMessage(number_, detail_, quoted_, caption);
+}
 
 void raiseUnknownField(std::string_view name) {
     throw RuntimeError(errors::UnknownField, Detail::FieldName, name);

@@ -37,6 +37,8 @@ enum class Detail {
 };
 
 // The one error type of the program: a number and a short Russian message a pupil understands.
+// An error about the text of one field carries the field's name, so that the screen can name the
+// field in the message and put the pupil back in it.
 class RuntimeError : public std::runtime_error {
   public:
     // The table's text for `number`, then the detail's, quoting `quoted` where it says so.
@@ -44,8 +46,18 @@ class RuntimeError : public std::runtime_error {
 
     int number() const { return number_; }
 
+    const std::string& field() const { return field_; }  // "txt1"; empty when about none
+    void setField(std::string_view field) { field_ = field; }
+
+    // The message naming the field as the screen shows it ("Поле «радиус» пустое."); what()
+    // where `caption` is empty or the detail has no wording with the field.
+    std::string messageNaming(std::string_view caption) const;
+
   private:
     int number_;
+    Detail detail_;
+    std::string quoted_;
+    std::string field_;
 };
 
 // Raised by every FieldAccess for a field name its screen does not have.

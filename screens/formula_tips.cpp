@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "calc/working.h"
+#include "screens/error_field.h"
 #include "screens/formulas.h"
 #include "screens/screen.h"
 #include "screens/solution_window.h"
@@ -49,7 +50,11 @@ void runExplained(Screen& screen, const std::function<void(calc::FieldAccess&)>&
     };
     try {
         fields.run(compute);
-    } catch (...) {  // explained on the error's way to the click that shows it
+    } catch (const calc::RuntimeError& error) {  // explained on its way to the click that shows it
+        fields.working()->faultMessage = messageOnScreen(screen, error);  // as the box words it
+        explainWorking();
+        throw;
+    } catch (...) {
         explainWorking();
         throw;
     }

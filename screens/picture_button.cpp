@@ -1,6 +1,7 @@
 #include "screens/picture_button.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -26,6 +27,29 @@ void PictureButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    leftAt_.reset();
+    QPushButton::mousePressEvent(event);
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* event) {
+    if (isDown() && !hitButton(event->position().toPoint())) leftAt_ = event->timestamp();
+    QPushButton::mouseMoveEvent(event);
+}
+
+// A pressed button is let go off it, and does nothing, when the pupil drags the pointer away
+// first. A release that the window system reports at a later position of the pointer (it may
+// when the press, the release and the next motion come together) arrives with no motion before
+// it but the one Qt makes up to the release's place, stamped with the release's own time: that
+// is a click on the button, and it acts.
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    const bool movedOnlyByTheRelease =
+        event->button() == Qt::LeftButton && !isDown() && leftAt_ == event->timestamp();
+    QPushButton::mouseReleaseEvent(event);
+    leftAt_.reset();
+    if (movedOnlyByTheRelease) click();
 }
 
 QRect PictureButton::faceRect() const {

@@ -21,9 +21,13 @@ class PictureButton : public QPushButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     ShownPicture face_;
+    std::optional<quint64> leftAt_;  // when the pointer was last seen off the pressed button
 };
 
 }  // namespace screens

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "screens/captions.h"
 #include "screens/controls.h"
 #include "screens/formula_tips.h"
+#include "screens/formulas.h"
 #include "screens/picture_button.h"
 #include "screens/picture_files.h"
 #include "screens/solution_window.h"
@@ -39,6 +41,12 @@ std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> con
         return a->tabIndex < b->tabIndex;
     });
     return order;
+}
+
+// A result field is one with a formula to explain it.
+bool isResultField(ScreenId screen, std::string_view name) {
+    return std::ranges::any_of(formulasOf(screen),
+                               [name](const Formula* formula) { return formula->field == name; });
 }
 
 }  // namespace
@@ -68,10 +76,16 @@ void Screen::setUpWindow() {
 void Screen::createControls() {
     std::vector<std::pair<int, QWidget*>> focusable;
     std::vector<Captioned> buttons, labels;
+    std::vector<QLineEdit*> inputs;
+    QAbstractButton* compute = nullptr;
     for (const ControlLayout* control : backToFront(layout_.controls)) {
         QWidget* widget = createControl(*control, this);
         widget->raise();
         connectControl(*control, widget);
+        if (std::holds_alternative<Compute>(control->action))
+            compute = static_cast<QAbstractButton*>(widget);
+        if (control->kind == ControlKind::TextBox && !isResultField(layout_.id, control->name))
+            inputs.push_back(static_cast<QLineEdit*>(widget));
         if (control->kind == ControlKind::Label) {
             labels.push_back({widget, fromUtf8(control->caption), widget->width()});
             continue;
@@ -85,6 +99,15 @@ void Screen::createControls() {
     orderTabs(std::move(focusable));
     fitCaptions(buttons);
     fitCaptions(labels);
+    pressOnEnter(compute, inputs);
+}
+
+// Enter in an input field presses the screen's «вычислить», as it presses a dialog's default
+// button; the calculator, with an operator to choose, has no such button.
+void Screen::pressOnEnter(QAbstractButton* compute, const std::vector<QLineEdit*>& inputs) {
+    if (!compute) return;
+    for (QLineEdit* input : inputs)
+        QObject::connect(input, &QLineEdit::returnPressed, compute, &QAbstractButton::click);
 }
 
 // Tab follows TabIndex and wraps from the last control to the first; the first has the focus

@@ -1,11 +1,15 @@
 #include "screens/text_box.h"
 
 #include <qdrawutil.h>
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 #include <limits>
 
 namespace screens {
@@ -15,19 +19,101 @@ namespace {
 // Qt keeps some 20 bytes of undo history for every letter an edit inserts or removes.
 constexpr qsizetype kLargestUndoableEdit = 4'096;
 
+// A long text is drawn down to this share of the normal font size, in steps of this many points.
+constexpr qreal kSmallestScale = 0.8;
+constexpr qreal kPointSizeStep = 0.25;
+
+// A line edit keeps this many pixels clear on either side of its text, and one for the cursor.
+constexpr int kTextMargin = 2;
+constexpr int kCursorWidth = 1;
+
+// A number's exponent at the end of a text, as numbers are written: "E+40", "E-05".
+const QRegularExpression& exponentAtEnd() {
+    static const QRegularExpression exponent(QStringLiteral("E[+-][0-9]+$"));
+    return exponent;
+}
+
+// The beginning of `text`, "…" and its end (the exponent, where it ends with one) in `room`
+// pixels. No more than `room` letters of either end can show, so a long middle is left out
+// before measuring.
+QString elided(const QString& text, const QFontMetrics& metrics, int room) {
+    const QRegularExpressionMatch exponent = exponentAtEnd().match(text);
+    if (!exponent.hasMatch()) {
+        const QString ends = text.size() > 2 * room ? text.left(room) + text.right(room) : text;
+        return metrics.elidedText(ends, Qt::ElideMiddle, room);
+    }
+    const QString end = exponent.captured();
+    const QString beginning = text.left(std::min<qsizetype>(exponent.capturedStart(), room));
+    return metrics.elidedText(beginning, Qt::ElideRight, room - metrics.horizontalAdvance(end)) +
+           end;
+}
+
 }  // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     setFrame(true);
     // A line edit stops at 32767 characters unless told otherwise; a field has no limit.
     setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, &TextBox::fitText);
+}
+
+QRect TextBox::textRect() const {
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+    return contents.marginsRemoved(textMargins()).adjusted(kTextMargin, 0, -kTextMargin, 0);
+}
+
+// A text that cannot fit (more letters than pixels) is not measured: a field may hold millions.
+void TextBox::fitText() {
+    QFont font = QApplication::font(this);
+    if (font.pointSizeF() <= 0) return;  // a pixel-sized desktop font is left as it is
+    const QString whole = text();
+    const int room = textRect().width() - kCursorWidth;
+    const qreal smallest = font.pointSizeF() * kSmallestScale;
+    if (whole.size() > room) {
+        font.setPointSizeF(smallest);
+    } else {
+        while (QFontMetrics(font).horizontalAdvance(whole) > room && font.pointSizeF() > smallest)
+            font.setPointSizeF(std::max(smallest, font.pointSizeF() - kPointSizeStep));
+    }
+    if (font != this->font()) setFont(font);
+}
+
+QString TextBox::shownText() const {
+    const QString whole = text();
+    if (hasFocus() || echoMode() != QLineEdit::Normal) return whole;
+    const int room = textRect().width() - kCursorWidth;
+    const QFontMetrics metrics(font());
+    if (whole.size() <= room && metrics.horizontalAdvance(whole) <= room) return whole;
+    return elided(whole, metrics, room);
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {
-    QLineEdit::paintEvent(event);
+    const QString shown = shownText();
+    if (shown == text()) {
+        QLineEdit::paintEvent(event);
+    } else {
+        paintShown(shown);
+    }
     // The style's frame, whatever it is, gives way to the classic two-pixel sunken border.
     QPainter painter(this);
     qDrawWinPanel(&painter, rect(), palette(), true);
+}
+
+// The field's background and a text other than its own, where a line edit would draw its text.
+void TextBox::paintShown(const QString& shown) {
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(textRect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
+}
+
+void TextBox::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitText();
 }
 
 // A line edit never gives back the storage its undo history took, so a key that may edit

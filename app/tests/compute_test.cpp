@@ -103,17 +103,23 @@ const ComputeCase kCases[] = {
      "Нужно ввести число."},
 };
 
+// Shows the screen, types into its fields and clicks the button: what message box came of it.
+testing::SeenMessageBox typeAndClick(ProgramHarness& harness, ScreenId id, const Texts& typed,
+                                     const char* button) {
+    Screen& screen = harness.screen(id);
+    screen.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    for (const auto& [field, text] : typed) harness.type(id, field, text);
+    testing::SeenMessageBox box;
+    testing::closeNextMessageBox(box);
+    harness.click(id, button);
+    return box;
+}
+
 TEST(Compute, ClicksWriteTheResultsOrShowTheError) {
     for (const ComputeCase& c : kCases) {
         ProgramHarness harness;
-        Screen& screen = harness.screen(c.screen);
-        screen.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
-        for (const auto& [field, text] : c.typed) harness.type(c.screen, field, text);
-
-        testing::SeenMessageBox box;
-        testing::closeNextMessageBox(box);
-        harness.click(c.screen, c.button);
+        const testing::SeenMessageBox box = typeAndClick(harness, c.screen, c.typed, c.button);
         for (const auto& [field, text] : c.expected) {
             EXPECT_EQ(harness.text(c.screen, field), text) << c.what << ": " << field;
         }
@@ -121,6 +127,56 @@ TEST(Compute, ClicksWriteTheResultsOrShowTheError) {
         if (c.message) {
             EXPECT_EQ(box.title, QStringLiteral("Решалкин")) << c.what;
             EXPECT_TRUE(box.text.startsWith(QString::fromUtf8(c.message))) << c.what;
+        }
+    }
+}
+
+// A message about a field names it as the screen shows it and, once closed, leaves the pupil in
+// that field with its text selected; a fault in the arithmetic leaves the focus on the button.
+TEST(Compute, AnErrorAboutAFieldPutsTheFocusThere) {
+    const struct {
+        ScreenId screen;
+        const char* button;
+        Texts typed;
+        const char* focus;
+        const char* message;
+    } cases[] = {
+        {ScreenId::Cylinder,
+         "cmd1",
+         {{"txt1", "2"}, {"txt2", ""}},
+         "txt2",
+         "Нужно ввести число. Поле «высота» пустое."},
+        {ScreenId::Cone,
+         "cmd1",
+         {{"txt1", "abc"}, {"txt2", "4"}},
+         "txt1",
+         "Нужно ввести число. В поле «радиус» введено: «abc»."},
+        {ScreenId::Triangle,
+         "cmd1",
+         {{"txt1", "1e999"}, {"txt2", "4"}},
+         "txt1",
+         "Переполнение. Число в поле «первый катет» слишком велико: «1e999»."},
+        {ScreenId::Calculator,
+         "Command1",
+         {{"txt1Hex", "1"}, {"txt2Hex", "1e999"}},
+         "txt2Hex",
+         "Переполнение. Число в поле «шестнадцатеричная с/ч, второе число» слишком велико: "
+         "«1e999»."},
+        {ScreenId::Circle,
+         "cmd1",
+         {{"txt1", "1e200"}},
+         "cmd1",
+         "Переполнение. Не удалось найти площадь."},
+    };
+    for (const auto& c : cases) {
+        ProgramHarness harness;
+        const testing::SeenMessageBox box = typeAndClick(harness, c.screen, c.typed, c.button);
+        EXPECT_EQ(box.text, QString::fromUtf8(c.message));
+        QWidget* focus = harness.screen(c.screen).focusWidget();
+        ASSERT_TRUE(focus) << c.focus;
+        EXPECT_EQ(focus->objectName(), QString::fromUtf8(c.focus));
+        if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+            EXPECT_EQ(field->selectedText(), field->text()) << c.focus;
         }
     }
 }

@@ -187,6 +187,30 @@ TEST(CoerceToDouble, MessagesQuoteTheTextOrSayTheFieldIsEmpty) {
     EXPECT_EQ(messageOf(cyrillic), "Нужно ввести число. Введено: «" + expected + "…».");
 }
 
+TEST(RuntimeError, MessagesNameTheFieldAsTheScreenShowsIt) {
+    struct Case {
+        RuntimeError error;
+        const char* caption;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {RuntimeError(errors::TypeMismatch, Detail::EmptyField), "радиус",
+         "Нужно ввести число. Поле «радиус» пустое."},
+        {RuntimeError(errors::TypeMismatch, Detail::Entered, "2@%x"), "высота",
+         "Нужно ввести число. В поле «высота» введено: «2@%x»."},
+        {RuntimeError(errors::Overflow, Detail::TooLarge, "1e999"), "первый катет",
+         "Переполнение. Число в поле «первый катет» слишком велико: «1e999»."},
+        {RuntimeError(errors::TypeMismatch, Detail::EmptyField), "",
+         "Нужно ввести число. Поле пустое."},
+        {RuntimeError(errors::TypeMismatch, Detail::Entered, "a@b"), "",
+         "Нужно ввести число. Введено: «a@b»."},
+        {RuntimeError(errors::Overflow, Detail::Area), "радиус",
+         "Переполнение. Не удалось найти площадь."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.error.messageNaming(c.caption), c.expected) << c.caption;
+}
+
 struct TextCase {
     double value;
     const char* expected;

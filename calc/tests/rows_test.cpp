@@ -68,7 +68,8 @@ TEST(Rows, ResultsAndFaults) {
          rows({"2", "3", "6"}, {"1e200", "1e200", "old"}, {"2", "3", "old"}), errors::Overflow},
         {"an operand beyond the double range", with(RowOp::Add),
          rows({"2", "3", "old"}, {"2", "1e400", "old"}, {"2", "3", "old"}),
-         rows({"2", "3", "5"}, {"2", "1e400", "old"}, {"2", "3", "old"}), errors::Overflow},
+         rows({"2", "3", "5"}, {"2", "1e400", "old"}, {"2", "3", "old"}), errors::Overflow,
+         "txt2Oct"},
     };
     for (const auto& c : cases) runCase(c);
 }

@@ -1,5 +1,5 @@
 // Keyboard focus and keys: Tab order by TabIndex with wrap-around, buttons pressed by Space
-// and Enter, nothing pressed by Enter in a field or by Esc.
+// and Enter, «вычислить» pressed by Enter in a geometry screen's input field, nothing by Esc.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -70,8 +70,11 @@ TEST(Keyboard, KeysThatPressAButtonAndKeysThatDoNot) {
         {ScreenId::MainMenu, "cmd4", Qt::Key_Return, {"cmd4"}},
         {ScreenId::Calculator, "Command3", Qt::Key_Enter, {"Command3"}},
         {ScreenId::Triangle, "cmd1", Qt::Key_Escape, {}},
-        {ScreenId::Triangle, "txt1", Qt::Key_Return, {}},
-        {ScreenId::Triangle, "txt4", Qt::Key_Enter, {}},
+        {ScreenId::Triangle, "txt1", Qt::Key_Return, {"cmd1"}},
+        {ScreenId::Circle, "txt1", Qt::Key_Enter, {"cmd1"}},  // the keypad's Enter
+        {ScreenId::Cone, "txt2", Qt::Key_Return, {"cmd1"}},
+        {ScreenId::Triangle, "txt4", Qt::Key_Enter, {}},  // a result field
+        {ScreenId::Calculator, "txt1Dec", Qt::Key_Return, {}},
         {ScreenId::Triangle, "txt2", Qt::Key_Escape, {}},
         {ScreenId::Calculator, "txt3Hex", Qt::Key_Return, {}},
         {ScreenId::MainMenu, "cmd1", Qt::Key_Escape, {}},

@@ -2,6 +2,7 @@
 // size; ordinary edits are undone as in any line edit.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -125,6 +126,51 @@ TEST(TextBox, UndoAfterOrdinaryEditingWorksAsInAnyLineEdit) {
         take(plain, c.steps);
         EXPECT_EQ(box.text().toStdString(), plain.text().toStdString()) << c.what;
         EXPECT_EQ(box.cursorPosition(), plain.cursorPosition()) << c.what;
+    }
+}
+
+// A long result in a field of the geometry screens' size: drawn smaller first, then, without the
+// focus, its beginning, "…" and its end; the focus, copying and screen readers get it whole.
+TEST(TextBox, LongTextsShrinkThenShowTheirEnds) {
+    QWidget window;
+    TextBox box(&window);
+    box.setGeometry(0, 0, 97, 19);
+    QLineEdit focusElsewhere(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    focusElsewhere.setFocus();
+    const qreal normal = QApplication::font(&box).pointSizeF();
+
+    QString text = QStringLiteral("1");  // the first text too wide for the normal size
+    while (box.font().pointSizeF() == normal) box.setText(text += u'2');
+    EXPECT_GE(box.font().pointSizeF(), normal * 0.8);
+    EXPECT_EQ(box.shownText(), text) << "shown whole, smaller";
+
+    const struct {
+        QString text;
+        QString beginning, end;
+    } cases[] = {
+        {"4.78585572755982E+40", "4.78", "…E+40"},
+        {"-1.23456789012345E-100", "-1.23", "…E-100"},
+        {"1D6329F1C35CA0000000000000000000000000", "1D63", "000"},
+        {QString(kMillion, u'7') + u'5', "777", "775"},
+    };
+    for (const auto& c : cases) {
+        box.setText(c.text);
+        EXPECT_EQ(box.font().pointSizeF(), normal * 0.8) << c.text.left(40).toStdString();
+        const QString shown = box.shownText();
+        EXPECT_TRUE(shown.startsWith(c.beginning) && shown.endsWith(c.end) && shown.contains(u'…'))
+            << shown.toStdString();
+        EXPECT_LE(box.fontMetrics().horizontalAdvance(shown), box.width());
+
+        box.setFocus();
+        EXPECT_EQ(box.shownText(), c.text) << "with the focus, all of it";
+        box.selectAll();
+        box.copy();
+        EXPECT_TRUE(QGuiApplication::clipboard()->text() == c.text);
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Value) ==
+                    c.text);
+        focusElsewhere.setFocus();
     }
 }
 
