@@ -87,7 +87,8 @@ Sполн = πr(r + l) = 3,14 · 3 · (3 + 5) = 3,14 · 3 · 8 = 9,42 · 8 = 75,
 const Case kParts[] = {
     {Circle, calc::computeCircle, fields("-1"), "S = πr² = 3,14 · (-1)² = 3,14 · 1 = 3,14\nОтвет: S = 3,14"},
     {Calculator, rows(calc::RowOp::Subtract), rowFields("3", "0", "0", "5"), "3 − 5 = -2\nОтвет: 3 − 5 = -2\n"},
-    {Calculator, rows(calc::RowOp::Add), rowFields("255,5", "255,5", "255,5", "0"), "255,5 + 0 = 255,5\nОтвет: 255,5 + 0 = 377,4₈\n"},
+    {Calculator, rows(calc::RowOp::Add), rowFields("255,5", "255,5", "255,5", "0"), "255,5 + 0 = 255,5\nЦелую часть делим на 8:\n255 : 8 = 31, остаток 7\n"},
+    {Calculator, rows(calc::RowOp::Add), rowFields("255,5", "255,5", "255,5", "0"), "255,5₁₀ = 377,4₈\nПроверка: 3·8² + 7·8¹ + 7·8⁰ + 4·8⁻¹ = 255,5\nОтвет: 255,5 + 0 = 377,4₈\n"},
     {Calculator, rows(calc::RowOp::Divide), rowFields("1", "7", "7", "3"), "Ответ: 1 : 3 = 0,333333333333333; 1 : 3 ≈ 0,33\n"},
     {Calculator, rows(calc::RowOp::Divide), rowFields("7", "7", "7", "2"), "Ответ: 7 : 2 = 3,8₁₆"},
     // A fault at each step it can stop at: the steps done, the failing one in words, and every
