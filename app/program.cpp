@@ -55,7 +55,6 @@ void Program::perform(Screen& screen, const screens::Action& action) {
                    [](std::monostate) {},
                    [&](screens::Navigate go) { showScreen(registry_, screen.id(), go.target); },
                    [&](screens::Compute compute) { screens::runExplained(screen, compute.run); },
-                   [&](screens::ComputeRows rows) { screens::runExplained(screen, rows.op); },
                },
                action);
 }

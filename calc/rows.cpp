@@ -46,6 +46,11 @@ double apply(detail::Calculation& calc, RowOp op, double a, double b) {
 
 }  // namespace
 
+std::string_view signOf(RowOp op) {
+    static constexpr std::array<std::string_view, 4> kSigns{"+", "−", "·", ":"};  // as RowOp
+    return kSigns.at(static_cast<std::size_t>(op));
+}
+
 void computeRows(FieldAccess& fields, RowOp op) {
     detail::Calculation calc(fields);
     if (Working* working = fields.working()) working->op = op;

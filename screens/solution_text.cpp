@@ -111,12 +111,12 @@ std::optional<std::string> roundedToHundredths(std::string_view text) {
 std::string solutionText(ScreenId screen, const calc::Working* working) {
     Lines lines;
     bool failed = false;
-    for (const Formula* formula : formulasOf(screen)) {
+    for (const ControlLayout* field : resultFields(screen)) {
         if (working && !lines.empty()) lines.emplace_back();
-        lines.push_back(generalOf(*formula));
+        lines.push_back(generalOf(*field->formula));
         if (!working) continue;
-        if (const calc::WorkedResult* result = working->find(formula->field)) {
-            addWorked(lines, *formula, *working, *result);
+        if (const calc::WorkedResult* result = working->find(field->name)) {
+            addWorked(lines, *field->formula, *working, *result);
         } else if (!failed && working->fault != 0) {
             addFailed(lines, *working);
             failed = true;
