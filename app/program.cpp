@@ -44,9 +44,9 @@ void Program::click(Screen& screen, const screens::ControlLayout& control) {
         reportError_(screen, screens::messageOnScreen(screen, error));
         screens::returnToField(screen, error);
     } catch (const std::bad_alloc&) {
-        reportError_(screen, std::string(calc::messageFor(calc::errors::OutOfMemory)));
+        reportError_(screen, std::string(calc::messageFor(calc::Error::OutOfMemory)));
     } catch (const std::exception&) {
-        reportError_(screen, std::string(calc::messageFor(calc::errors::Internal)));
+        reportError_(screen, std::string(calc::messageFor(calc::Error::Internal)));
     }
 }
 

@@ -57,11 +57,12 @@ void addWorked(Lines& lines, const Formula& formula, const calc::Working& workin
 // step failed, a number could not be read, and the error's message says which.
 void addFailed(Lines& lines, const calc::Working& working) {
     for (const calc::Step& step : working.pending) {
-        if (step.fault == 0) {
+        if (!step.fault) {
             lines.push_back(stepText(step) + " = " + calc::textOf(step.result));
             continue;
         }
-        lines.push_back(stepText(step) + " — " + std::string(calc::stepFaultFor(step.fault)) + ".");
+        lines.push_back(stepText(step) + " — " + std::string(calc::stepFaultFor(*step.fault)) +
+                        ".");
         lines.emplace_back(kNotComputed);
         return;
     }
@@ -117,7 +118,7 @@ std::string solutionText(ScreenId screen, const calc::Working* working) {
         if (!working) continue;
         if (const calc::WorkedResult* result = working->find(field->name)) {
             addWorked(lines, *field->formula, *working, *result);
-        } else if (!failed && working->fault != 0) {
+        } else if (!failed && working->fault) {
             addFailed(lines, *working);
             failed = true;
         } else {

@@ -105,7 +105,7 @@ TEST(Navigation, AFailingSweepEndsTheClickBeforeItNavigates) {
     program.start();
     Screen& menu = program.registry().ensureScreen(ScreenId::MainMenu);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
-    menu.sweepDot().setShownHook([] { throw calc::RuntimeError(calc::errors::InvalidOperation); });
+    menu.sweepDot().setShownHook([] { throw calc::RuntimeError(calc::Error::InvalidOperation); });
     QTest::mouseClick(menu.findChild<QWidget*>("cmd2"), Qt::LeftButton);
     menu.sweepDot().setShownHook({});
 

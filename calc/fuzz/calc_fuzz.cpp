@@ -39,7 +39,7 @@ void checkConversions(const std::string& text) {
         calc::octalText(value);
         calc::hexText(value);
     } catch (const calc::RuntimeError& e) {
-        require(e.number() == calc::errors::Overflow);
+        require(e.code() == calc::Error::Overflow);
     }
     try {
         double value = calc::coerceToDouble(text);
