@@ -20,13 +20,13 @@ struct Overloaded : Ts... {
 
 }  // namespace
 
-Program::Program(ErrorReporter reportError, ProgressSweep sweep)
+Program::Program(ErrorReporter reportError, BeforeAction beforeAction)
     : registry_(
           [this](Screen& screen, const screens::ControlLayout& control) { click(screen, control); },
           // Every screen but the visible one is hidden and has no taskbar entry, so
           // closing the visible one must end the program.
           [](Screen&) { QCoreApplication::quit(); }),
-      sweep_(sweep),
+      beforeAction_(std::move(beforeAction)),
       reportError_(std::move(reportError)) {}
 
 void Program::start() {
@@ -38,7 +38,7 @@ void Program::start() {
 // them.
 void Program::click(Screen& screen, const screens::ControlLayout& control) {
     try {
-        sweep_.play(registry_, screen.id());
+        beforeAction_(registry_, screen.id());
         perform(screen, control.action);
     } catch (const calc::RuntimeError& error) {
         reportError_(screen, screens::messageOnScreen(screen, error));
