@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "calc/detail/non_finite_text.h"
+#include "calc/detail/number_value.h"
 #include "messages.h"
-#include "non_finite_text.h"
-#include "number_value.h"
 
 namespace calc {
 

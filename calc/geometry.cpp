@@ -1,6 +1,6 @@
 #include "geometry.h"
 
-#include "calculation.h"
+#include "calc/detail/calculation.h"
 #include "conversions.h"
 
 namespace calc {

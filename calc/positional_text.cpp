@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/detail/non_finite_text.h"
 #include "conversions.h"
 #include "messages.h"
-#include "non_finite_text.h"
 
 namespace calc {
 

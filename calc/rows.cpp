@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calculation.h"
+#include "calc/detail/calculation.h"
 #include "conversions.h"
 #include "positional_text.h"
 #include "working.h"

@@ -1,11 +1,11 @@
-#include "number_value.h"
+#include "calc/detail/number_value.h"
 
 #include <charconv>
 #include <cstdint>
 #include <limits>
 #include <string>
 
-#include "messages.h"
+#include "calc/messages.h"
 
 namespace calc::detail {
 

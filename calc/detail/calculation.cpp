@@ -1,9 +1,9 @@
-#include "calculation.h"
+#include "calc/detail/calculation.h"
 
 #include <cmath>
 
-#include "conversions.h"
-#include "messages.h"
+#include "calc/conversions.h"
+#include "calc/messages.h"
 
 namespace calc::detail {
 
