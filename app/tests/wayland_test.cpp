@@ -15,7 +15,7 @@ namespace {
 using screens::ScreenId;
 using testing::ProgramHarness;
 
-// The sweep takes 0.5 to 1 s; the bounds only catch a sweep that does not run or never ends,
+// The sweep takes 0.7 s; the bounds only catch a sweep that does not run or never ends,
 // since other tests may share the processor.
 constexpr double kShortestSweep = 0.25;
 constexpr double kLongestSweep = 5.0;
