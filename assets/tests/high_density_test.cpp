@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "assets/pictures.h"
 #include "committed_files.h"
 
 namespace {
@@ -11,9 +13,6 @@ namespace {
 using assets_test::committedPicture;
 
 const char* const kBackgrounds[] = {"menu", "triangle", "circle", "cylinder", "cone", "calculator"};
-const char* const kPictures[] = {"menu",  "triangle",   "circle",  "cylinder",
-                                 "cone",  "calculator", "button",  "plus",
-                                 "minus", "times",      "division"};
 
 // Averaging each 2 x 2 block gives back the picture drawn at its own size, but for the
 // smoothing of letter edges and the JPEG's own errors, largest on the small signs (a mean of
@@ -26,6 +25,14 @@ constexpr int kScale = 2;
 
 QString at2x(const char* name) {
     return QStringLiteral("%1@2x.jpg").arg(name);
+}
+
+// Every picture but the icon, which carries its own sizes.
+std::vector<assets::Picture> drawnTwice() {
+    std::vector<assets::Picture> all;
+    for (int i = 0; i < static_cast<int>(assets::Picture::ProgramIcon); ++i)
+        all.push_back(static_cast<assets::Picture>(i));
+    return all;
 }
 
 struct Difference {
@@ -61,10 +68,11 @@ Difference differenceOf(const QImage& small, const QImage& large) {
 
 // As the program decodes them: a copy missing from the program, or another picture's, fails here.
 TEST(HighDensity, EachPictureHasACopyAtTwiceTheSizeFromTheSameDrawing) {
-    for (const char* name : kPictures) {
-        SCOPED_TRACE(name);
-        const QImage small(QStringLiteral(":/pictures/%1.jpg").arg(name));
-        const QImage large(QStringLiteral(":/pictures/") + at2x(name));
+    for (const assets::Picture picture : drawnTwice()) {
+        const QString path = assets::resourcePath(picture);
+        SCOPED_TRACE(path.toStdString());
+        const QImage small(path);
+        const QImage large(assets::atScale(path, kScale));
         ASSERT_EQ(large.size(), small.size() * kScale);
         const Difference d = differenceOf(small, large);
         EXPECT_LT(d.mean, kLargestMeanDifference);

@@ -13,23 +13,17 @@ using assets_test::committedBytes;
 
 struct PictureCase {
     Picture picture;
-    const char* file;
     int width;
     int height;
 };
 
 const PictureCase kJpegPictures[] = {
-    {Picture::MenuBackground, "menu.jpg", 600, 400},
-    {Picture::TriangleBackground, "triangle.jpg", 600, 400},
-    {Picture::CircleBackground, "circle.jpg", 600, 400},
-    {Picture::CylinderBackground, "cylinder.jpg", 600, 400},
-    {Picture::ConeBackground, "cone.jpg", 600, 400},
-    {Picture::CalculatorBackground, "calculator.jpg", 600, 400},
-    {Picture::ButtonFace, "button.jpg", 150, 38},
-    {Picture::PlusSign, "plus.jpg", 20, 20},
-    {Picture::MinusSign, "minus.jpg", 20, 20},
-    {Picture::TimesSign, "times.jpg", 20, 20},
-    {Picture::DivisionSign, "division.jpg", 20, 20},
+    {Picture::MenuBackground, 600, 400},   {Picture::TriangleBackground, 600, 400},
+    {Picture::CircleBackground, 600, 400}, {Picture::CylinderBackground, 600, 400},
+    {Picture::ConeBackground, 600, 400},   {Picture::CalculatorBackground, 600, 400},
+    {Picture::ButtonFace, 150, 38},        {Picture::PlusSign, 20, 20},
+    {Picture::MinusSign, 20, 20},          {Picture::TimesSign, 20, 20},
+    {Picture::DivisionSign, 20, 20},
 };
 
 constexpr unsigned char kStartOfImage = 0xD8;
@@ -85,9 +79,9 @@ std::vector<const Segment*> segmentsWith(const JpegLayout& layout, unsigned char
 TEST(PictureFiles, EachPictureDecodesAtItsPixelSize) {
     for (const PictureCase& c : kJpegPictures) {
         const QString path = assets::resourcePath(c.picture);
-        EXPECT_EQ(QImage(path).size(), QSize(c.width, c.height)) << c.file;
+        EXPECT_EQ(QImage(path).size(), QSize(c.width, c.height)) << path.toStdString();
         EXPECT_EQ(QImage(assets::atScale(path, 2)).size(), QSize(2 * c.width, 2 * c.height))
-            << c.file;
+            << path.toStdString();
     }
     EXPECT_EQ(QImage(assets::resourcePath(Picture::ProgramIcon)).size(), QSize(16, 16))
         << "the icon file's first image";
@@ -115,8 +109,9 @@ struct FormCase {
 std::vector<FormCase> everyJpegFile() {
     std::vector<FormCase> all;
     for (const PictureCase& c : kJpegPictures) {
-        all.push_back({c.file, c.width, c.height});
-        all.push_back({QString(c.file).replace(".jpg", "@2x.jpg"), 2 * c.width, 2 * c.height});
+        const QString file = assets::fileName(c.picture);
+        all.push_back({file, c.width, c.height});
+        all.push_back({assets::atScale(file, 2), 2 * c.width, 2 * c.height});
     }
     return all;
 }
