@@ -5,13 +5,14 @@
 #include "app/program.h"
 #include "app/qt_translations.h"
 #include "calc/conversions.h"
+#include "product.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(pictures);
     app::installQtTranslations();
     // Wayland desktops find the program's desktop entry, and so its icon, by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.reshalkin.Reshalkin"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(product::kApplicationId));
     // Hidden screens must not keep the program alive, nor end it: closing is handled by the
     // screens themselves.
     QApplication::setQuitOnLastWindowClosed(false);

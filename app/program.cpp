@@ -20,13 +20,13 @@ struct Overloaded : Ts... {
 
 }  // namespace
 
-Program::Program(ErrorReporter reportError, ProgressSweep sweep)
+Program::Program(ErrorReporter reportError, BeforeAction beforeAction)
     : registry_(
           [this](Screen& screen, const screens::ControlLayout& control) { click(screen, control); },
           // Every screen but the visible one is hidden and has no taskbar entry, so
           // closing the visible one must end the program.
           [](Screen&) { QCoreApplication::quit(); }),
-      sweep_(sweep),
+      beforeAction_(std::move(beforeAction)),
       reportError_(std::move(reportError)) {}
 
 void Program::start() {
@@ -38,15 +38,15 @@ void Program::start() {
 // them.
 void Program::click(Screen& screen, const screens::ControlLayout& control) {
     try {
-        sweep_.play(registry_, screen.id());
+        beforeAction_(registry_, screen.id());
         perform(screen, control.action);
     } catch (const calc::RuntimeError& error) {
         reportError_(screen, screens::messageOnScreen(screen, error));
         screens::returnToField(screen, error);
     } catch (const std::bad_alloc&) {
-        reportError_(screen, std::string(calc::messageFor(calc::errors::OutOfMemory)));
+        reportError_(screen, std::string(calc::messageFor(calc::Error::OutOfMemory)));
     } catch (const std::exception&) {
-        reportError_(screen, std::string(calc::messageFor(calc::errors::Internal)));
+        reportError_(screen, std::string(calc::messageFor(calc::Error::Internal)));
     }
 }
 
@@ -55,7 +55,6 @@ void Program::perform(Screen& screen, const screens::Action& action) {
                    [](std::monostate) {},
                    [&](screens::Navigate go) { showScreen(registry_, screen.id(), go.target); },
                    [&](screens::Compute compute) { screens::runExplained(screen, compute.run); },
-                   [&](screens::ComputeRows rows) { screens::runExplained(screen, rows.op); },
                },
                action);
 }

@@ -11,12 +11,14 @@ namespace app {
 
 // Shows an error that ended a click: (the screen clicked, the message).
 using ErrorReporter = std::function<void(Screen&, const std::string&)>;
+// What a click shows on its screen before the button's action: the progress sweep.
+using BeforeAction = std::function<void(ScreenRegistry&, ScreenId)>;
 
 // The program: the registry of the six screens and what their buttons do.
 class Program {
   public:
     explicit Program(ErrorReporter reportError = showErrorBox,
-                     ProgressSweep sweep = ProgressSweep());
+                     BeforeAction beforeAction = playSweep);
 
     // Opens the main menu.
     void start();
@@ -29,7 +31,7 @@ class Program {
     void perform(Screen& screen, const screens::Action& action);
 
     ScreenRegistry registry_;
-    ProgressSweep sweep_;
+    BeforeAction beforeAction_;
     ErrorReporter reportError_;
     HiddenWindowInput hiddenWindowInput_;
 };

@@ -1,7 +1,9 @@
 #include "app/progress_sweep.h"
 
+#include <QSize>
 #include <algorithm>
 #include <thread>
+#include <vector>
 
 namespace app {
 
@@ -34,8 +36,8 @@ struct HideOnExit {
     ~HideOnExit() { dot.hide(); }
 };
 
-}  // namespace
-
+// The dot's x at each step, in the sweep's coordinates (-1000 at the left edge, 1000 at the
+// right): from -794 by 0.1, summed as a double while it is at most 800, and drawn as a float.
 const std::vector<float>& sweepPath() {
     static const std::vector<float> path = [] {
         std::vector<float> xs;
@@ -45,23 +47,26 @@ const std::vector<float>& sweepPath() {
     return path;
 }
 
+// The dot at x on a client area of that size.
 screens::Dot dotAt(QSize client, float x) {
     return {QLineF(toPixels(client, x, kDotTop), toPixels(client, x, kDotBottom)), kPenWidth, kRed};
 }
 
+}  // namespace
+
 // Each frame shows the step the clock has reached, so a late frame on a busy machine does not
 // make the sweep longer.
-void ProgressSweep::play(ScreenRegistry& registry, ScreenId id) const {
+void playSweep(ScreenRegistry& registry, ScreenId id) {
     Screen& screen = registry.ensureScreen(id);
     const std::vector<float>& path = sweepPath();
     const HideOnExit hideAtEnd{screen.sweepDot()};
     const auto start = Clock::now();
-    const auto end = start + length_;
+    const auto end = start + kSweepLength;
     bool last = false;
     for (auto now = start; !last; now = Clock::now()) {
         // The last frame, however late it comes, shows the dot at the end of its path.
         last = now + kFrameTime >= end;
-        const auto step = last ? path.size() - 1 : path.size() * (now - start) / length_;
+        const auto step = last ? path.size() - 1 : path.size() * (now - start) / kSweepLength;
         screen.sweepDot().show(dotAt(screen.size(), path[step]));
         std::this_thread::sleep_until(std::min(now + kFrameTime, end));
     }

@@ -1,7 +1,8 @@
 #include "pictures.h"
 
-#include <array>
 #include <string_view>
+
+#include "assets/picture_table.h"
 
 namespace assets {
 
@@ -9,19 +10,12 @@ namespace {
 
 constexpr std::string_view kFolder = ":/pictures/";
 
-// In Picture order.
-constexpr std::array<const char*, 12> kPaths{
-    ":/pictures/menu.jpg",     ":/pictures/triangle.jpg", ":/pictures/circle.jpg",
-    ":/pictures/cylinder.jpg", ":/pictures/cone.jpg",     ":/pictures/calculator.jpg",
-    ":/pictures/button.jpg",   ":/pictures/plus.jpg",     ":/pictures/minus.jpg",
-    ":/pictures/times.jpg",    ":/pictures/division.jpg", ":/pictures/icon.ico",
-};
-static_assert(kPaths.size() == static_cast<std::size_t>(Picture::ProgramIcon) + 1);
+static_assert(kPictureResources.size() == static_cast<std::size_t>(Picture::ProgramIcon) + 1);
 
 }  // namespace
 
 const char* resourcePath(Picture picture) {
-    return kPaths.at(static_cast<std::size_t>(picture));
+    return kPictureResources.at(static_cast<std::size_t>(picture));
 }
 
 QString fileName(Picture picture) {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "calc/detail/non_finite_text.h"
+#include "calc/detail/number_value.h"
 #include "messages.h"
-#include "non_finite_text.h"
-#include "number_value.h"
 
 namespace calc {
 
@@ -83,8 +83,8 @@ double valueOf(std::string_view text) {
 double coerceToDouble(std::string_view text) {
     detail::ScannedNumber number = detail::scanNumber(text);
     if (!number.found || !detail::isBlank(text.substr(number.end))) {
-        if (detail::isBlank(text)) throw RuntimeError(errors::TypeMismatch, Detail::EmptyField);
-        throw RuntimeError(errors::TypeMismatch, Detail::Entered, text);
+        if (detail::isBlank(text)) throw RuntimeError(Error::TypeMismatch, Detail::EmptyField);
+        throw RuntimeError(Error::TypeMismatch, Detail::Entered, text);
     }
     return detail::numberValue(number, text);
 }
@@ -101,7 +101,7 @@ std::string textOf(double value) {
 
 void setDecimalSeparator(char separator) {
     if (separator != '.' && separator != ',') {
-        throw RuntimeError(errors::InvalidOperation, Detail::DecimalSeparator);
+        throw RuntimeError(Error::InvalidOperation, Detail::DecimalSeparator);
     }
     gSeparator.store(separator);
 }

@@ -1,6 +1,6 @@
 #include "geometry.h"
 
-#include "calculation.h"
+#include "calc/detail/calculation.h"
 #include "conversions.h"
 
 namespace calc {
@@ -21,6 +21,7 @@ double coneSlant(detail::Calculation& calc, double r, double h) {
 
 }  // namespace
 
+// The order of reads and conversions (some texts twice) decides which error comes first: keep it.
 void computeTriangle(FieldAccess& fields) {
     detail::Calculation calc(fields);
     double b = valueOf(calc.read("txt2"));

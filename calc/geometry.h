@@ -12,6 +12,6 @@ inline constexpr double kTwoPi = 6.28;  // exactly twice kPi as doubles
 void computeTriangle(FieldAccess& fields);  // txt1, txt2 legs -> txt3 hypotenuse, txt4 area
 void computeCircle(FieldAccess& fields);    // txt1 radius -> txt2 circumference, txt3 area
 void computeCylinder(FieldAccess& fields);  // txt1 radius, txt2 height -> txt3 lateral, txt4 total
-void computeCone(FieldAccess& fields);      // txt1 radius, txt2 length -> txt3 lateral, txt4 total
+void computeCone(FieldAccess& fields);      // txt1 radius, txt2 height -> txt3 lateral, txt4 total
 
 }  // namespace calc

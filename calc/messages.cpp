@@ -9,21 +9,21 @@ namespace calc {
 namespace {
 
 // Every error text of the program, in the words pupils know from other calculators.
-constexpr std::array<std::pair<int, std::string_view>, 7> kMessages{{
-    {errors::InvalidOperation, "Недопустимая операция."},
-    {errors::Overflow, "Переполнение."},
-    {errors::OutOfMemory, "Не хватает памяти."},
-    {errors::DivisionByZero, "Деление на ноль невозможно."},
-    {errors::TypeMismatch, "Нужно ввести число."},
-    {errors::Internal, "Непредвиденная ошибка."},
-    {errors::UnknownField, "На экране нет такого поля."},
+constexpr std::array<std::pair<Error, std::string_view>, 7> kMessages{{
+    {Error::InvalidOperation, "Недопустимая операция."},
+    {Error::Overflow, "Переполнение."},
+    {Error::OutOfMemory, "Не хватает памяти."},
+    {Error::DivisionByZero, "Деление на ноль невозможно."},
+    {Error::TypeMismatch, "Нужно ввести число."},
+    {Error::Internal, "Непредвиденная ошибка."},
+    {Error::UnknownField, "На экране нет такого поля."},
 }};
 
 // The faults one step of the arithmetic can run into, as a worked solution names them.
-constexpr std::array<std::pair<int, std::string_view>, 3> kStepFaults{{
-    {errors::Overflow, "число слишком велико"},
-    {errors::DivisionByZero, "делить на ноль нельзя"},
-    {errors::InvalidOperation, "получается не число"},
+constexpr std::array<std::pair<Error, std::string_view>, 3> kStepFaults{{
+    {Error::Overflow, "число слишком велико"},
+    {Error::DivisionByZero, "делить на ноль нельзя"},
+    {Error::InvalidOperation, "получается не число"},
 }};
 
 constexpr std::size_t kMostQuoted = 40;
@@ -85,9 +85,9 @@ std::string quoteForMessage(std::string_view text) {
 }
 
 // `quoted` is already cut to size. It goes in last, so that a mark the pupil typed stays as typed.
-std::string composeMessage(int number, Detail detail, std::string_view quoted,
+std::string composeMessage(Error code, Detail detail, std::string_view quoted,
                            std::string_view caption = {}) {
-    std::string message(messageFor(number));
+    std::string message(messageFor(code));
     std::string text(detailText(detail, caption));
     if (text.empty()) return message;
     replaceMark(text, '@', caption);
@@ -97,32 +97,32 @@ std::string composeMessage(int number, Detail detail, std::string_view quoted,
 
 }  // namespace
 
-std::string_view messageFor(int number) {
+std::string_view messageFor(Error code) {
     for (const auto& [known, text] : kMessages) {
-        if (known == number) return text;
+        if (known == code) return text;
     }
-    return messageFor(errors::Internal);
+    return messageFor(Error::Internal);
 }
 
-std::string_view stepFaultFor(int number) {
+std::string_view stepFaultFor(Error code) {
     for (const auto& [known, text] : kStepFaults) {
-        if (known == number) return text;
+        if (known == code) return text;
     }
-    return messageFor(number);
+    return messageFor(code);
 }
 
-RuntimeError::RuntimeError(int number, Detail detail, std::string_view quoted)
-    : std::runtime_error(composeMessage(number, detail, quoteForMessage(quoted))),
-      number_(number),
+RuntimeError::RuntimeError(Error code, Detail detail, std::string_view quoted)
+    : std::runtime_error(composeMessage(code, detail, quoteForMessage(quoted))),
+      code_(code),
       detail_(detail),
       quoted_(quoteForMessage(quoted)) {}
 
 std::string RuntimeError::messageNaming(std::string_view caption) const {
-    return composeMessage(number_, detail_, quoted_, caption);
+    return composeMessage(code_, detail_, quoted_, caption);
 }
 
 void raiseUnknownField(std::string_view name) {
-    throw RuntimeError(errors::UnknownField, Detail::FieldName, name);
+    throw RuntimeError(Error::UnknownField, Detail::FieldName, name);
 }
 
 }  // namespace calc

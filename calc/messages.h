@@ -6,16 +6,16 @@
 
 namespace calc {
 
-// Error numbers. Their Russian texts live in one table, in messages.cpp.
-namespace errors {
-inline constexpr int InvalidOperation = 5;
-inline constexpr int Overflow = 6;
-inline constexpr int OutOfMemory = 7;
-inline constexpr int DivisionByZero = 11;
-inline constexpr int TypeMismatch = 13;
-inline constexpr int Internal = 51;  // anything unforeseen
-inline constexpr int UnknownField = 438;
-}  // namespace errors
+// What went wrong, by its error number. The Russian texts live in one table, in messages.cpp.
+enum class Error {
+    InvalidOperation = 5,
+    Overflow = 6,
+    OutOfMemory = 7,
+    DivisionByZero = 11,
+    TypeMismatch = 13,
+    Internal = 51,  // anything unforeseen
+    UnknownField = 438,
+};
 
 // What a message says after the error's own text; the wording is in the same table.
 enum class Detail {
@@ -41,10 +41,10 @@ enum class Detail {
 // field in the message and put the pupil back in it.
 class RuntimeError : public std::runtime_error {
   public:
-    // The table's text for `number`, then the detail's, quoting `quoted` where it says so.
-    explicit RuntimeError(int number, Detail detail = Detail::None, std::string_view quoted = {});
+    // The table's text for `code`, then the detail's, quoting `quoted` where it says so.
+    explicit RuntimeError(Error code, Detail detail = Detail::None, std::string_view quoted = {});
 
-    int number() const { return number_; }
+    Error code() const { return code_; }
 
     const std::string& field() const { return field_; }  // "txt1"; empty when about none
     void setField(std::string_view field) { field_ = field; }
@@ -54,7 +54,7 @@ class RuntimeError : public std::runtime_error {
     std::string messageNaming(std::string_view caption) const;
 
   private:
-    int number_;
+    Error code_;
     Detail detail_;
     std::string quoted_;
     std::string field_;
@@ -63,11 +63,11 @@ class RuntimeError : public std::runtime_error {
 // Raised by every FieldAccess for a field name its screen does not have.
 [[noreturn]] void raiseUnknownField(std::string_view name);
 
-// The table's text for an error number ("Переполнение." for Overflow).
-std::string_view messageFor(int number);
+// The table's text for an error ("Переполнение." for Overflow).
+std::string_view messageFor(Error code);
 
 // What went wrong in one step of a worked solution, in a pupil's words ("число слишком велико"
 // for Overflow).
-std::string_view stepFaultFor(int number);
+std::string_view stepFaultFor(Error code);
 
 }  // namespace calc

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/detail/non_finite_text.h"
 #include "conversions.h"
 #include "messages.h"
-#include "non_finite_text.h"
 
 namespace calc {
 
@@ -24,7 +24,7 @@ constexpr BaseRule kHex{16, 4, 13};
 const BaseRule& ruleOf(int base) {
     if (base == kOctal.base) return kOctal;
     if (base == kHex.base) return kHex;
-    throw RuntimeError(errors::Internal);
+    throw RuntimeError(Error::Internal);
 }
 
 // A magnitude as an integer times a power of two: mantissa * 2^exponent. The rounded value may

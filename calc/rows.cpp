@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calculation.h"
+#include "calc/detail/calculation.h"
 #include "conversions.h"
 #include "positional_text.h"
 #include "working.h"
@@ -45,6 +45,11 @@ double apply(detail::Calculation& calc, RowOp op, double a, double b) {
 }
 
 }  // namespace
+
+std::string_view signOf(RowOp op) {
+    static constexpr std::array<std::string_view, 4> kSigns{"+", "−", "·", ":"};  // as RowOp
+    return kSigns.at(static_cast<std::size_t>(op));
+}
 
 void computeRows(FieldAccess& fields, RowOp op) {
     detail::Calculation calc(fields);

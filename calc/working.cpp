@@ -15,12 +15,12 @@ void WorkedFields::run(const std::function<void(FieldAccess&)>& compute) {
     try {
         compute(*this);
     } catch (const RuntimeError& error) {
-        working_.fault = error.number();
+        working_.fault = error.code();
         working_.faultMessage = error.what();
         throw;
     } catch (...) {
-        working_.fault = errors::Internal;
-        working_.faultMessage = messageFor(errors::Internal);
+        working_.fault = Error::Internal;
+        working_.faultMessage = messageFor(Error::Internal);
         throw;
     }
 }

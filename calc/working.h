@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "field_access.h"
+#include "messages.h"
 #include "rows.h"
 
 namespace calc {
@@ -19,14 +20,14 @@ struct UsedValue {
 
 enum class StepOp { Add, Subtract, Multiply, Divide, SquareRoot };
 
-// One operation of a compute's arithmetic, as it was done: operands, result, and the error
-// number of the fault it ran into (0 when none). A square root has no second operand.
+// One operation of a compute's arithmetic, as it was done: operands, result, and the fault it
+// ran into, if any. A square root has no second operand.
 struct Step {
     StepOp op;
     double a;
     double b;
     double result;
-    int fault = 0;
+    std::optional<Error> fault;
 };
 
 // How one result came about: the numbers it was computed from, every operation on the way in
@@ -44,9 +45,9 @@ struct WorkedResult {
 struct Working {
     std::optional<RowOp> op;  // the calculator's operation
     std::vector<WorkedResult> results;
-    std::vector<Step> pending;  // the steps of the result being worked on
-    int fault = 0;              // the error number, 0 while nothing has gone wrong
-    std::string faultMessage;   // the error's message, as the pupil is shown it
+    std::vector<Step> pending;   // the steps of the result being worked on
+    std::optional<Error> fault;  // none while nothing has gone wrong
+    std::string faultMessage;    // the error's message, as the pupil is shown it
 
     const WorkedResult* find(std::string_view field) const;
 };

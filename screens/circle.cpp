@@ -9,13 +9,20 @@ namespace {
 
 using assets::Picture;
 
+// clang-format off
+constexpr Formula kCircumference{"Длина окружности: C = 2πr, π ≈ {π}", "C = 2 · {π} · {r} = {=}",
+    "C = 2πr = 2 · {r} · {π} = {1} · {π} = {=}", "C"};
+constexpr Formula kArea{"Площадь круга: S = πr²", "S = {π} · {r}² = {=}",
+    "S = πr² = {π} · {r}² = {π} · {1} = {=}", "S"};
+// clang-format on
+
 // One row a control, as the layout gives them (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4080, 1960, 1695, 285, 0, "радиус"),
     button("cmd1", "вычислить", 5620, 2760, 1455, 375, 1, Picture::ButtonFace, Compute{calc::computeCircle}),
-    textBox("txt2", 4560, 3960, 1455, 285, 2, "длина"),
-    textBox("txt3", 4560, 4320, 1455, 285, 3, "площадь"),
+    resultBox("txt2", 4560, 3960, 1455, 285, 2, "длина", kCircumference),
+    resultBox("txt3", 4560, 4320, 1455, 285, 3, "площадь", kArea),
     backButton(4),
 };
 // clang-format on

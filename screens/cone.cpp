@@ -9,14 +9,24 @@ namespace {
 
 using assets::Picture;
 
+// clang-format off
+constexpr Formula kLateral{"Боковая поверхность: S = πrl, образующая l = √(r² + h²)",
+    "l = √({r}² + {h}²) = {l}; S = {π} · {r} · {l} = {=}",
+    "l = √(r² + h²) = √({r}² + {h}²) = √({1} + {2}) = √{3} = {4}\n"
+    "Sбок = πrl = {π} · {r} · {l} = {5} · {l} = {=}", "Sбок"};
+constexpr Formula kTotal{"Полная поверхность: S = πr(r + l), образующая l = √(r² + h²)",
+    "l = √({r}² + {h}²) = {l}; S = {π} · {r} · ({r} + {l}) = {=}",
+    "Sполн = πr(r + l) = {π} · {r} · ({r} + {l}) = {π} · {r} · {5} = {6} · {5} = {=}", "Sполн"};
+// clang-format on
+
 // One row a control, as the layout gives them (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4080, 1645, 1455, 285, 0, "радиус"),
     textBox("txt2", 4080, 2040, 1455, 285, 1, "высота"),
     button("cmd1", "вычислить", 5619, 2760, 1455, 375, 2, Picture::ButtonFace, Compute{calc::computeCone}),
-    textBox("txt3", 6240, 3960, 1455, 285, 3, "площадь боковой поверхности"),
-    textBox("txt4", 6240, 4320, 1455, 285, 4, "площадь полной поверхности"),
+    resultBox("txt3", 6240, 3960, 1455, 285, 3, "площадь боковой поверхности", kLateral),
+    resultBox("txt4", 6240, 4320, 1455, 285, 4, "площадь полной поверхности", kTotal),
     backButton(5),
 };
 // clang-format on

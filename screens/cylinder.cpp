@@ -9,14 +9,22 @@ namespace {
 
 using assets::Picture;
 
+// clang-format off
+constexpr Formula kLateral{"Боковая поверхность: S = 2πrh", "S = 2 · {π} · {r} · {h} = {=}",
+    "Sбок = 2πrh = 2 · {r} · {π} · {h} = {1} · {π} · {h} = {2} · {h} = {=}", "Sбок"};
+constexpr Formula kTotal{"Полная поверхность: S = 2πr(r + h)",
+    "S = 2 · {π} · {r} · ({r} + {h}) = {=}",
+    "Sполн = 2πr(r + h) = {2π} · {r} · ({r} + {h}) = {2π} · {r} · {1} = {2} · {1} = {=}", "Sполн"};
+// clang-format on
+
 // One row a control, as the layout gives them (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4080, 1645, 1455, 285, 0, "радиус"),
     textBox("txt2", 4080, 2090, 1455, 285, 1, "высота"),
     button("cmd1", "вычислить", 5619, 2750, 1455, 375, 2, Picture::ButtonFace, Compute{calc::computeCylinder}),
-    textBox("txt3", 6240, 3930, 1455, 285, 3, "площадь боковой поверхности"),
-    textBox("txt4", 6240, 4290, 1455, 285, 4, "площадь полной поверхности"),
+    resultBox("txt3", 6240, 3930, 1455, 285, 3, "площадь боковой поверхности", kLateral),
+    resultBox("txt4", 6240, 4290, 1455, 285, 4, "площадь полной поверхности", kTotal),
     backButton(5),
 };
 // clang-format on

@@ -13,10 +13,6 @@ namespace screens {
 
 namespace {
 
-QLineEdit* fieldOf(Screen& screen, const Formula& formula) {
-    return screen.fields().find(formula.field);
-}
-
 void explain(QLineEdit& field, const std::string& text) {
     const QString shown = fromUtf8(text);
     field.setToolTip(shown);
@@ -24,21 +20,18 @@ void explain(QLineEdit& field, const std::string& text) {
 }
 
 void explainAll(Screen& screen, const calc::Working* working) {
-    for (const Formula* formula : formulasOf(screen.id())) {
-        if (QLineEdit* field = fieldOf(screen, *formula))
-            explain(*field, explanation(*formula, working));
-    }
+    for (const ControlLayout* result : resultFields(screen.id()))
+        explain(screen.fields().at(result->name), explanation(*result, working));
 }
 
 }  // namespace
 
 void attachFormulas(Screen& screen) {
-    for (const Formula* formula : formulasOf(screen.id())) {
-        QLineEdit* field = fieldOf(screen, *formula);
-        if (!field) continue;
-        explain(*field, explanation(*formula));
+    for (const ControlLayout* result : resultFields(screen.id())) {
+        QLineEdit* field = &screen.fields().at(result->name);
+        explain(*field, explanation(*result));
         QObject::connect(field, &QLineEdit::textEdited, field,
-                         [field, formula] { explain(*field, explanation(*formula)); });
+                         [field, result] { explain(*field, explanation(*result)); });
     }
 }
 
@@ -59,10 +52,6 @@ void runExplained(Screen& screen, const std::function<void(calc::FieldAccess&)>&
         throw;
     }
     explainWorking();
-}
-
-void runExplained(Screen& screen, calc::RowOp op) {
-    runExplained(screen, [op](calc::FieldAccess& fields) { calc::computeRows(fields, op); });
 }
 
 }  // namespace screens

@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "calc/field_access.h"
-#include "calc/rows.h"
 
 namespace screens {
 
@@ -18,7 +17,5 @@ void attachFormulas(Screen& screen);
 // through with the numbers used where the compute wrote the field, the general formula where it
 // stopped at an error first. The error goes on to the caller.
 void runExplained(Screen& screen, const std::function<void(calc::FieldAccess&)>& compute);
-// The calculator's rows, so explained.
-void runExplained(Screen& screen, calc::RowOp op);
 
 }  // namespace screens

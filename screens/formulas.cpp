@@ -1,6 +1,5 @@
 #include "screens/formulas.h"
 
-#include <array>
 #include <optional>
 #include <span>
 
@@ -11,44 +10,10 @@ namespace screens {
 
 namespace {
 
-// clang-format off
-constexpr std::array kFormulas{
-    Formula{ScreenId::Triangle, "txt3", "Гипотенуза: c = √(a² + b²)", "c = √({a}² + {b}²) = {=}",
-            "c = √(a² + b²) = √({a}² + {b}²) = √({1} + {2}) = √{3} = {=}", "c"},
-    Formula{ScreenId::Triangle, "txt4", "Площадь: S = a·b : 2", "S = {a} · {b} : 2 = {=}",
-            "S = a · b : 2 = {a} · {b} : 2 = {1} : 2 = {=}", "S"},
-    Formula{ScreenId::Circle, "txt2", "Длина окружности: C = 2πr, π ≈ {π}", "C = 2 · {π} · {r} = {=}",
-            "C = 2πr = 2 · {r} · {π} = {1} · {π} = {=}", "C"},
-    Formula{ScreenId::Circle, "txt3", "Площадь круга: S = πr²", "S = {π} · {r}² = {=}",
-            "S = πr² = {π} · {r}² = {π} · {1} = {=}", "S"},
-    Formula{ScreenId::Cylinder, "txt3", "Боковая поверхность: S = 2πrh", "S = 2 · {π} · {r} · {h} = {=}",
-            "Sбок = 2πrh = 2 · {r} · {π} · {h} = {1} · {π} · {h} = {2} · {h} = {=}", "Sбок"},
-    Formula{ScreenId::Cylinder, "txt4", "Полная поверхность: S = 2πr(r + h)",
-            "S = 2 · {π} · {r} · ({r} + {h}) = {=}",
-            "Sполн = 2πr(r + h) = {2π} · {r} · ({r} + {h}) = {2π} · {r} · {1} = {2} · {1} = {=}", "Sполн"},
-    Formula{ScreenId::Cone, "txt3", "Боковая поверхность: S = πrl, образующая l = √(r² + h²)",
-            "l = √({r}² + {h}²) = {l}; S = {π} · {r} · {l} = {=}",
-            "l = √(r² + h²) = √({r}² + {h}²) = √({1} + {2}) = √{3} = {4}\n"
-            "Sбок = πrl = {π} · {r} · {l} = {5} · {l} = {=}", "Sбок"},
-    Formula{ScreenId::Cone, "txt4", "Полная поверхность: S = πr(r + l), образующая l = √(r² + h²)",
-            "l = √({r}² + {h}²) = {l}; S = {π} · {r} · ({r} + {l}) = {=}",
-            "Sполн = πr(r + l) = {π} · {r} · ({r} + {l}) = {π} · {r} · {5} = {6} · {5} = {=}", "Sполн"},
-    Formula{ScreenId::Calculator, "txt3Dec", "Результат в десятичной системе", "{a} {op} {b} = {=}",
-            "{a} {op} {b} = {1}", "{a} {op} {b}"},
-    Formula{ScreenId::Calculator, "txt3Oct", "Результат в восьмеричной системе",
-            "{a} {op} {b} = {=} (в восьмеричной системе)", "{a} {op} {b} = {1}", "{a} {op} {b}", 8},
-    Formula{ScreenId::Calculator, "txt3Hex", "Результат в шестнадцатеричной системе",
-            "{a} {op} {b} = {=} (в шестнадцатеричной системе)", "{a} {op} {b} = {1}", "{a} {op} {b}", 16},
-};
-// clang-format on
-
 constexpr std::string_view kSolutionKey = "F1 — решение по шагам";
 constexpr std::string_view kComputePrompt = "Ваши числа появятся здесь после нажатия «вычислить».";
 constexpr std::string_view kOperatorPrompt =
     "Ваши числа появятся здесь после нажатия кнопки действия: +, −, ·, :.";
-
-// In the order of calc::RowOp.
-constexpr std::array<std::string_view, 4> kOperationSigns{"+", "−", "·", ":"};
 
 struct Fill {
     std::span<const calc::UsedValue> values;
@@ -74,8 +39,7 @@ std::string valueFor(std::string_view name, const Fill& fill) {
     if (name == "2π") return numberText(calc::kTwoPi);
     if (auto number = stepNumber(name); number && *number <= fill.steps.size())
         return numberText(fill.steps[*number - 1].result);
-    if (name == "op" && fill.op)
-        return std::string(kOperationSigns.at(static_cast<std::size_t>(*fill.op)));
+    if (name == "op" && fill.op) return std::string(calc::signOf(*fill.op));
     for (const calc::UsedValue& used : fill.values) {
         if (used.name == name) return numberText(used.value);
     }
@@ -115,10 +79,10 @@ std::string numberText(double value) {
     return std::string(1, '(').append(text).append(1, ')');
 }
 
-std::vector<const Formula*> formulasOf(ScreenId screen) {
-    std::vector<const Formula*> found;
-    for (const Formula& formula : kFormulas) {
-        if (formula.screen == screen) found.push_back(&formula);
+std::vector<const ControlLayout*> resultFields(ScreenId screen) {
+    std::vector<const ControlLayout*> found;
+    for (const ControlLayout& control : layoutOf(screen).controls) {
+        if (control.formula) found.push_back(&control);
     }
     return found;
 }
@@ -127,12 +91,12 @@ std::string generalOf(const Formula& formula) {
     return filled(formula.general, {});
 }
 
-std::string explanation(const Formula& formula, const calc::Working* working) {
-    std::string text = generalOf(formula);
-    const calc::WorkedResult* worked = working ? working->find(formula.field) : nullptr;
+std::string explanation(const ControlLayout& result, const calc::Working* working) {
+    std::string text = generalOf(*result.formula);
+    const calc::WorkedResult* worked = working ? working->find(result.name) : nullptr;
     if (worked)
         text.append("\n").append(
-            filled(formula.worked, {worked->values, working->op, worked->text, {}}));
+            filled(result.formula->worked, {worked->values, working->op, worked->text, {}}));
     return text.append("\n").append(kSolutionKey);
 }
 

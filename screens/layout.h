@@ -21,10 +21,23 @@ struct Navigate {
 struct Compute {
     void (*run)(calc::FieldAccess&);
 };
-struct ComputeRows {
-    calc::RowOp op;
+using Action = std::variant<std::monostate, Navigate, Compute>;
+
+// How a result field is found, in school notation, for its tooltip and the solution window.
+struct Formula {
+    // The formula in letters; "{π}" is the value the calculations take for π.
+    std::string_view general;
+    // The formula with one compute's numbers: "{r}" and the like are the values it used, by the
+    // names it gives them, "{op}" is the calculator's operation, "{=}" the text the field got.
+    std::string_view worked;
+    // The solution's working, line by line; "{1}", "{2}" and so on are the results of the
+    // compute's operations in the order it did them. A number that ends a line is written
+    // without brackets.
+    std::string_view steps;
+    // What the answer line names: "S" in "Ответ: S = 6".
+    std::string_view answer;
+    int base = 10;  // the number system of the field's text
 };
-using Action = std::variant<std::monostate, Navigate, Compute, ComputeRows>;
 
 enum class ControlKind { CommandButton, TextBox, Label };
 
@@ -39,6 +52,7 @@ struct ControlLayout {
     std::uint32_t backColour;  // &H00BBGGRR
     std::string_view accessibleName;
     Action action;
+    const Formula* formula;  // a result field's; none on other controls
 };
 
 // One screen: its window and its controls.
@@ -68,19 +82,29 @@ constexpr ControlLayout button(std::string_view name, std::string_view caption, 
             picture,
             0,
             accessibleName,
-            action};
+            action,
+            nullptr};
 }
 
 constexpr ControlLayout textBox(std::string_view name, int left, int top, int width, int height,
                                 int tabIndex, std::string_view accessibleName) {
-    return {name,     ControlKind::TextBox, {}, left,           top, width, height,
-            tabIndex, std::nullopt,         0,  accessibleName, {}};
+    return {name,     ControlKind::TextBox, {}, left,           top, width,  height,
+            tabIndex, std::nullopt,         0,  accessibleName, {},  nullptr};
+}
+
+// A field the compute writes: it cannot be built without the formula that explains it.
+constexpr ControlLayout resultBox(std::string_view name, int left, int top, int width, int height,
+                                  int tabIndex, std::string_view accessibleName,
+                                  const Formula& formula) {
+    ControlLayout box = textBox(name, left, top, width, height, tabIndex, accessibleName);
+    box.formula = &formula;
+    return box;
 }
 
 constexpr ControlLayout label(std::string_view name, std::string_view caption, int left, int top,
                               int width, int height, int tabIndex, std::uint32_t backColour) {
-    return {name,   ControlKind::Label, caption,      left,       top, width,
-            height, tabIndex,           std::nullopt, backColour, {},  {}};
+    return {name,     ControlKind::Label, caption,    left, top, width,  height,
+            tabIndex, std::nullopt,       backColour, {},   {},  nullptr};
 }
 
 }  // namespace screens

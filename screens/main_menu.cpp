@@ -2,6 +2,7 @@
 #include <array>
 #include <string>
 
+#include "product.h"
 #include "screens/screen_tables.h"
 
 namespace screens::tables {
@@ -27,8 +28,11 @@ constexpr std::array kControls{
 }  // namespace
 
 const ScreenLayout& mainMenu() {
-    static const std::string caption =
-        std::string(kProductName) + std::string(kBlanksBeforeVersion, ' ') + "ver 1.1";
+    // "ver" and the project's major.minor version: "ver 1.1" is how the menu has always named
+    // the program's release.
+    static const std::string caption = std::string(kProductName) +
+                                       std::string(kBlanksBeforeVersion, ' ') + "ver " +
+                                       product::kVersion;
     static const ScreenLayout layout{ScreenId::MainMenu,      caption, kWideClient, kClientHeight,
                                      Picture::MenuBackground, true,    kControls};
     return layout;

@@ -43,12 +43,6 @@ std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> con
     return order;
 }
 
-// A result field is one with a formula to explain it.
-bool isResultField(ScreenId screen, std::string_view name) {
-    return std::ranges::any_of(formulasOf(screen),
-                               [name](const Formula* formula) { return formula->field == name; });
-}
-
 }  // namespace
 
 Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose)
@@ -77,14 +71,14 @@ void Screen::createControls() {
     std::vector<std::pair<int, QWidget*>> focusable;
     std::vector<Captioned> buttons, labels;
     std::vector<QLineEdit*> inputs;
-    QAbstractButton* compute = nullptr;
+    std::vector<QAbstractButton*> computes;
     for (const ControlLayout* control : backToFront(layout_.controls)) {
         QWidget* widget = createControl(*control, this);
         widget->raise();
         connectControl(*control, widget);
         if (std::holds_alternative<Compute>(control->action))
-            compute = static_cast<QAbstractButton*>(widget);
-        if (control->kind == ControlKind::TextBox && !isResultField(layout_.id, control->name))
+            computes.push_back(static_cast<QAbstractButton*>(widget));
+        if (control->kind == ControlKind::TextBox && !control->formula)
             inputs.push_back(static_cast<QLineEdit*>(widget));
         if (control->kind == ControlKind::Label) {
             labels.push_back({widget, fromUtf8(control->caption), widget->width()});
@@ -99,15 +93,14 @@ void Screen::createControls() {
     orderTabs(std::move(focusable));
     fitCaptions(buttons);
     fitCaptions(labels);
-    pressOnEnter(compute, inputs);
+    if (computes.size() == 1) pressOnEnter(*computes.front(), inputs);
 }
 
 // Enter in an input field presses the screen's «вычислить», as it presses a dialog's default
 // button; the calculator, with an operator to choose, has no such button.
-void Screen::pressOnEnter(QAbstractButton* compute, const std::vector<QLineEdit*>& inputs) {
-    if (!compute) return;
+void Screen::pressOnEnter(QAbstractButton& compute, const std::vector<QLineEdit*>& inputs) {
     for (QLineEdit* input : inputs)
-        QObject::connect(input, &QLineEdit::returnPressed, compute, &QAbstractButton::click);
+        QObject::connect(input, &QLineEdit::returnPressed, &compute, &QAbstractButton::click);
 }
 
 // Tab follows TabIndex and wraps from the last control to the first; the first has the focus

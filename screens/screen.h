@@ -41,7 +41,7 @@ class Screen : public QWidget {
     void createControls();
     void orderTabs(std::vector<std::pair<int, QWidget*>> focusable);
     void connectControl(const ControlLayout& control, QWidget* widget);
-    void pressOnEnter(QAbstractButton* compute, const std::vector<QLineEdit*>& inputs);
+    void pressOnEnter(QAbstractButton& compute, const std::vector<QLineEdit*>& inputs);
 
     const ScreenLayout& layout_;
     ClickHandler onClick_;

@@ -10,20 +10,20 @@ QLineEdit* ScreenFields::find(std::string_view name) const {
     return it == boxes_.end() ? nullptr : it->second;
 }
 
-QLineEdit& ScreenFields::box(std::string_view name) {
+QLineEdit& ScreenFields::at(std::string_view name) {
     QLineEdit* found = find(name);
     if (!found) calc::raiseUnknownField(name);
     return *found;
 }
 
 std::string ScreenFields::text(std::string_view name) {
-    return box(name).text().toStdString();
+    return at(name).text().toStdString();
 }
 
 // A result longer than its field shows its beginning, where its digits start; the pupil can
 // still scroll to the rest.
 void ScreenFields::setText(std::string_view name, std::string_view text) {
-    QLineEdit& field = box(name);
+    QLineEdit& field = at(name);
     field.setText(fromUtf8(text));
     field.setCursorPosition(0);
 }

@@ -16,10 +16,9 @@ class ScreenFields : public calc::FieldAccess {
     std::string text(std::string_view name) override;
     void setText(std::string_view name, std::string_view text) override;
     QLineEdit* find(std::string_view name) const;  // null where the screen has no such field
+    QLineEdit& at(std::string_view name);          // raises where the screen has no such field
 
   private:
-    QLineEdit& box(std::string_view name);
-
     std::map<std::string, QLineEdit*, std::less<>> boxes_;
 };
 

@@ -57,11 +57,12 @@ void addWorked(Lines& lines, const Formula& formula, const calc::Working& workin
 // step failed, a number could not be read, and the error's message says which.
 void addFailed(Lines& lines, const calc::Working& working) {
     for (const calc::Step& step : working.pending) {
-        if (step.fault == 0) {
+        if (!step.fault) {
             lines.push_back(stepText(step) + " = " + calc::textOf(step.result));
             continue;
         }
-        lines.push_back(stepText(step) + " — " + std::string(calc::stepFaultFor(step.fault)) + ".");
+        lines.push_back(stepText(step) + " — " + std::string(calc::stepFaultFor(*step.fault)) +
+                        ".");
         lines.emplace_back(kNotComputed);
         return;
     }
@@ -111,13 +112,13 @@ std::optional<std::string> roundedToHundredths(std::string_view text) {
 std::string solutionText(ScreenId screen, const calc::Working* working) {
     Lines lines;
     bool failed = false;
-    for (const Formula* formula : formulasOf(screen)) {
+    for (const ControlLayout* field : resultFields(screen)) {
         if (working && !lines.empty()) lines.emplace_back();
-        lines.push_back(generalOf(*formula));
+        lines.push_back(generalOf(*field->formula));
         if (!working) continue;
-        if (const calc::WorkedResult* result = working->find(formula->field)) {
-            addWorked(lines, *formula, *working, *result);
-        } else if (!failed && working->fault != 0) {
+        if (const calc::WorkedResult* result = working->find(field->name)) {
+            addWorked(lines, *field->formula, *working, *result);
+        } else if (!failed && working->fault) {
             addFailed(lines, *working);
             failed = true;
         } else {

@@ -217,14 +217,13 @@ void SolutionWindow::closeEvent(QCloseEvent* event) {
 }
 
 void attachSolution(Screen& screen) {
-    const std::vector<const Formula*> formulas = formulasOf(screen.id());
-    if (formulas.empty()) return;
+    const std::vector<const ControlLayout*> results = resultFields(screen.id());
+    if (results.empty()) return;
     auto* keeper = new SolutionKeeper(screen);
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), &screen), &QShortcut::activated,
                      keeper, [keeper] { keeper->open(); });
-    for (const Formula* formula : formulas) {
-        if (QLineEdit* field = screen.fields().find(formula->field)) offerSolution(*field, *keeper);
-    }
+    for (const ControlLayout* result : results)
+        offerSolution(screen.fields().at(result->name), *keeper);
 }
 
 void showWorking(Screen& screen, const calc::Working& working) {

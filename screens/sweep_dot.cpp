@@ -36,7 +36,7 @@ QRect area(const std::optional<Dot>& dot) {
 
 void SweepDot::show(const Dot& dot) {
     moveTo(dot);
-    if (shownHook_) shownHook_();
+    if (observer_) observer_(dot);
 }
 
 void SweepDot::hide() {

@@ -29,15 +29,16 @@ class SweepDot {
     // From the window's paint event, after the background.
     void paint(QPainter& painter) const;
 
-    // Called after each show(), once the window shows the dot: for timing it and looking at it.
-    void setShownHook(std::function<void()> hook) { shownHook_ = std::move(hook); }
+    // Told of each frame once the window shows it; one observer at a time, none to stop.
+    using FrameObserver = std::function<void(const Dot&)>;
+    void setFrameObserver(FrameObserver observer) { observer_ = std::move(observer); }
 
   private:
     void moveTo(const std::optional<Dot>& dot);
 
     QWidget& window_;
     std::optional<Dot> dot_;
-    std::function<void()> shownHook_;
+    FrameObserver observer_;
 };
 
 }  // namespace screens

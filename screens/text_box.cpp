@@ -16,8 +16,9 @@ namespace screens {
 
 namespace {
 
-// Qt keeps some 20 bytes of undo history for every letter an edit inserts or removes.
-constexpr qsizetype kLargestUndoableEdit = 4'096;
+// Qt keeps some 20 bytes of undo history for every letter an edit inserts or removes, and never
+// gives that storage back: the history holds the edits of at most this many letters.
+constexpr qsizetype kLargestUndoHistory = 4'096;
 
 // A long text is drawn down to this share of the normal font size, in steps of this many points.
 constexpr qreal kSmallestScale = 0.8;
@@ -116,29 +117,44 @@ void TextBox::resizeEvent(QResizeEvent* event) {
     fitText();
 }
 
-// A line edit never gives back the storage its undo history took, so a key that may edit
-// thousands of letters acts on a throwaway line edit; its result cannot be undone.
+// A key that would take the undo history past its size acts on a throwaway line edit: its result
+// cannot be undone, and setting it empties the history, so a long lesson of edits in one field
+// does not hold ever more memory.
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (!isUndoAvailable()) undoLetters_ = 0;  // emptied by setText
     const qsizetype pasted =
         event->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text().size() : 0;
-    if (selectionLength() + pasted > kLargestUndoableEdit) {
-        QLineEdit scratch;
-        scratch.setMaxLength(maxLength());
-        scratch.setText(text());
-        scratch.setCursorPosition(cursorPosition());
-        if (hasSelectedText()) {
-            const int anchor =
-                cursorPosition() == selectionStart() ? selectionEnd() : selectionStart();
-            scratch.setSelection(anchor, cursorPosition() - anchor);
-        }
-        QCoreApplication::sendEvent(&scratch, event);
-        if (scratch.text() != text()) {
-            setText(scratch.text());
-            setCursorPosition(scratch.cursorPosition());
-            return;
-        }
+    const qsizetype edited = selectionLength() + std::max(pasted, event->text().size());
+    if (undoLetters_ + edited <= kLargestUndoHistory) {
+        undoLetters_ += edited;
+    } else if (editOutsideHistory(event)) {
+        return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// A line edit handed the key straight: sent through the application, the key did not reach it,
+// and the edit fell through to the field's own undo history.
+struct Scratch : QLineEdit {
+    using QLineEdit::keyPressEvent;
+};
+
+// Whether the key changed the text, done on a copy of the field and set back.
+bool TextBox::editOutsideHistory(QKeyEvent* event) {
+    Scratch scratch;
+    scratch.setMaxLength(maxLength());
+    scratch.setText(text());
+    scratch.setCursorPosition(cursorPosition());
+    if (hasSelectedText()) {
+        const int anchor = cursorPosition() == selectionStart() ? selectionEnd() : selectionStart();
+        scratch.setSelection(anchor, cursorPosition() - anchor);
+    }
+    scratch.keyPressEvent(event);
+    if (scratch.text() == text()) return false;
+    setText(scratch.text());
+    setCursorPosition(scratch.cursorPosition());
+    undoLetters_ = 0;
+    return true;
 }
 
 }  // namespace screens

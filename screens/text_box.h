@@ -24,6 +24,9 @@ class TextBox : public QLineEdit {
     QRect textRect() const;
     void fitText();
     void paintShown(const QString& shown);
+    bool editOutsideHistory(QKeyEvent* event);
+
+    qsizetype undoLetters_ = 0;  // of the edits the undo history holds, roughly
 };
 
 }  // namespace screens

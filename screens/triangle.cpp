@@ -9,13 +9,20 @@ namespace {
 
 using assets::Picture;
 
+// clang-format off
+constexpr Formula kHypotenuse{"Гипотенуза: c = √(a² + b²)", "c = √({a}² + {b}²) = {=}",
+    "c = √(a² + b²) = √({a}² + {b}²) = √({1} + {2}) = √{3} = {=}", "c"};
+constexpr Formula kArea{"Площадь: S = a·b : 2", "S = {a} · {b} : 2 = {=}",
+    "S = a · b : 2 = {a} · {b} : 2 = {1} : 2 = {=}", "S"};
+// clang-format on
+
 // One row a control, as the layout gives them (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4200, 1530, 1575, 285, 0, "первый катет"),
     textBox("txt2", 4200, 1770, 1575, 285, 1, "второй катет"),
-    textBox("txt3", 4920, 4080, 1935, 285, 2, "гипотенуза"),
-    textBox("txt4", 4920, 4440, 1935, 285, 3, "площадь"),
+    resultBox("txt3", 4920, 4080, 1935, 285, 2, "гипотенуза", kHypotenuse),
+    resultBox("txt4", 4920, 4440, 1935, 285, 3, "площадь", kArea),
     button("cmd1", "вычислить", 5640, 2760, 1455, 375, 4, Picture::ButtonFace, Compute{calc::computeTriangle}),
     backButton(5),
 };

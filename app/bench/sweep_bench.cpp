@@ -39,13 +39,13 @@ double msBetween(Clock::time_point from, Clock::time_point to) {
 
 Figures timeRun(screens::SweepDot& dot, const std::function<void()>& run) {
     std::vector<Clock::time_point> frames;
-    dot.setShownHook([&] { frames.push_back(Clock::now()); });
+    dot.setFrameObserver([&](const screens::Dot&) { frames.push_back(Clock::now()); });
     const std::clock_t cpuStart = std::clock();
     const auto start = Clock::now();
     run();
     const auto end = Clock::now();
     const std::clock_t cpuEnd = std::clock();
-    dot.setShownHook({});
+    dot.setFrameObserver({});
     double longestGap = 0;
     Clock::time_point previous = start;
     for (auto t : frames) {
@@ -83,11 +83,11 @@ app::Screen& shown(app::Program& program, ScreenId id) {
 void benchAll(app::Program& program) {
     app::Screen& menu = shown(program, ScreenId::MainMenu);
     benchRow("main menu sweep", menu.sweepDot(),
-             [&] { app::ProgressSweep().play(program.registry(), ScreenId::MainMenu); });
+             [&] { app::playSweep(program.registry(), ScreenId::MainMenu); });
     menu.hide();
     app::Screen& cone = shown(program, ScreenId::Cone);
     benchRow("cone sweep", cone.sweepDot(),
-             [&] { app::ProgressSweep().play(program.registry(), ScreenId::Cone); });
+             [&] { app::playSweep(program.registry(), ScreenId::Cone); });
     QTest::keyClicks(cone.findChild<QWidget*>("txt1"), "3");
     QTest::keyClicks(cone.findChild<QWidget*>("txt2"), "4");
     QWidget* compute = cone.findChild<QWidget*>("cmd1");

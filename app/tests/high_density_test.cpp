@@ -82,7 +82,7 @@ TEST(HighDensityScreen, TheSweepStaysOnTheBarAndLeavesItAsItWas) {
     ProgramHarness harness;
     Screen& screen = shown(harness, ScreenId::MainMenu);
     int frames = 0, redOutside = 0, redSeen = 0;
-    screen.sweepDot().setShownHook([&] {
+    screen.sweepDot().setFrameObserver([&](const screens::Dot&) {
         if (++frames % 10 != 0) return;
         const QImage image = shownOnScreen(screen);
         for (int y = kStripTop; y < kClientBottom; ++y)
@@ -93,8 +93,8 @@ TEST(HighDensityScreen, TheSweepStaysOnTheBarAndLeavesItAsItWas) {
                 redOutside += red && (y < kBarTop || y > kBarBottom);
             }
     });
-    ProgressSweep().play(harness.program.registry(), ScreenId::MainMenu);
-    screen.sweepDot().setShownHook({});
+    playSweep(harness.program.registry(), ScreenId::MainMenu);
+    screen.sweepDot().setFrameObserver({});
     EXPECT_GT(redSeen, 0) << "the dot was seen";
     EXPECT_EQ(redOutside, 0);
     EXPECT_EQ(

@@ -80,16 +80,16 @@ TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
         {ScreenId::MainMenu, "cmd6", ScreenId::Calculator},
         {ScreenId::Calculator, "cmd2", ScreenId::MainMenu},
     };
-    ProgramHarness harness(std::chrono::milliseconds(50));
+    ProgramHarness harness(playSweep);
     for (const auto& c : cases) {
         int frames = 0, framesWithTargetShown = 0;
-        harness.screen(c.source).sweepDot().setShownHook([&] {
+        harness.screen(c.source).sweepDot().setFrameObserver([&](const screens::Dot&) {
             ++frames;
             const Screen* target = harness.existing(c.target);
             framesWithTargetShown += target && target->isVisible();
         });
         harness.click(c.source, c.button);
-        harness.screen(c.source).sweepDot().setShownHook({});
+        harness.screen(c.source).sweepDot().setFrameObserver({});
         EXPECT_GT(frames, 0);
         EXPECT_EQ(framesWithTargetShown, 0);
         EXPECT_TRUE(harness.screen(c.target).isVisible());
@@ -100,14 +100,14 @@ TEST(Navigation, TheSweepPlaysOnTheSourceBeforeTheTargetShows) {
 // Whatever ends a sweep early ends the click: no navigation, and no dot left behind.
 TEST(Navigation, AFailingSweepEndsTheClickBeforeItNavigates) {
     std::vector<std::string> reported;
-    Program program([&](Screen&, const std::string& message) { reported.push_back(message); },
-                    ProgressSweep(std::chrono::milliseconds(100)));
+    Program program([&](Screen&, const std::string& message) { reported.push_back(message); });
     program.start();
     Screen& menu = program.registry().ensureScreen(ScreenId::MainMenu);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
-    menu.sweepDot().setShownHook([] { throw calc::RuntimeError(calc::errors::InvalidOperation); });
+    menu.sweepDot().setFrameObserver(
+        [](const screens::Dot&) { throw calc::RuntimeError(calc::Error::InvalidOperation); });
     QTest::mouseClick(menu.findChild<QWidget*>("cmd2"), Qt::LeftButton);
-    menu.sweepDot().setShownHook({});
+    menu.sweepDot().setFrameObserver({});
 
     EXPECT_EQ(reported.size(), 1U);
     EXPECT_TRUE(menu.isVisible()) << "the source stays";

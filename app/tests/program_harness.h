@@ -12,11 +12,11 @@
 
 namespace app::testing {
 
-// The whole program, driven through real clicks and keys; its sweeps take no time unless a test
-// asks for them.
+// The whole program, driven through real clicks and keys; its clicks play no sweep unless a test
+// asks for one.
 struct ProgramHarness {
-    explicit ProgramHarness(std::chrono::milliseconds sweepLength = {})
-        : program(Program::showErrorBox, ProgressSweep(sweepLength)) {
+    explicit ProgramHarness(BeforeAction beforeAction = [](ScreenRegistry&, ScreenId) {})
+        : program(Program::showErrorBox, std::move(beforeAction)) {
         program.start();
     }
 

@@ -14,21 +14,18 @@ namespace {
 using screens::ScreenId;
 using testing::ProgramHarness;
 
-TEST(Sweep, PathRunsFromItsFirstToItsLastStep) {
-    const std::vector<float>& path = sweepPath();
-    // clang-format off
-    const struct { const char* what; double got, expected; } cases[] = {
-        {"steps: x is a running sum (counting from -794 gives one at 800 too)", double(path.size()), 15'940},
-        {"first x", path.front(), -794},
-        {"last x", path.back(), static_cast<float>(799.9000000002254)},
-        {"x at step 5,000", path[5'000], static_cast<float>(-294.0)},
-    };
-    // clang-format on
-    for (const auto& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
-    EXPECT_TRUE(std::ranges::is_sorted(path)) << "left to right";
+// The dots a sweep shows on a screen, as it shows them.
+std::vector<screens::Dot> dotsOfASweep(ProgramHarness& harness, ScreenId id) {
+    std::vector<screens::Dot> dots;
+    Screen& screen = harness.screen(id);
+    screen.sweepDot().setFrameObserver([&](const screens::Dot& dot) { dots.push_back(dot); });
+    playSweep(harness.program.registry(), id);
+    screen.sweepDot().setFrameObserver({});
+    return dots;
 }
 
-TEST(Sweep, PathIsMappedToEachClientWidth) {
+// From x = -794 to the last step under 800 of the sweep's -1000 .. 1000, on each client width.
+TEST(Sweep, TheDotRunsFromItsFirstToItsLastColumnOnEachClientWidth) {
     // clang-format off
     const struct { ScreenId screen; double firstColumn, lastColumn; } cases[] = {
         {ScreenId::MainMenu, 61.8, 540.0},
@@ -39,15 +36,18 @@ TEST(Sweep, PathIsMappedToEachClientWidth) {
     // clang-format on
     ProgramHarness harness;
     for (const auto& c : cases) {
-        const QSize client = harness.screen(c.screen).size();
-        const screens::Dot first = dotAt(client, sweepPath().front());
-        const screens::Dot last = dotAt(client, sweepPath().back());
+        const std::vector<screens::Dot> dots = dotsOfASweep(harness, c.screen);
+        ASSERT_GE(dots.size(), 5U) << "shown again and again";
+        const screens::Dot& first = dots.front();
         EXPECT_NEAR(first.segment.x1(), c.firstColumn, 0.05);
-        EXPECT_NEAR(last.segment.x2(), c.lastColumn, 0.05);
+        EXPECT_NEAR(dots.back().segment.x2(), c.lastColumn, 0.05);
         EXPECT_NEAR(first.segment.y1(), 390.6, 0.05) << "upper end";
         EXPECT_NEAR(first.segment.y2(), 391.2, 0.05) << "lower end";
         EXPECT_EQ(first.penWidth, 5);
         EXPECT_EQ(first.colour, 255U) << "red";
+        EXPECT_TRUE(std::ranges::is_sorted(dots, {}, [](const screens::Dot& d) {
+            return d.segment.x1();
+        })) << "left to right";
     }
 }
 
@@ -81,23 +81,25 @@ TEST(Sweep, TheDotGlidesAlongTheBarAndLeavesTheWindowAsItWas) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
         QTest::qWait(100);
         const QImage before = onDisplay(screen);
+        std::pair<qreal, qreal> firstPlay;
         for (int play = 0; play < 2; ++play) {
             std::vector<qreal> columns;
             std::vector<int> redOnBar;
             int redElsewhere = 0;
-            screen.sweepDot().setShownHook([&] {
+            screen.sweepDot().setFrameObserver([&](const screens::Dot&) {
                 columns.push_back(screen.sweepDot().shown()->segment.x1());
                 const QImage shown = onDisplay(screen);
                 redOnBar.push_back(redPixels(shown, kBarTop, kBarBottom));
                 redElsewhere += redPixels(shown, 0, kBarTop - 1);
                 redElsewhere += redPixels(shown, kBarBottom + 1, shown.height() - 1);
             });
-            ProgressSweep().play(harness.program.registry(), id);
-            screen.sweepDot().setShownHook({});
+            playSweep(harness.program.registry(), id);
+            screen.sweepDot().setFrameObserver({});
 
             ASSERT_GE(columns.size(), 5U) << "shown again and again";
-            EXPECT_EQ(columns.front(), dotAt(screen.size(), sweepPath().front()).segment.x1());
-            EXPECT_EQ(columns.back(), dotAt(screen.size(), sweepPath().back()).segment.x1());
+            if (play == 0) firstPlay = {columns.front(), columns.back()};
+            EXPECT_EQ(columns.front(), firstPlay.first) << "from the left each time";
+            EXPECT_EQ(columns.back(), firstPlay.second) << "to the same end";
             EXPECT_TRUE(std::ranges::is_sorted(columns)) << "left to right";
             EXPECT_GT(redOnBar[redOnBar.size() / 2], 5) << "a red dot mid-way";
             EXPECT_EQ(redElsewhere, 0) << "the dot stays on the bar";
@@ -116,13 +118,13 @@ TEST(Sweep, InputWaitsUntilTheSweepEnds) {
     harness.type(ScreenId::Cone, "txt1", "3");
     QWidget* radius = harness.control(ScreenId::Cone, "txt1");
     bool pressed = false;
-    cone.sweepDot().setShownHook([&] {
+    cone.sweepDot().setFrameObserver([&](const screens::Dot&) {
         if (std::exchange(pressed, true)) return;
         QCoreApplication::postEvent(
             radius, new QKeyEvent(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1"));
     });
-    ProgressSweep(std::chrono::milliseconds(100)).play(harness.program.registry(), ScreenId::Cone);
-    cone.sweepDot().setShownHook({});
+    playSweep(harness.program.registry(), ScreenId::Cone);
+    cone.sweepDot().setFrameObserver({});
     EXPECT_EQ(harness.text(ScreenId::Cone, "txt1"), "3") << "not during the sweep";
     QCoreApplication::processEvents();
     EXPECT_EQ(harness.text(ScreenId::Cone, "txt1"), "31") << "after it";

@@ -7,7 +7,7 @@
 
 namespace {
 
-using assets_test::committedPicture;
+using assets_test::decodedPicture;
 using assets_test::inkIn;
 using assets_test::isInk;
 using assets_test::near;
@@ -160,7 +160,7 @@ constexpr int kTitleRows = 48;
 
 TEST(Backgrounds, BandsFollowTheirGradientInEveryRow) {
     for (const BackgroundCase& background : kBackgrounds) {
-        const QImage picture = committedPicture(background.file);
+        const QImage picture = decodedPicture(background.file);
         ASSERT_FALSE(picture.isNull()) << background.file;
         for (int y : kBandRows)
             for (const BandSample& sample : kBandSamples)
@@ -172,7 +172,7 @@ TEST(Backgrounds, BandsFollowTheirGradientInEveryRow) {
 
 TEST(Backgrounds, BlackBarCoversRows389To394AndColumns25To575) {
     for (const BackgroundCase& background : kBackgrounds) {
-        const QImage picture = committedPicture(background.file);
+        const QImage picture = decodedPicture(background.file);
         int lightest = 0;
         for (int y = kBar.top(); y <= kBar.bottom(); ++y)
             for (int x = kBar.left(); x <= kBar.right(); ++x)
@@ -190,8 +190,8 @@ TEST(Backgrounds, BlackBarCoversRows389To394AndColumns25To575) {
 }
 
 TEST(Backgrounds, CylinderAndConeDifferOnlyInTheTitle) {
-    const QImage cylinder = committedPicture("cylinder.jpg");
-    const QImage cone = committedPicture("cone.jpg");
+    const QImage cylinder = decodedPicture("cylinder.jpg");
+    const QImage cone = decodedPicture("cone.jpg");
     ASSERT_EQ(cylinder.size(), cone.size());
     EXPECT_EQ(cylinder.copy(0, kTitleRows, 600, 400 - kTitleRows),
               cone.copy(0, kTitleRows, 600, 400 - kTitleRows));
@@ -213,7 +213,7 @@ QRect inkBounds(const QImage& picture, const QRect& area) {
 
 TEST(Backgrounds, EveryWordFillsItsBox) {
     for (const BackgroundCase& background : kBackgrounds) {
-        const QImage picture = committedPicture(background.file);
+        const QImage picture = decodedPicture(background.file);
         for (const Text& text : background.texts) {
             SCOPED_TRACE(std::string(background.file) + ": " + text.text);
             const QRect ink = inkBounds(picture, spread(text.box));
@@ -225,7 +225,7 @@ TEST(Backgrounds, EveryWordFillsItsBox) {
 
 TEST(Backgrounds, NothingIsPaintedOutsideTheWordsBoxes) {
     for (const BackgroundCase& background : kBackgrounds) {
-        QImage picture = committedPicture(background.file).convertToFormat(QImage::Format_RGB32);
+        QImage picture = decodedPicture(background.file).convertToFormat(QImage::Format_RGB32);
         QPainter painter(&picture);
         for (const Text& text : background.texts) painter.fillRect(spread(text.box), Qt::white);
         painter.end();
@@ -235,7 +235,7 @@ TEST(Backgrounds, NothingIsPaintedOutsideTheWordsBoxes) {
 
 TEST(Backgrounds, NoWordRunsUnderAControl) {
     for (const BackgroundCase& background : kBackgrounds) {
-        const QImage picture = committedPicture(background.file);
+        const QImage picture = decodedPicture(background.file);
         for (const Control& control : background.controls) {
             const QRect margin = control.pixels().adjusted(-kControlMargin, -kControlMargin,
                                                            kControlMargin, kControlMargin);

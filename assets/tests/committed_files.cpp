@@ -22,6 +22,10 @@ QImage committedPicture(const QString& fileName) {
     return QImage(QDir(RESHALKIN_ASSETS_DIR).filePath(fileName));
 }
 
+QImage decodedPicture(const QString& fileName) {
+    return QImage(QStringLiteral(":/pictures/") + fileName);
+}
+
 bool near(QRgb pixel, QRgb expected, int tolerance) {
     return std::abs(qRed(pixel) - qRed(expected)) <= tolerance &&
            std::abs(qGreen(pixel) - qGreen(expected)) <= tolerance &&

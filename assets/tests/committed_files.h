@@ -13,6 +13,9 @@ QByteArray committedBytes(const QString& fileName);
 // A committed picture, decoded.
 QImage committedPicture(const QString& fileName);
 
+// A picture as the program carries and decodes it, by its file name ("menu.jpg").
+QImage decodedPicture(const QString& fileName);
+
 // Whether every channel of the pixel lies within the tolerance of the expected colour.
 bool near(QRgb pixel, QRgb expected, int tolerance);
 

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include "assets/picture_table.h"
 #include "committed_files.h"
 
 namespace {
@@ -118,7 +119,7 @@ TEST(IconFile, QtReadsAllEightImages) {
 }
 
 TEST(DesktopIcons, PngCopiesAtTheUsualSizes) {
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int size : assets::kDesktopIconSizes) {
         const QImage image = assets_test::committedPicture(
             QStringLiteral("desktop-icons/reshalkin-%1.png").arg(size));
         EXPECT_EQ(image.size(), QSize(size, size));

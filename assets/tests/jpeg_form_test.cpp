@@ -1,6 +1,5 @@
-// The committed pictures: their sizes, their JPEG form, and that the program carries them.
+// The pictures as the program decodes them, and the JPEG form of the committed files.
 #include <gtest/gtest.h>
-#include <QFile>
 #include <set>
 #include <vector>
 
@@ -14,23 +13,17 @@ using assets_test::committedBytes;
 
 struct PictureCase {
     Picture picture;
-    const char* file;
     int width;
     int height;
 };
 
 const PictureCase kJpegPictures[] = {
-    {Picture::MenuBackground, "menu.jpg", 600, 400},
-    {Picture::TriangleBackground, "triangle.jpg", 600, 400},
-    {Picture::CircleBackground, "circle.jpg", 600, 400},
-    {Picture::CylinderBackground, "cylinder.jpg", 600, 400},
-    {Picture::ConeBackground, "cone.jpg", 600, 400},
-    {Picture::CalculatorBackground, "calculator.jpg", 600, 400},
-    {Picture::ButtonFace, "button.jpg", 150, 38},
-    {Picture::PlusSign, "plus.jpg", 20, 20},
-    {Picture::MinusSign, "minus.jpg", 20, 20},
-    {Picture::TimesSign, "times.jpg", 20, 20},
-    {Picture::DivisionSign, "division.jpg", 20, 20},
+    {Picture::MenuBackground, 600, 400},   {Picture::TriangleBackground, 600, 400},
+    {Picture::CircleBackground, 600, 400}, {Picture::CylinderBackground, 600, 400},
+    {Picture::ConeBackground, 600, 400},   {Picture::CalculatorBackground, 600, 400},
+    {Picture::ButtonFace, 150, 38},        {Picture::PlusSign, 20, 20},
+    {Picture::MinusSign, 20, 20},          {Picture::TimesSign, 20, 20},
+    {Picture::DivisionSign, 20, 20},
 };
 
 constexpr unsigned char kStartOfImage = 0xD8;
@@ -82,27 +75,28 @@ std::vector<const Segment*> segmentsWith(const JpegLayout& layout, unsigned char
     return found;
 }
 
-TEST(PictureFiles, EachPictureHasItsPixelSize) {
+// What the program loads: each picture decodes at its pixel size, and at twice it.
+TEST(PictureFiles, EachPictureDecodesAtItsPixelSize) {
     for (const PictureCase& c : kJpegPictures) {
-        const QImage image = assets_test::committedPicture(c.file);
-        EXPECT_EQ(image.size(), QSize(c.width, c.height)) << c.file;
+        const QString path = assets::resourcePath(c.picture);
+        EXPECT_EQ(QImage(path).size(), QSize(c.width, c.height)) << path.toStdString();
+        EXPECT_EQ(QImage(assets::atScale(path, 2)).size(), QSize(2 * c.width, 2 * c.height))
+            << path.toStdString();
     }
     EXPECT_EQ(QImage(assets::resourcePath(Picture::ProgramIcon)).size(), QSize(16, 16))
         << "the icon file's first image";
 }
 
-TEST(PictureFiles, TheProgramCarriesTheCommittedFilesAndNoOtherCopy) {
-    std::vector<std::pair<Picture, const char*>> all{{Picture::ProgramIcon, "icon.ico"}};
-    for (const PictureCase& c : kJpegPictures) all.emplace_back(c.picture, c.file);
-    std::set<QByteArray> distinct;
-    for (const auto& [picture, file] : all) {
-        QFile resource(assets::resourcePath(picture));
-        ASSERT_TRUE(resource.open(QIODevice::ReadOnly)) << file;
-        const QByteArray bytes = resource.readAll();
-        EXPECT_EQ(bytes, committedBytes(file)) << file;
-        distinct.insert(bytes);
+// No picture stands in for another: a role given the wrong file shows the wrong picture.
+TEST(PictureFiles, EveryPictureTheProgramDecodesDiffersFromEveryOther) {
+    std::vector<QImage> decoded;
+    for (int i = 0; i <= static_cast<int>(Picture::ProgramIcon); ++i)
+        decoded.emplace_back(assets::resourcePath(static_cast<Picture>(i)));
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        EXPECT_FALSE(decoded[i].isNull()) << i;
+        for (std::size_t j = i + 1; j < decoded.size(); ++j)
+            EXPECT_NE(decoded[i], decoded[j]) << i << " and " << j;
     }
-    EXPECT_EQ(distinct.size(), all.size()) << "every picture differs from every other";
 }
 
 // Every picture and its copy drawn at twice the size for high-density screens.
@@ -115,8 +109,9 @@ struct FormCase {
 std::vector<FormCase> everyJpegFile() {
     std::vector<FormCase> all;
     for (const PictureCase& c : kJpegPictures) {
-        all.push_back({c.file, c.width, c.height});
-        all.push_back({QString(c.file).replace(".jpg", "@2x.jpg"), 2 * c.width, 2 * c.height});
+        const QString file = assets::fileName(c.picture);
+        all.push_back({file, c.width, c.height});
+        all.push_back({assets::atScale(file, 2), 2 * c.width, 2 * c.height});
     }
     return all;
 }

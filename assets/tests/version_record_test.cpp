@@ -110,8 +110,9 @@ class VersionRecord : public testing::Test {
         QProcess windres;
         windres.start(RESHALKIN_WINDRES,
                       {QStringLiteral("--preprocessor=%1").arg(RESHALKIN_CPP),
-                       "--preprocessor-arg=-DRC_INVOKED", "-O", "res", "-i",
-                       QDir(RESHALKIN_ASSETS_DIR).filePath("version.rc"), "-o", res});
+                       "--preprocessor-arg=-DRC_INVOKED", "-O", "res",
+                       QStringLiteral("--include-dir=%1").arg(RESHALKIN_ASSETS_DIR), "-i",
+                       RESHALKIN_VERSION_RC, "-o", res});
         ASSERT_TRUE(windres.waitForFinished()) << "windres did not run";
         ASSERT_EQ(windres.exitCode(), 0) << windres.readAllStandardError().toStdString();
         QFile file(res);

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 #include <array>
-#include <stdexcept>
 
+#include "failure.h"
 #include "ramps.h"
 
 namespace drawing {
@@ -135,11 +135,10 @@ void paintTexts(QImage& image, const std::vector<PaintedText>& texts, const Type
         QPainterPath path = typeface.outline(painted.text, painted.style);
         path.translate(QPointF(painted.box.topLeft()) - path.boundingRect().topLeft());
         if (const QRect ink = inkBox(path); !painted.box.contains(ink))
-            throw std::runtime_error(
-                QStringLiteral("\"%1\" is drawn over %2 to %3, outside its box %4 to %5")
-                    .arg(painted.text, corner(ink.topLeft()), corner(ink.bottomRight()),
-                         corner(painted.box.topLeft()), corner(painted.box.bottomRight()))
-                    .toStdString());
+            throw failure(QStringLiteral("\"%1\" is drawn over %2 to %3, outside its box %4 to %5")
+                              .arg(painted.text, corner(ink.topLeft()), corner(ink.bottomRight()),
+                                   corner(painted.box.topLeft()),
+                                   corner(painted.box.bottomRight())));
         painter.fillPath(path, Qt::black);
     }
 }

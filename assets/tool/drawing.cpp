@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "assets/picture_table.h"
 #include "backgrounds.h"
 #include "faces.h"
 #include "lamp.h"
@@ -24,9 +25,6 @@ constexpr std::array<std::pair<int, int>, 8> kIconBlocks{{
     {128, 67840},
 }};
 
-// The usual sizes of a desktop entry's icon.
-constexpr std::array kDesktopIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
-
 constexpr const char* kDesktopIconFolder = "desktop-icons";
 
 // Every picture is drawn for screens of one and of two device pixels to a pixel.
@@ -41,7 +39,7 @@ void drawIcons(const QDir& folder) {
         images.push_back({drawLampIcon(size), blockSize});
     writeIco(images, folder.filePath(assets::fileName(assets::Picture::ProgramIcon)));
     folder.mkpath(kDesktopIconFolder);
-    for (int size : kDesktopIconSizes)
+    for (int size : assets::kDesktopIconSizes)
         writePng(drawLampIcon(size),
                  folder.filePath(
                      QStringLiteral("%1/reshalkin-%2.png").arg(kDesktopIconFolder).arg(size)));

@@ -3,7 +3,7 @@
 //
 //   picture-tool [--font FILE] [--fit] FOLDER
 //
-// --font names the typeface file (FreeMono from Debian's fonts-freefont-ttf by default);
+// --font names the typeface file (by default the build's RESHALKIN_TYPEFACE, named in CMake);
 // --fit prints, for each painted text, the pixel size and width scale that fill its box.
 
 #include <QCommandLineParser>
@@ -14,12 +14,6 @@
 
 #include "drawing.h"
 
-namespace {
-
-constexpr const char* kDefaultTypeface = "/usr/share/fonts/truetype/freefont/FreeMono.ttf";
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     // Pictures only: no window system is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -28,7 +22,7 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Draws the pictures and the icon of Reshalkin.");
     parser.addHelpOption();
-    parser.addOption({"font", "The typeface file.", "file", kDefaultTypeface});
+    parser.addOption({"font", "The typeface file.", "file", RESHALKIN_TYPEFACE});
     parser.addOption({"fit", "Print the text styles that fill the text boxes."});
     parser.addPositionalArgument("folder", "Where to write the pictures.");
     parser.process(app);

@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
+
+#include "failure.h"
 
 namespace drawing {
 
@@ -19,7 +20,7 @@ QRgb colourAt(std::span<const ColourStop> stops, double x) {
     const auto next = std::find_if(stops.begin(), stops.end(),
                                    [x](const ColourStop& stop) { return stop.x >= x; });
     if (next == stops.end() || (next == stops.begin() && next->x != x))
-        throw std::logic_error("gradient stops do not cover the column");
+        throw failure(QStringLiteral("gradient stops do not cover the column"));
     if (next->x == x) return next->colour;
     const ColourStop& before = *(next - 1);
     const double t = (x - before.x) / double(next->x - before.x);

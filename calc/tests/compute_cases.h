@@ -1,30 +1,31 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "calc/calc.h"
 
 // One click's worth of calculation over a plain table of field texts: the texts before, the
-// texts expected after, the error expected to stop it (0 when it completes) and the field that
+// texts expected after, the error expected to stop it (none when it completes) and the field that
 // error is about (none for a fault in the arithmetic).
 struct ComputeCase {
     const char* name;
     std::function<void(calc::FieldAccess&)> compute;
     calc::FieldTable::Texts before;
     calc::FieldTable::Texts after;
-    int error = 0;
+    std::optional<calc::Error> error = std::nullopt;
     const char* field = "";
 };
 
 inline void runCase(const ComputeCase& c) {
     calc::FieldTable fields(c.before);
-    int error = 0;
+    std::optional<calc::Error> error;
     std::string field;
     try {
         c.compute(fields);
     } catch (const calc::RuntimeError& e) {
-        error = e.number();
+        error = e.code();
         field = e.field();
     }
     EXPECT_EQ(error, c.error) << c.name;

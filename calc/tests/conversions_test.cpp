@@ -106,27 +106,27 @@ TEST(ValueOf, LongTextsAreReadExactly) {
 
 struct ErrorCase {
     const char* text;
-    int number;
+    Error number;
 };
 
 TEST(ValueOf, MagnitudesBeyondTheDoubleRangeOverflow) {
     const ErrorCase cases[] = {
-        {"1e309", errors::Overflow},
-        {"1.79769313486233E+308", errors::Overflow},  // just past the largest written text
-        {"-1e99999999999999999999", errors::Overflow},
+        {"1e309", Error::Overflow},
+        {"1.79769313486233E+308", Error::Overflow},  // just past the largest written text
+        {"-1e99999999999999999999", Error::Overflow},
         {"&H1"
          "0000000000000000000000000000000000000000000000000000000000000000"
          "0000000000000000000000000000000000000000000000000000000000000000"
          "0000000000000000000000000000000000000000000000000000000000000000"
          "0000000000000000000000000000000000000000000000000000000000000000",
-         errors::Overflow},  // 2^1024
+         Error::Overflow},  // 2^1024
     };
     for (const auto& c : cases) {
         try {
             valueOf(c.text);
             ADD_FAILURE() << c.text << " was read without an error";
         } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), c.number) << c.text;
+            EXPECT_EQ(e.code(), c.number) << c.text;
         }
     }
 }
@@ -148,19 +148,19 @@ TEST(CoerceToDouble, TakesOnlyAWholeNumber) {
     for (const auto& c : accepted) expectSameDouble(c.expected, coerceToDouble(c.text), c.text);
 
     const ErrorCase rejected[] = {
-        {"", errors::TypeMismatch},        {"   ", errors::TypeMismatch},
-        {"abc", errors::TypeMismatch},     {"2x", errors::TypeMismatch},
-        {"1e999x", errors::TypeMismatch},  // the text is wrong before its value is
-        {"1e", errors::TypeMismatch},      {".", errors::TypeMismatch},
-        {"1,000.5", errors::TypeMismatch}, {"&H", errors::TypeMismatch},
-        {"1e999", errors::Overflow},
+        {"", Error::TypeMismatch},        {"   ", Error::TypeMismatch},
+        {"abc", Error::TypeMismatch},     {"2x", Error::TypeMismatch},
+        {"1e999x", Error::TypeMismatch},  // the text is wrong before its value is
+        {"1e", Error::TypeMismatch},      {".", Error::TypeMismatch},
+        {"1,000.5", Error::TypeMismatch}, {"&H", Error::TypeMismatch},
+        {"1e999", Error::Overflow},
     };
     for (const auto& c : rejected) {
         try {
             coerceToDouble(c.text);
             ADD_FAILURE() << "'" << c.text << "' was accepted";
         } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), c.number) << c.text;
+            EXPECT_EQ(e.code(), c.number) << c.text;
         }
     }
 }
@@ -194,17 +194,17 @@ TEST(RuntimeError, MessagesNameTheFieldAsTheScreenShowsIt) {
         const char* expected;
     };
     const Case cases[] = {
-        {RuntimeError(errors::TypeMismatch, Detail::EmptyField), "радиус",
+        {RuntimeError(Error::TypeMismatch, Detail::EmptyField), "радиус",
          "Нужно ввести число. Поле «радиус» пустое."},
-        {RuntimeError(errors::TypeMismatch, Detail::Entered, "2@%x"), "высота",
+        {RuntimeError(Error::TypeMismatch, Detail::Entered, "2@%x"), "высота",
          "Нужно ввести число. В поле «высота» введено: «2@%x»."},
-        {RuntimeError(errors::Overflow, Detail::TooLarge, "1e999"), "первый катет",
+        {RuntimeError(Error::Overflow, Detail::TooLarge, "1e999"), "первый катет",
          "Переполнение. Число в поле «первый катет» слишком велико: «1e999»."},
-        {RuntimeError(errors::TypeMismatch, Detail::EmptyField), "",
+        {RuntimeError(Error::TypeMismatch, Detail::EmptyField), "",
          "Нужно ввести число. Поле пустое."},
-        {RuntimeError(errors::TypeMismatch, Detail::Entered, "a@b"), "",
+        {RuntimeError(Error::TypeMismatch, Detail::Entered, "a@b"), "",
          "Нужно ввести число. Введено: «a@b»."},
-        {RuntimeError(errors::Overflow, Detail::Area), "радиус",
+        {RuntimeError(Error::Overflow, Detail::Area), "радиус",
          "Переполнение. Не удалось найти площадь."},
     };
     for (const Case& c : cases)

@@ -9,8 +9,8 @@
 namespace calc {
 namespace {
 
-constexpr int kOverflow = errors::Overflow;
-constexpr int kMismatch = errors::TypeMismatch;
+constexpr Error kOverflow = Error::Overflow;
+constexpr Error kMismatch = Error::TypeMismatch;
 
 // Result fields start with "old" so that a test sees which ones a calculation wrote.
 FieldTable::Texts fourFields(const char* t1, const char* t2, const char* t3 = "old",
@@ -130,7 +130,7 @@ TEST(Geometry, AMissingFieldIsAnErrorAfterTheEarlierResults) {
         computeTriangle(fields);
         FAIL() << "txt4 was found";
     } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), errors::UnknownField);
+        EXPECT_EQ(e.code(), Error::UnknownField);
         EXPECT_STREQ(e.what(), "На экране нет такого поля. Имя поля: «txt4».");
     }
     EXPECT_EQ(fields.texts().at("txt3"), "5");

@@ -55,7 +55,7 @@ TEST(Fields, UnknownNamesAreErrors) {
                     fields.text(c.name);
                 ADD_FAILURE() << c.name << " accepted";
             } catch (const calc::RuntimeError& error) {
-                EXPECT_EQ(error.number(), calc::errors::UnknownField) << c.name;
+                EXPECT_EQ(error.code(), calc::Error::UnknownField) << c.name;
             }
         }
     }

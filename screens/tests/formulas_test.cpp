@@ -18,9 +18,6 @@ using enum ScreenId;
 using Run = std::function<void(calc::FieldAccess&)>;
 using Texts = std::vector<std::pair<const char*, const char*>>;
 
-Run rows(RowOp op) {
-    return [op](calc::FieldAccess& fields) { calc::computeRows(fields, op); };
-}
 Texts allRows(const char* left, const char* right) {
     return {{"txt1Dec", left},  {"txt2Dec", right}, {"txt1Oct", left},
             {"txt2Oct", right}, {"txt1Hex", left},  {"txt2Hex", right}};
@@ -59,19 +56,19 @@ const Case kCases[] = {
     {Cone, calc::computeCone, two("3", "4"), "txt3", kConeLateral, "l = √(3² + 4²) = 5; S = 3,14 · 3 · 5 = 47,1"},
     {Cone, calc::computeCone, two("3", "4"), "txt4", "Полная поверхность: S = πr(r + l), образующая l = √(r² + h²)",
      "l = √(3² + 4²) = 5; S = 3,14 · 3 · (3 + 5) = 75,36"},
-    {Calculator, rows(RowOp::Divide), allRows("7", "2"), "txt3Dec", kDecimal, "7 : 2 = 3,5"},
-    {Calculator, rows(RowOp::Divide), allRows("7", "2"), "txt3Oct", "Результат в восьмеричной системе", "7 : 2 = 3,4 (в восьмеричной системе)"},
-    {Calculator, rows(RowOp::Divide), allRows("7", "2"), "txt3Hex", kHex, "7 : 2 = 3,8 (в шестнадцатеричной системе)"},
-    {Calculator, rows(RowOp::Add), allRows("7", "&H1F"), "txt3Hex", kHex, "7 + 31 = 26 (в шестнадцатеричной системе)"},
-    {Calculator, rows(RowOp::Subtract), allRows("3", "5"), "txt3Dec", kDecimal, "3 − 5 = -2"},
-    {Calculator, rows(RowOp::Multiply), allRows("1e200", "1e-200"), "txt3Dec", kDecimal, "(1E+200) · (1E-200) = 1"},
+    {Calculator, calc::computeRowsWith<RowOp::Divide>, allRows("7", "2"), "txt3Dec", kDecimal, "7 : 2 = 3,5"},
+    {Calculator, calc::computeRowsWith<RowOp::Divide>, allRows("7", "2"), "txt3Oct", "Результат в восьмеричной системе", "7 : 2 = 3,4 (в восьмеричной системе)"},
+    {Calculator, calc::computeRowsWith<RowOp::Divide>, allRows("7", "2"), "txt3Hex", kHex, "7 : 2 = 3,8 (в шестнадцатеричной системе)"},
+    {Calculator, calc::computeRowsWith<RowOp::Add>, allRows("7", "&H1F"), "txt3Hex", kHex, "7 + 31 = 26 (в шестнадцатеричной системе)"},
+    {Calculator, calc::computeRowsWith<RowOp::Subtract>, allRows("3", "5"), "txt3Dec", kDecimal, "3 − 5 = -2"},
+    {Calculator, calc::computeRowsWith<RowOp::Multiply>, allRows("1e200", "1e-200"), "txt3Dec", kDecimal, "(1E+200) · (1E-200) = 1"},
     // After an error, what the compute wrote first is worked; what it did not write is general.
     {Triangle, calc::computeTriangle, two("1e200", "1"), "txt3", kHypotenuse, nullptr},
     {Circle, calc::computeCircle, {{"txt1", "1e200"}}, "txt2", kCircumference, "C = 2 · 3,14 · (1E+200) = 6,28E+200"},
     {Circle, calc::computeCircle, {{"txt1", "1e200"}}, "txt3", kCircleArea, nullptr},
     {Cylinder, calc::computeCylinder, two("2", "abc"), "txt4", kCylinderTotal, nullptr},
     {Cone, calc::computeCone, two("3", "1e200"), "txt3", kConeLateral, nullptr},
-    {Calculator, rows(RowOp::Divide), allRows("1", "0"), "txt3Dec", kDecimal, nullptr},
+    {Calculator, calc::computeRowsWith<RowOp::Divide>, allRows("1", "0"), "txt3Dec", kDecimal, nullptr},
 };
 // clang-format on
 

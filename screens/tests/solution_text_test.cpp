@@ -16,9 +16,6 @@ using enum ScreenId;
 using Run = std::function<void(calc::FieldAccess&)>;
 using Texts = calc::FieldTable::Texts;
 
-Run rows(calc::RowOp op) {
-    return [op](calc::FieldAccess& fields) { calc::computeRows(fields, op); };
-}
 Texts fields(const char* txt1, const char* txt2 = "") {
     return {{"txt1", txt1}, {"txt2", txt2}, {"txt3", ""}, {"txt4", ""}};
 }
@@ -86,11 +83,11 @@ Sполн = πr(r + l) = 3,14 · 3 · (3 + 5) = 3,14 · 3 · 8 = 9,42 · 8 = 75,
 // clang-format off
 const Case kParts[] = {
     {Circle, calc::computeCircle, fields("-1"), "S = πr² = 3,14 · (-1)² = 3,14 · 1 = 3,14\nОтвет: S = 3,14"},
-    {Calculator, rows(calc::RowOp::Subtract), rowFields("3", "0", "0", "5"), "3 − 5 = -2\nОтвет: 3 − 5 = -2\n"},
-    {Calculator, rows(calc::RowOp::Add), rowFields("255,5", "255,5", "255,5", "0"), "255,5 + 0 = 255,5\nЦелую часть делим на 8:\n255 : 8 = 31, остаток 7\n"},
-    {Calculator, rows(calc::RowOp::Add), rowFields("255,5", "255,5", "255,5", "0"), "255,5₁₀ = 377,4₈\nПроверка: 3·8² + 7·8¹ + 7·8⁰ + 4·8⁻¹ = 255,5\nОтвет: 255,5 + 0 = 377,4₈\n"},
-    {Calculator, rows(calc::RowOp::Divide), rowFields("1", "7", "7", "3"), "Ответ: 1 : 3 = 0,333333333333333; 1 : 3 ≈ 0,33\n"},
-    {Calculator, rows(calc::RowOp::Divide), rowFields("7", "7", "7", "2"), "Ответ: 7 : 2 = 3,8₁₆"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Subtract>, rowFields("3", "0", "0", "5"), "3 − 5 = -2\nОтвет: 3 − 5 = -2\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("255,5", "255,5", "255,5", "0"), "255,5 + 0 = 255,5\nЦелую часть делим на 8:\n255 : 8 = 31, остаток 7\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("255,5", "255,5", "255,5", "0"), "255,5₁₀ = 377,4₈\nПроверка: 3·8² + 7·8¹ + 7·8⁰ + 4·8⁻¹ = 255,5\nОтвет: 255,5 + 0 = 377,4₈\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "7", "7", "3"), "Ответ: 1 : 3 = 0,333333333333333; 1 : 3 ≈ 0,33\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("7", "7", "7", "2"), "Ответ: 7 : 2 = 3,8₁₆"},
     // A fault at each step it can stop at: the steps done, the failing one in words, and every
     // result not written.
     {Triangle, calc::computeTriangle, fields("1e200", "1"), "c = √(a² + b²)\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено.\n\nПлощадь: S = a·b : 2\nНе вычислено."},
@@ -104,10 +101,10 @@ const Case kParts[] = {
     {Cylinder, calc::computeCylinder, fields("1e154", "1e-154"), "Ответ: Sбок = 6,28\n\nПолная поверхность: S = 2πr(r + h)\n(1E+154) + (1E-154) = 1E+154\n(1E+154) · 6,28 = 6,28E+154\n(6,28E+154) · (1E+154) — число слишком велико."},
     {Cone, calc::computeCone, fields("3", "1e200"), "\n3 · 3 = 9\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено.\n"},
     {Cone, calc::computeCone, fields("1e154", "0"), "\n√(1E+308) = 1E+154\n(1E+154) · 3,14 = 3,14E+154\n(3,14E+154) · (1E+154) — число слишком велико.\n"},
-    {Calculator, rows(calc::RowOp::Divide), rowFields("1", "1", "1", "0"), "системе\n1 : 0 — делить на ноль нельзя.\nНе вычислено.\n\nРезультат в восьмеричной системе\nНе вычислено.\n"},
-    {Calculator, rows(calc::RowOp::Divide), rowFields("0", "0", "0", "0"), "системе\n0 : 0 — получается не число.\n"},
-    {Calculator, rows(calc::RowOp::Multiply), rowFields("1e200", "1", "1", "1e200"), "(1E+200) · (1E+200) — число слишком велико.\n"},
-    {Calculator, rows(calc::RowOp::Add), rowFields("1e999", "1", "1", "1"), "системе\nПереполнение. Число слишком велико: «1e999».\nНе вычислено.\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "1", "1", "0"), "системе\n1 : 0 — делить на ноль нельзя.\nНе вычислено.\n\nРезультат в восьмеричной системе\nНе вычислено.\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("0", "0", "0", "0"), "системе\n0 : 0 — получается не число.\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>, rowFields("1e200", "1", "1", "1e200"), "(1E+200) · (1E+200) — число слишком велико.\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("1e999", "1", "1", "1"), "системе\nПереполнение. Число слишком велико: «1e999».\nНе вычислено.\n"},
 };
 // clang-format on
 

@@ -53,6 +53,7 @@ TEST(TextBox, LargeEditsEndWithTheTextTheyMake) {
         EXPECT_TRUE(box.text() == e.after) << e.what;
         EXPECT_TRUE(QGuiApplication::clipboard()->text() == e.clipboardAfter) << e.what;
         EXPECT_EQ(box.cursorPosition(), box.text().size()) << e.what;
+        EXPECT_FALSE(box.isUndoAvailable()) << e.what << ": kept out of the undo history";
     }
 }
 

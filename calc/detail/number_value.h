@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "number_scan.h"
+#include "calc/detail/number_scan.h"
 
 namespace calc::detail {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "field_access.h"
-#include "messages.h"
-#include "working.h"
+#include "calc/field_access.h"
+#include "calc/messages.h"
+#include "calc/working.h"
 
 namespace calc::detail {
 

@@ -1,11 +1,11 @@
-#include "number_value.h"
+#include "calc/detail/number_value.h"
 
 #include <charconv>
 #include <cstdint>
 #include <limits>
 #include <string>
 
-#include "messages.h"
+#include "calc/messages.h"
 
 namespace calc::detail {
 
@@ -29,7 +29,7 @@ constexpr std::size_t kMostHexDigits = 256;
 constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
 [[noreturn]] void raiseOverflow(std::string_view source) {
-    throw RuntimeError(errors::Overflow, Detail::TooLarge, source);
+    throw RuntimeError(Error::Overflow, Detail::TooLarge, source);
 }
 
 std::string_view withoutLeadingZeros(std::string_view digits) {

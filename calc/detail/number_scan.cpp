@@ -1,4 +1,4 @@
-#include "number_scan.h"
+#include "calc/detail/number_scan.h"
 
 #include <array>
 

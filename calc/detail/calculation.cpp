@@ -1,9 +1,9 @@
-#include "calculation.h"
+#include "calc/detail/calculation.h"
 
 #include <cmath>
 
-#include "conversions.h"
-#include "messages.h"
+#include "calc/conversions.h"
+#include "calc/messages.h"
 
 namespace calc::detail {
 
@@ -48,16 +48,16 @@ void Calculation::write(std::string_view field, std::string_view text,
 
 double Calculation::record(StepOp op, double a, double b, double result) {
     bool operandsFinite = std::isfinite(a) && std::isfinite(b);
-    int fault = 0;
+    std::optional<Error> fault;
     if (op == StepOp::Divide && b == 0.0 && a != 0.0 && std::isfinite(a)) {
         divisionByZero_ = true;
-        fault = errors::DivisionByZero;
+        fault = Error::DivisionByZero;
     } else if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
         invalid_ = true;  // inf - inf, 0 * inf, 0 / 0, inf / inf
-        fault = errors::InvalidOperation;
+        fault = Error::InvalidOperation;
     } else if (std::isinf(result) && operandsFinite) {
         overflow_ = true;
-        fault = errors::Overflow;
+        fault = Error::Overflow;
     }
     if (Working* working = fields_.working()) working->pending.push_back({op, a, b, result, fault});
     return result;
@@ -78,16 +78,14 @@ double Calculation::divide(double a, double b) {
 
 double Calculation::squareRoot(double a) {
     const double root = record(StepOp::SquareRoot, a, 0.0, std::sqrt(a));  // invalid below 0
-    if (a < 0.0) throw RuntimeError(errors::InvalidOperation, Detail::NegativeRoot);
+    if (a < 0.0) throw RuntimeError(Error::InvalidOperation, Detail::NegativeRoot);
     return root;
 }
 
 void Calculation::raiseRecordedFault(Detail where) {
-    int fault = divisionByZero_ ? errors::DivisionByZero
-                : overflow_     ? errors::Overflow
-                : invalid_      ? errors::InvalidOperation
-                                : 0;
-    if (fault != 0) throw RuntimeError(fault, where);
+    if (divisionByZero_) throw RuntimeError(Error::DivisionByZero, where);
+    if (overflow_) throw RuntimeError(Error::Overflow, where);
+    if (invalid_) throw RuntimeError(Error::InvalidOperation, where);
 }
 
 }  // namespace calc::detail
