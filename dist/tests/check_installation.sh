@@ -16,6 +16,7 @@ expected_files() {
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     for size in $sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$id.png"; done
+    echo "share/doc/reshalkin/copyright"
 }
 
 # A PNG states its width and height as big-endian words at bytes 16 and 20.
@@ -46,6 +47,8 @@ check_tree() {
     appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
     grep -q '<summary>Школьные' "$metainfo" || fail "metainfo lacks a Russian summary"
     grep -q '<screenshot' "$metainfo" || fail "metainfo names no screenshot"
+    grep -q '<project_license>GPL-3.0-or-later<' "$metainfo" || fail "metainfo names no licence"
+    grep -q 'GPL-3.0-or-later' "$root/share/doc/reshalkin/copyright" || fail "no licence installed"
     [ -x "$root/bin/reshalkin" ] || fail "the program is not executable"
 }
 
@@ -83,6 +86,7 @@ case $mode in
         mkdir "$work/root"
         (cd "$work/root" && rpm2cpio "$rpm" | cpio -idm --quiet)
         check_tree "$work/root/usr"
+        [ "$(rpm -qp --qf '%{LICENSE}' "$rpm")" = GPL-3.0-or-later ] || fail "RPM names no licence"
         requires=$(rpm -qp --requires "$rpm")
         echo "Requires: $(tr "\n" " " <<<"$requires")"
         for library in libc.so.6 libstdc++.so.6 libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 \
