@@ -1,7 +1,8 @@
 #include "app/progress_sweep.h"
 
 #include <algorithm>
-#include <thread>
+
+#include "app/frame_wait.h"
 
 namespace app {
 
@@ -63,7 +64,7 @@ void ProgressSweep::play(ScreenRegistry& registry, ScreenId id) const {
         last = now + kFrameTime >= end;
         const auto step = last ? path.size() - 1 : path.size() * (now - start) / length_;
         screen.sweepDot().show(dotAt(screen.size(), path[step]));
-        std::this_thread::sleep_until(std::min(now + kFrameTime, end));
+        waitUntil(std::min(now + kFrameTime, end));
     }
 }
 

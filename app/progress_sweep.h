@@ -12,8 +12,8 @@ namespace app {
 inline constexpr std::chrono::milliseconds kSweepLength{700};
 
 // The red dot that glides along the black bar of a screen before every button's action. The
-// dot stands where the clock has reached, and the thread sleeps between frames; no events are
-// handled meanwhile, so input waits until the action is done.
+// dot stands where the clock has reached, and the thread waits between frames (frame_wait.h); no
+// events are handled meanwhile, so input waits until the action is done.
 class ProgressSweep {
   public:
     // Tests ask for a shorter sweep; a zero one shows only the last frame.
