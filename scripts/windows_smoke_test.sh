@@ -12,11 +12,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 installer=$(realpath "$2")
-export WINEPREFIX=$3
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
-display_script=$here/../screens/tests/test_display.sh
+export WINEPREFIX=$(realpath -m "$3")
+source "$here/wine_session.sh"
 
 product=Решалкин
 menu_caption="$product$(printf '%138s' '')ver 1.1"
@@ -25,8 +22,8 @@ installed_unix="$WINEPREFIX/drive_c/Program Files/$product"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Reshalkin'
 
-work=$(mktemp -d)
-server='' app=''
+work=$wine_session_dir
+app=''
 failures=0
 fail() {
     echo "FAIL: $*" >&2
@@ -35,30 +32,11 @@ fail() {
 
 finish() {
     if [[ -n "$app" ]]; then kill "$app" 2>/dev/null || true; fi
-    # The server ends the Windows processes of this prefix (Wine's own services included).
-    if [[ -n "$server" ]]; then
-        "$wineserver" -k 2>/dev/null || true
-        kill "$server" 2>/dev/null || true
-        wait "$server" 2>/dev/null || true
-    fi
-    "$display_script" stop "$work/display"
-    rm -rf "$work"
+    wine_session_end
 }
 trap finish EXIT
 trap 'exit 1' INT TERM
-
-"$display_script" start "$work/display" >/dev/null
-DISPLAY=$(cat "$work/display/display")
-export DISPLAY
-
-# A server of this script's own, so that it knows which to end.
-mkdir -p "$WINEPREFIX"
-"$wineserver" --foreground --persistent &
-server=$!
-if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-    timeout 120 "$wine" wineboot --init >/dev/null 2>&1 || fail "wineboot could not make the prefix"
-    timeout 60 "$wine" regedit /S "$here/../cmake/wine-fonts.reg" >/dev/null 2>&1 || true
-fi
+wine_session_start || fail "Wine could not make the prefix $WINEPREFIX"
 
 # Waits up to $2 seconds for a visible window whose name matches $1; prints its id.
 wait_window() {

@@ -9,35 +9,16 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 linux=$(cd "${1:-$root/build}" && pwd)
 windows=$(cd "${2:-$root/build-windows}" && pwd)
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
-display_script=$root/screens/tests/test_display.sh
-export WINEPREFIX=$windows/wine-prefix-smoke WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$windows/wine-prefix-smoke
+source "$root/scripts/wine_session.sh"
 # Qt's painting log, by which the benchmark sees the first frame, goes to the error output
 # rather than to Windows's debugger.
 export QT_FORCE_STDERR_LOGGING=1
 
-work=$(mktemp -d)
-server=''
-finish() {
-    if [[ -n "$server" ]]; then
-        "$wineserver" -k 2>/dev/null || true
-        kill "$server" 2>/dev/null || true
-        wait "$server" 2>/dev/null || true
-    fi
-    "$display_script" stop "$work/display"
-    rm -rf "$work"
-}
-trap finish EXIT
+work=$wine_session_dir
+trap wine_session_end EXIT
 trap 'exit 1' INT TERM
-
-"$display_script" start "$work/display" >/dev/null
-DISPLAY=$(cat "$work/display/display")
-export DISPLAY
-mkdir -p "$WINEPREFIX"
-"$wineserver" --foreground --persistent &
-server=$!
-[[ -f "$WINEPREFIX/system.reg" ]] || "$wine" wineboot --init >/dev/null 2>&1
+wine_session_start
 
 # The benchmark starts programs by file name: one small launcher for each Windows program.
 launcher() {
