@@ -74,18 +74,20 @@ if ! grep -rqsE '^[[:space:]]*deb-src[[:space:]]|^Types:.*deb-src' \
         fail "no Debian entry in APT's sources to derive a deb-src entry from; add one by hand"
     }
     echo "windows_qt.sh: added $src_list (source packages of this machine's Debian archive)" >&2
-    apt-get update -qq || fail "apt-get update failed: no network access to Debian's archive?"
 fi
+log="$cache/qt-$qt_version-mingw-$key.log"
+: >"$log"
 if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $debian_version"; then
-    apt-get update -qq || fail "apt-get update failed: no network access to Debian's archive?"
+    apt-get update -qq >>"$log" 2>&1 ||
+        fail "apt-get update failed (no network access to Debian's archive?); see $log"
 fi
 
 work=$(mktemp -d "$cache/build-qt-$key.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-echo "windows_qt.sh: building Qt $qt_version for Windows in $work (about 20 minutes)" >&2
-apt-get source -qq "qt6-base=$debian_version" >/dev/null ||
-    fail "cannot fetch the source package qt6-base $debian_version: no network access to Debian's archive?"
+echo "windows_qt.sh: building Qt $qt_version for Windows (about 20 minutes; log: $log)" >&2
+apt-get source "qt6-base=$debian_version" >>"$log" 2>&1 ||
+    fail "cannot fetch the source package qt6-base $debian_version (no network access to Debian's archive?); see $log"
 source_dir=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 [[ -n "$source_dir" ]] || fail "the qt6-base source package did not unpack"
 
@@ -93,9 +95,13 @@ mkdir build
 cd build
 "$work/$source_dir/configure" -prefix "$prefix" "${options[@]}" -- \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake"
-cmake --build . --parallel "$(nproc)"
-DESTDIR="$work/stage" cmake --install .
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" >>"$log" 2>&1 ||
+    fail "Qt's configure failed; see $log"
+# A line now and then, so that a long build is seen to go on.
+cmake --build . --parallel "$(nproc)" 2>&1 | tee -a "$log" |
+    awk '/^\[[0-9]+\/[0-9]+\]/ && ++n % 100 == 0 { print "windows_qt.sh: " $1 > "/dev/stderr" }' ||
+    fail "the Qt build failed; see $log"
+DESTDIR="$work/stage" cmake --install . >>"$log" 2>&1 || fail "Qt's install failed; see $log"
 mv "$work/stage$prefix" "$prefix.tmp"
 mv "$prefix.tmp" "$prefix"
 echo "windows_qt.sh: Qt $qt_version for Windows is in $prefix ($(du -sh "$prefix" | cut -f1))" >&2
