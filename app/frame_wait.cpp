@@ -1,7 +1,6 @@
 #include "app/frame_wait.h"
 
 #ifdef _WIN32
-#define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #else

@@ -39,16 +39,18 @@ installer=$(ls "$build"/Reshalkin-*-setup.exe)
 # GUI subsystem, the icon and the version record as resources.
 headers=$(x86_64-w64-mingw32-objdump -p "$program")
 imports=$(grep 'DLL Name:' <<<"$headers" | awk '{print $3}' | sort -u)
-system_dlls='^(kernel32|user32|gdi32|shell32|ole32|oleaut32|advapi32|comdlg32|imm32|winmm|ws2_32|uxtheme|dwmapi|shlwapi|version|netapi32|userenv|setupapi|wtsapi32|msvcrt|mpr|authz|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|uuid|comctl32|cfgmgr32|api-ms-win-[a-z0-9-]+)\.dll$'
+system_dlls='^(kernel32|user32|gdi32|shell32|ole32|oleaut32|advapi32|comdlg32|imm32|winmm|ws2_32|uxtheme|dwmapi|shcore|shlwapi|version|netapi32|userenv|setupapi|wtsapi32|msvcrt|mpr|authz|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|uuid|comctl32|cfgmgr32|api-ms-win-[a-z0-9-]+)\.dll$'
 others=$(grep -viE "$system_dlls" <<<"$imports" || true)
 [[ -z "$others" ]] || fail "the program file imports DLLs that are not Windows's own: $others"
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "the program file is not a GUI program"
 grep -q 'Magic.*20b' <<<"$headers" || fail "the program file is not 64-bit"
 resources=$(wrestool --list "$program")
-grep -q -- '--type=14 ' <<<"$resources" || fail "the program file carries no icon group"
-grep -q -- '--type=16 ' <<<"$resources" || fail "the program file carries no version record"
-wrestool -x --type=16 "$program" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr -d '\0' |
-    grep -q 'Решалкин.exe' || fail "the version record does not name Решалкин.exe"
+grep -q -- '--type=14 --name=1 ' <<<"$resources" || fail "the program file carries no icon group"
+# The icon's eight images, in order, are those of assets/icon.ico after its header and directory.
+for image in 1 2 3 4 5 6 7 8; do wrestool -x --raw --type=3 --name=$image "$program"; done |
+    cmp -s - <(tail -c +135 assets/icon.ico) || fail "the program file's icon is not assets/icon.ico"
+wrestool -x --raw --type=16 "$program" | iconv -c -f UTF-16LE -t UTF-8 | tr -d '\0' |
+    grep -aq 'OriginalFilename.*Решалкин\.exe' || fail "no version record naming Решалкин.exe"
 echo "program file: $(stat -c %s "$program") bytes, imports $(tr '\n' ' ' <<<"$imports")"
 
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
