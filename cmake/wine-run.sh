@@ -17,7 +17,8 @@ if [ -n "$RESHALKIN_TEST_DISPLAY_FILE" ] && [ -s "$RESHALKIN_TEST_DISPLAY_FILE" 
 fi
 
 # The prefix is made once, by whichever program comes first; the others wait for it. Windows's
-# interface fonts become Wine's own Tahoma, else Qt's text falls back to a serif face.
+# interface fonts become DejaVu Sans: Debian's Wine finds no Tahoma of its own, and Qt's text
+# would fall back to a serif face.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
     flock "$WINEPREFIX.lock" sh -c '[ -f "$1/system.reg" ] ||
