@@ -17,7 +17,7 @@ if [ -n "$RESHALKIN_TEST_DISPLAY_FILE" ] && [ -s "$RESHALKIN_TEST_DISPLAY_FILE" 
 fi
 
 # The prefix is made once, by whichever program comes first; the others wait for it. Windows's
-# interface fonts become DejaVu Sans: Debian's Wine finds no Tahoma of its own, and Qt's text
+# interface fonts become FreeSans: Debian's Wine finds no Tahoma of its own, and Qt's text
 # would fall back to a serif face.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"

@@ -1,6 +1,6 @@
 # Sourced by the scripts that drive Windows programs under Wine on a display of their own: the
 # GUI tests' display (Xvfb with openbox) and a Wine server of the session's own for WINEPREFIX,
-# whose prefix is made on first use, with DejaVu Sans for Windows's interface fonts.
+# whose prefix is made on first use, with FreeSans for Windows's interface fonts.
 # wine_session_end, which the caller traps on exit, ends every process the session started.
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
