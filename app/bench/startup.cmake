@@ -7,8 +7,8 @@ if(WIN32)
     set_target_properties(bare_window PROPERTIES WIN32_EXECUTABLE ON)
     target_link_options(bare_window PRIVATE -s)
 endif()
-# The benchmark itself reads Linux's /proc: a Windows build has only the window, against which
-# scripts/windows_startup_bench.sh times the program under Wine.
+# The benchmark itself reads Linux's /proc: a Windows build has only the window, which the
+# Linux build's benchmark starts under Wine (scripts/windows_startup_bench.sh).
 if(NOT WIN32)
     add_executable(startup_bench bench/startup_bench.cpp)
     target_link_libraries(startup_bench PRIVATE Qt6::Core)
