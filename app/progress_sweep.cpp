@@ -2,8 +2,9 @@
 
 #include <QSize>
 #include <algorithm>
-#include <thread>
 #include <vector>
+
+#include "app/frame_wait.h"
 
 namespace app {
 
@@ -68,7 +69,7 @@ void playSweep(ScreenRegistry& registry, ScreenId id) {
         last = now + kFrameTime >= end;
         const auto step = last ? path.size() - 1 : path.size() * (now - start) / kSweepLength;
         screen.sweepDot().show(dotAt(screen.size(), path[step]));
-        std::this_thread::sleep_until(std::min(now + kFrameTime, end));
+        waitUntil(std::min(now + kFrameTime, end));
     }
 }
 

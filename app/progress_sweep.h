@@ -10,8 +10,8 @@ namespace app {
 inline constexpr std::chrono::milliseconds kSweepLength{700};
 
 // Plays the red dot that glides along the black bar of a screen before every button's action.
-// The dot stands where the clock has reached, and the thread sleeps between frames; no events
-// are handled meanwhile, so input waits until the action is done.
+// The dot stands where the clock has reached, and the thread waits between frames (frame_wait.h);
+// no events are handled meanwhile, so input waits until the action is done.
 void playSweep(ScreenRegistry& registry, ScreenId id);
 
 }  // namespace app

@@ -1,5 +1,7 @@
 # GoogleTest for the target being built: the system's package on a native build, Debian's
-# googletest sources compiled with the cross compiler otherwise.
+# googletest sources compiled with the cross compiler otherwise. Every test folder registers
+# its tests with gtest_discover_tests.
+include(GoogleTest)
 if(NOT CMAKE_CROSSCOMPILING)
     find_package(GTest REQUIRED)
     return()

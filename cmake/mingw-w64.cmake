@@ -2,6 +2,8 @@
 # the resulting programs under Wine, so that ctest tests the Windows build on Linux:
 #
 #   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DRESHALKIN_GUI=OFF
+#
+# The whole program is built so by scripts/windows_build.sh.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -10,7 +12,9 @@ set(CMAKE_C_COMPILER ${RESHALKIN_MINGW}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${RESHALKIN_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${RESHALKIN_MINGW}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${RESHALKIN_MINGW})
+# The static Qt for Windows (scripts/windows_qt.sh) is a root of its own, given by
+# -DRESHALKIN_WINDOWS_QT=<its folder>.
+set(CMAKE_FIND_ROOT_PATH /usr/${RESHALKIN_MINGW} ${RESHALKIN_WINDOWS_QT})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,6 +1,9 @@
 #!/bin/sh
-# Runs a Windows program under Wine, with no display and a Wine prefix of the build's own:
+# Runs a Windows program under Wine, in a Wine prefix of the build's own:
 #   wine-run.sh PREFIX WINE64 PROGRAM [ARGUMENTS...]
+# With no display, unless RESHALKIN_TEST_DISPLAY_FILE names the file that holds the GUI tests'
+# display: Wine's windows are X11 windows on it. Those programs get a prefix of their own
+# (PREFIX-gui), as a Wine server started for a program with no display serves every later one.
 export WINEPREFIX="$1"
 wine=$2
 shift 2
@@ -8,12 +11,19 @@ export WINEDEBUG=-all
 # No Mono or Gecko installer: the programs need neither, and there is nobody to answer it.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
+if [ -n "$RESHALKIN_TEST_DISPLAY_FILE" ] && [ -s "$RESHALKIN_TEST_DISPLAY_FILE" ]; then
+    DISPLAY=$(cat "$RESHALKIN_TEST_DISPLAY_FILE")
+    export DISPLAY WINEPREFIX="$WINEPREFIX-gui"
+fi
 
-# The prefix is made once, by whichever program comes first; the others wait for it.
+# The prefix is made once, by whichever program comes first; the others wait for it. Windows's
+# interface fonts become FreeSans: Debian's Wine finds no Tahoma of its own, and Qt's text
+# would fall back to a serif face.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
-    flock "$WINEPREFIX.lock" sh -c '[ -f "$1/system.reg" ] || "$2" wineboot --init' - \
-        "$WINEPREFIX" "$wine" </dev/null >/dev/null 2>&1
+    flock "$WINEPREFIX.lock" sh -c '[ -f "$1/system.reg" ] ||
+        { "$2" wineboot --init && "$2" regedit /S "$3"; }' - \
+        "$WINEPREFIX" "$wine" "$(dirname "$0")/wine-fonts.reg" </dev/null >/dev/null 2>&1
 fi
 
 # Wine's server and services outlive the program by seconds and keep its output open; through

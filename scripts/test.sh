@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test: the main build under ctest (with the
 # installation, the Debian and RPM packages, Wayland and the random user among them), the GUI
 # tests again with AddressSanitizer and UndefinedBehaviorSanitizer, the calculation core's fuzz
-# target in a clang build with the sanitizers, and the core as Windows programs under Wine.
+# target in a clang build with the sanitizers, and the whole program for Windows: its tests under
+# Wine, the smoke test and the installer (the first run builds Qt for Windows, about 20 minutes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,4 +18,4 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 cmake --build build-fuzz -j "$(nproc)"
 ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)"
 
-scripts/windows_core_build.sh
+scripts/windows_build.sh

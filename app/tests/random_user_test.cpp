@@ -50,10 +50,20 @@ int settingOr(const char* name, int fallback) {
 }
 
 // What the allocator has handed out and not had back, whatever the process's resident size.
+#ifdef _WIN32
+double heapInUseMb() {  // the C runtime's heap, block by block
+    _HEAPINFO block{};
+    double bytes = 0;
+    while (_heapwalk(&block) == _HEAPOK)
+        if (block._useflag == _USEDENTRY) bytes += static_cast<double>(block._size);
+    return bytes / kBytesPerMb;
+}
+#else
 double heapInUseMb() {
     const struct mallinfo2 info = mallinfo2();
     return static_cast<double>(info.uordblks + info.hblkhd) / kBytesPerMb;
 }
+#endif
 
 // What the fields hold, which memory follows: a pasted million letters is laid out for
 // drawing.

@@ -16,6 +16,7 @@ expected_files() {
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     for size in $sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$id.png"; done
+    echo "share/doc/reshalkin/copyright"
 }
 
 # A PNG states its width and height as big-endian words at bytes 16 and 20.
@@ -46,6 +47,8 @@ check_tree() {
     appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
     grep -q '<summary>Школьные' "$metainfo" || fail "metainfo lacks a Russian summary"
     grep -q '<screenshot' "$metainfo" || fail "metainfo names no screenshot"
+    grep -q '<project_license>GPL-3.0-or-later<' "$metainfo" || fail "metainfo names no licence"
+    grep -q 'GPL-3.0-or-later' "$root/share/doc/reshalkin/copyright" || fail "no licence installed"
     [ -x "$root/bin/reshalkin" ] || fail "the program is not executable"
 }
 
@@ -77,12 +80,15 @@ case $mode in
         (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G RPM -B "$work" >cpack.log) ||
             { cat "$work/cpack.log" >&2; exit 1; }
         rpm=$(ls "$work"/*.rpm)
-        # Exactly the installed files: the folders they go into belong to other packages.
-        diff <(expected_files | sed 's|^|/usr/|' | sort) <(rpm -qlp "$rpm" | sort) ||
+        # Exactly the installed files: the folders they go into belong to other packages, but
+        # for the package's own licence folder.
+        diff <( (expected_files && echo share/doc/reshalkin) | sed 's|^|/usr/|' | sort) \
+            <(rpm -qlp "$rpm" | sort) ||
             fail "the package holds other files than the installation"
         mkdir "$work/root"
         (cd "$work/root" && rpm2cpio "$rpm" | cpio -idm --quiet)
         check_tree "$work/root/usr"
+        [ "$(rpm -qp --qf '%{LICENSE}' "$rpm")" = GPL-3.0-or-later ] || fail "RPM names no licence"
         requires=$(rpm -qp --requires "$rpm")
         echo "Requires: $(tr "\n" " " <<<"$requires")"
         for library in libc.so.6 libstdc++.so.6 libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 \

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Qt for Windows, built here once per machine: a static, release Qt (only what the program uses)
+# cross-compiled with MinGW-w64 (posix threads) from Debian's own qt6-base source package, the
+# same version as the installed qt6-base-dev, whose host tools (moc, rcc, uic) the build reuses.
+#
+# The result lives in a cache folder outside the checkout, keyed by the Qt version, the compiler
+# and the configure options, and is reused whenever it is there. It is built in a temporary
+# folder and moved into place only once installed, so a half-built Qt is never taken for a
+# finished one. The last line printed is the Qt folder.
+#
+#   bash scripts/windows_qt.sh            # RESHALKIN_QT_CACHE overrides /var/cache/reshalkin
+set -euo pipefail
+cd "$(dirname "$0")/.."
+toolchain="$PWD/cmake/mingw-w64.cmake"
+
+fail() {
+    echo "windows_qt.sh: $*" >&2
+    exit 1
+}
+
+debian_version=$(dpkg-query -W -f '${Version}' qt6-base-dev 2>/dev/null) ||
+    fail "qt6-base-dev is not installed; run: bash scripts/install-deps.sh"
+qt_version=${debian_version%%+*}
+compiler=x86_64-w64-mingw32-g++-posix
+command -v "$compiler" >/dev/null ||
+    fail "$compiler is missing; run: apt-get install g++-mingw-w64-x86-64-posix"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+
+# Only what the program and its tests use. Debian's source lacks the tablet header, so tablet
+# events are off; the image formats, zlib, fonts and regular expressions come bundled, so that
+# the program needs no DLL beside Windows's own.
+options=(
+    -release -static -static-runtime
+    -nomake examples -nomake tests
+    -no-opengl -no-dbus -no-icu -no-feature-vulkan
+    -no-feature-network -no-feature-sql -no-feature-printsupport -no-feature-tabletevent
+    -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre
+    -qt-host-path /usr
+)
+key=$(printf '%s\n' "$debian_version" "$("$compiler" --version | head -n1)" "${options[@]}" |
+    sha256sum | cut -c1-12)
+cache=${RESHALKIN_QT_CACHE:-/var/cache/reshalkin}
+prefix="$cache/qt-$qt_version-mingw-$key"
+
+mkdir -p "$cache"
+exec 9>"$cache/qt-build.lock"
+flock 9 # two runs at once build Qt once
+if [[ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
+    echo "$prefix"
+    exit 0
+fi
+
+# apt-get source needs a deb-src entry. Where the machine has none, derive one from its own
+# Debian entries, in a file of its own.
+src_list=/etc/apt/sources.list.d/reshalkin-deb-src.sources
+if ! grep -rqsE '^[[:space:]]*deb-src[[:space:]]|^Types:.*deb-src' \
+    /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    [[ -w /etc/apt/sources.list.d ]] ||
+        fail "no deb-src entry in APT's sources; add one (as root) for Debian's archive"
+    {
+        if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
+            sed -E 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources
+        fi
+        if [[ -f /etc/apt/sources.list ]]; then
+            grep -E '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list |
+                sed -E 's/^[[:space:]]*deb[[:space:]]+(\[[^]]*\][[:space:]]+)?/Types: deb-src\nURIs: /' |
+                awk '/^URIs:/ {print "URIs: " $2; print "Suites: " $3;
+                     c=""; for (i = 4; i <= NF; i++) c = c " " $i; print "Components:" c; print ""; next}
+                     {print}'
+        fi
+    } >"$src_list"
+    grep -q '^URIs:' "$src_list" || {
+        rm -f "$src_list"
+        fail "no Debian entry in APT's sources to derive a deb-src entry from; add one by hand"
+    }
+    echo "windows_qt.sh: added $src_list (source packages of this machine's Debian archive)" >&2
+fi
+log="$cache/qt-$qt_version-mingw-$key.log"
+: >"$log"
+if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $debian_version"; then
+    apt-get update -qq >>"$log" 2>&1 ||
+        fail "apt-get update failed (no network access to Debian's archive?); see $log"
+fi
+
+work=$(mktemp -d "$cache/build-qt-$key.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+echo "windows_qt.sh: building Qt $qt_version for Windows (about 20 minutes; log: $log)" >&2
+apt-get source "qt6-base=$debian_version" >>"$log" 2>&1 ||
+    fail "cannot fetch the source package qt6-base $debian_version (no network access to Debian's archive?); see $log"
+source_dir=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+[[ -n "$source_dir" ]] || fail "the qt6-base source package did not unpack"
+
+mkdir build
+cd build
+"$work/$source_dir/configure" -prefix "$prefix" "${options[@]}" -- \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" >>"$log" 2>&1 ||
+    fail "Qt's configure failed; see $log"
+# A line now and then, so that a long build is seen to go on.
+cmake --build . --parallel "$(nproc)" 2>&1 | tee -a "$log" |
+    awk '/^\[[0-9]+\/[0-9]+\]/ && ++n % 100 == 0 { print "windows_qt.sh: " $1 > "/dev/stderr" }' ||
+    fail "the Qt build failed; see $log"
+DESTDIR="$work/stage" cmake --install . >>"$log" 2>&1 || fail "Qt's install failed; see $log"
+mv "$work/stage$prefix" "$prefix.tmp"
+mv "$prefix.tmp" "$prefix"
+echo "windows_qt.sh: Qt $qt_version for Windows is in $prefix ($(du -sh "$prefix" | cut -f1))" >&2
+echo "$prefix"

@@ -1,0 +1,33 @@
+# Sourced by the scripts that drive Windows programs under Wine on a display of their own: the
+# GUI tests' display (Xvfb with openbox) and a Wine server of the session's own for WINEPREFIX,
+# whose prefix is made on first use, with FreeSans for Windows's interface fonts.
+# wine_session_end, which the caller traps on exit, ends every process the session started.
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+wine_session_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+wine_session_dir=$(mktemp -d)
+wine_server=''
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+wine_session_start() {
+    "$wine_session_root/screens/tests/test_display.sh" start "$wine_session_dir/display" >/dev/null
+    DISPLAY=$(cat "$wine_session_dir/display/display")
+    export DISPLAY
+    mkdir -p "$WINEPREFIX"
+    "$wineserver" --foreground --persistent &
+    wine_server=$!
+    [[ -f "$WINEPREFIX/system.reg" ]] && return 0
+    timeout 120 "$wine" wineboot --init >/dev/null 2>&1 &&
+        timeout 60 "$wine" regedit /S "$wine_session_root/cmake/wine-fonts.reg" >/dev/null 2>&1
+}
+
+# The server ends the Windows processes of the prefix (Wine's own services among them).
+wine_session_end() {
+    if [[ -n "$wine_server" ]]; then
+        "$wineserver" -k 2>/dev/null || true
+        kill "$wine_server" 2>/dev/null || true
+        wait "$wine_server" 2>/dev/null || true
+    fi
+    "$wine_session_root/screens/tests/test_display.sh" stop "$wine_session_dir/display"
+    rm -rf "$wine_session_dir"
+}
