@@ -13,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 installer=$(realpath "$2")
 export WINEPREFIX=$(realpath -m "$3")
-source "$here/wine_session.sh"
+source "$here/../testing/wine_session.sh"
 
 product=Решалкин
 menu_caption="$product$(printf '%138s' '')ver 1.1"

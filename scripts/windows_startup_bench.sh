@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The start-up benchmark (app/bench) under Wine: the Windows program file against the bare
+# The start-up benchmark (bench/) under Wine: the Windows program file against the bare
 # windows built the same way, each started through Wine on a display of its own; Wine's windows
 # are X11 windows, so the Linux build's benchmark times them to their first painted frame.
 # Build first:
@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 linux=$(cd "${1:-$root/build}" && pwd)
 windows=$(cd "${2:-$root/build-windows}" && pwd)
 export WINEPREFIX=$windows/wine-prefix-smoke
-source "$root/scripts/wine_session.sh"
+source "$root/testing/wine_session.sh"
 trap wine_session_end EXIT
 trap 'exit 1' INT TERM
 wine_session_start
@@ -27,7 +27,7 @@ WINEQT_LOGGING_RULES=\$QT_LOGGING_RULES WINEQT_FORCE_STDERR_LOGGING=1 exec "$win
 END
     chmod +x "$wine_session_dir/$1"
 }
-launcher bare_window "$windows/app/bare_window.exe"
+launcher bare_window "$windows/bench/bare_window.exe"
 launcher reshalkin "$windows/Решалкин.exe"
-"$linux/app/startup_bench" "$wine_session_dir/bare_window" "$root/assets/menu.jpg" \
+"$linux/bench/startup_bench" "$wine_session_dir/bare_window" "$root/assets/menu.jpg" \
     "$wine_session_dir/reshalkin"

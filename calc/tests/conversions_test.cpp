@@ -11,7 +11,7 @@
 
 #include "calc/calc.h"
 #include "random_double.h"
-#include "separator_guard.h"
+#include "testing/separator_guard.h"
 
 namespace calc {
 namespace {

@@ -4,7 +4,7 @@
 #include "calc/calc.h"
 #include "compute_cases.h"
 #include "recording_fields.h"
-#include "separator_guard.h"
+#include "testing/separator_guard.h"
 
 namespace calc {
 namespace {

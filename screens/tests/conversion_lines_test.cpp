@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/tests/separator_guard.h"
+#include "testing/separator_guard.h"
 #include "screens/conversion_lines.h"
 
 namespace screens {

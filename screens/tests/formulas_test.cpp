@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calc/calc.h"
-#include "calc/tests/separator_guard.h"
+#include "testing/separator_guard.h"
 #include "screen_harness.h"
 #include "screens/formula_tips.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "calc/calc.h"
-#include "calc/tests/separator_guard.h"
+#include "testing/separator_guard.h"
 #include "screens/solution_text.h"
 
 namespace screens {

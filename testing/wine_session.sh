@@ -10,7 +10,7 @@ wine_server=''
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 wine_session_start() {
-    "$wine_session_root/screens/tests/test_display.sh" start "$wine_session_dir/display" >/dev/null
+    "$wine_session_root/testing/test_display.sh" start "$wine_session_dir/display" >/dev/null
     DISPLAY=$(cat "$wine_session_dir/display/display")
     export DISPLAY
     mkdir -p "$WINEPREFIX"
@@ -28,6 +28,6 @@ wine_session_end() {
         kill "$wine_server" 2>/dev/null || true
         wait "$wine_server" 2>/dev/null || true
     fi
-    "$wine_session_root/screens/tests/test_display.sh" stop "$wine_session_dir/display"
+    "$wine_session_root/testing/test_display.sh" stop "$wine_session_dir/display"
     rm -rf "$wine_session_dir"
 }

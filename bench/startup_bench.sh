@@ -2,16 +2,16 @@
 # Runs the start-up benchmark on a display of its own (Xvfb with openbox, as the GUI tests
 # use). Build first: cmake --build build --target reshalkin bare_window startup_bench
 #
-#   bash app/bench/startup_bench.sh [BUILD_DIR [PROGRAM...]]
+#   bash bench/startup_bench.sh [BUILD_DIR [PROGRAM...]]
 #
 # PROGRAMs are other builds of the program to compare, started alternately with the rest.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:-$here/../../build}" && pwd)
+build=$(cd "${1:-$here/../build}" && pwd)
 shift || true
 state=$(mktemp -d)
-trap '"$here/../../screens/tests/test_display.sh" stop "$state"; rm -rf "$state"' EXIT
-"$here/../../screens/tests/test_display.sh" start "$state" >/dev/null
+trap '"$here/../testing/test_display.sh" stop "$state"; rm -rf "$state"' EXIT
+"$here/../testing/test_display.sh" start "$state" >/dev/null
 DISPLAY=$(cat "$state/display") QT_QPA_PLATFORM=xcb \
-    "$build/app/startup_bench" "$build/app/bare_window" "$here/../../assets/menu.jpg" \
+    "$build/bench/startup_bench" "$build/bench/bare_window" "$here/../assets/menu.jpg" \
     "$build/reshalkin" "$@"
