@@ -1,5 +1,6 @@
 #include "screens/formulas.h"
 
+#include <charconv>
 #include <optional>
 #include <span>
 
@@ -25,11 +26,9 @@ struct Fill {
 // "{3}" names the third operation's result; anything else is no step.
 std::optional<std::size_t> stepNumber(std::string_view name) {
     std::size_t number = 0;
-    for (char digit : name) {
-        if (digit < '0' || digit > '9') return std::nullopt;
-        number = number * 10 + static_cast<std::size_t>(digit - '0');
-    }
-    if (name.empty() || number == 0) return std::nullopt;
+    const char* end = name.data() + name.size();
+    const auto [stop, error] = std::from_chars(name.data(), end, number);
+    if (error != std::errc() || stop != end || number == 0) return std::nullopt;
     return number;
 }
 

@@ -3,7 +3,6 @@
 #include <qdrawutil.h>
 #include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -48,6 +47,12 @@ QString elided(const QString& text, const QFontMetrics& metrics, int room) {
     return metrics.elidedText(beginning, Qt::ElideRight, room - metrics.horizontalAdvance(end)) +
            end;
 }
+
+// A line edit handed the key straight: sent through the application, the key did not reach it,
+// and the edit fell through to the field's own undo history.
+struct Scratch : QLineEdit {
+    using QLineEdit::keyPressEvent;
+};
 
 }  // namespace
 
@@ -132,12 +137,6 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     }
     QLineEdit::keyPressEvent(event);
 }
-
-// A line edit handed the key straight: sent through the application, the key did not reach it,
-// and the edit fell through to the field's own undo history.
-struct Scratch : QLineEdit {
-    using QLineEdit::keyPressEvent;
-};
 
 // Whether the key changed the text, done on a copy of the field and set back.
 bool TextBox::editOutsideHistory(QKeyEvent* event) {
