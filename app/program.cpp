@@ -7,6 +7,7 @@
 #include "calc/messages.h"
 #include "screens/error_field.h"
 #include "screens/formula_tips.h"
+#include "screens/spoken_answer.h"
 #include "screens/utf8.h"
 
 namespace app {
@@ -54,7 +55,10 @@ void Program::perform(Screen& screen, const screens::Action& action) {
     std::visit(Overloaded{
                    [](std::monostate) {},
                    [&](screens::Navigate go) { showScreen(registry_, screen.id(), go.target); },
-                   [&](screens::Compute compute) { screens::runExplained(screen, compute.run); },
+                   [&](screens::Compute compute) {
+                       screens::runExplained(screen, compute.run);
+                       screens::sayAnswer(screen);
+                   },
                },
                action);
 }

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "screens/accessible.h"
 #include "screens/screen.h"
 
 namespace screens {
@@ -18,7 +19,7 @@ void returnToField(Screen& screen, const calc::RuntimeError& error) {
     QLineEdit* field = screen.fields().find(error.field());
     if (!field) return;
     field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
+    unannounced([field] { field->selectAll(); });  // the focus reads it, selected
 }
 
 }  // namespace screens

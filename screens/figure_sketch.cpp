@@ -1,5 +1,6 @@
 #include "screens/figure_sketch.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 
@@ -15,6 +16,23 @@ constexpr qreal kRightAngleMark = 9;
 constexpr qreal kEllipseDepth = 0.3;  // an ellipse's height to its width: the circle seen aslant
 constexpr qreal kLetterGap = 11;
 constexpr qreal kSolidWidth = 1.1;  // a cylinder's or cone's width to its height
+
+// What each figure shows, in words, with the letters the formulas use.
+QString description(ScreenId screen) {
+    switch (screen) {
+        case ScreenId::Triangle:
+            return QStringLiteral(
+                "Чертёж: прямоугольный треугольник с катетами a, b и гипотенузой c");
+        case ScreenId::Circle:
+            return QStringLiteral("Чертёж: круг, его радиус r проведён из центра");
+        case ScreenId::Cylinder:
+            return QStringLiteral("Чертёж: цилиндр с радиусом основания r и высотой h");
+        case ScreenId::Cone:
+            return QStringLiteral("Чертёж: конус с радиусом основания r, высотой h и образующей l");
+        default:
+            return {};
+    }
+}
 
 // A letter centred on a point.
 void letter(QPainter& painter, QPointF at, const char* text) {
@@ -119,7 +137,12 @@ bool hasFigure(ScreenId screen) {
 
 FigureSketch::FigureSketch(ScreenId screen, QWidget* parent) : QWidget(parent), screen_(screen) {
     setFixedHeight(kHeight);
-    setAccessibleName(QStringLiteral("Рисунок"));
+    setAccessibleName(QStringLiteral("Чертёж"));
+    setAccessibleDescription(description(screen));
+}
+
+QAccessibleInterface* FigureSketch::createAccessible() {
+    return new QAccessibleWidget(this, QAccessible::Graphic);
 }
 
 void FigureSketch::setWorking(const calc::Working* working) {

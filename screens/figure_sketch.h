@@ -4,17 +4,21 @@
 #include <optional>
 
 #include "calc/working.h"
+#include "screens/accessible.h"
 #include "screens/screen_id.h"
 
 namespace screens {
 
-// A small drawing of a geometry screen's figure with the letters its formulas use.
-class FigureSketch : public QWidget {
+// A small drawing of a geometry screen's figure with the letters its formulas use; screen readers
+// get it as a picture described in words.
+class FigureSketch : public QWidget, public OwnAccessible {
   public:
     FigureSketch(ScreenId screen, QWidget* parent);
 
     // The triangle is drawn in the proportions of the legs last worked with.
     void setWorking(const calc::Working* working);
+
+    QAccessibleInterface* createAccessible() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 #include "screens/screen.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QIcon>
@@ -51,7 +52,8 @@ Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler on
       onClick_(std::move(onClick)),
       onClose_(std::move(onClose)),
       background_(layout.background),
-      sweepDot_(*this) {
+      sweepDot_(*this),
+      announcer_(new Announcer(*this)) {
     setUpWindow();
     createControls();
     attachFormulas(*this);
@@ -120,6 +122,10 @@ void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
         QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
                          [this, &control] { onClick_(*this, control); });
     }
+}
+
+QAccessibleInterface* Screen::createAccessible() {
+    return new QAccessibleWidget(this, QAccessible::Window);
 }
 
 void Screen::paintEvent(QPaintEvent*) {

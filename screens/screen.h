@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "screens/accessible.h"
+#include "screens/announcer.h"
 #include "screens/kept_place.h"
 #include "screens/layout.h"
 #include "screens/picture_files.h"
@@ -16,8 +18,8 @@
 namespace screens {
 
 // Any of the six screens, built from its layout: a fixed-size tool window that reports clicks
-// and closing; the program decides what they mean.
-class Screen : public QWidget {
+// and closing; the program decides what they mean. Screen readers get it as a window.
+class Screen : public QWidget, public OwnAccessible {
   public:
     using ClickHandler = std::function<void(Screen&, const ControlLayout&)>;
     using CloseHandler = std::function<void(Screen&)>;
@@ -28,6 +30,9 @@ class Screen : public QWidget {
     const ScreenLayout& layout() const { return layout_; }
     SweepDot& sweepDot() { return sweepDot_; }
     ScreenFields& fields() { return fields_; }
+    Announcer& announcer() { return *announcer_; }
+
+    QAccessibleInterface* createAccessible() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,6 +55,7 @@ class Screen : public QWidget {
     ScreenFields fields_;
     SweepDot sweepDot_;
     KeptPlace place_;
+    Announcer* announcer_;
 };
 
 }  // namespace screens

@@ -1,5 +1,6 @@
 #include "screens/solution_window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -18,6 +19,8 @@
 #include <array>
 #include <optional>
 
+#include "screens/accessible_text.h"
+#include "screens/announcer.h"
 #include "screens/figure_sketch.h"
 #include "screens/formulas.h"
 #include "screens/screen.h"
@@ -33,10 +36,13 @@ constexpr int kWidth = 560;         // pixels; the height is the screen's
 constexpr int kGap = 8;             // between the screen and the window
 constexpr const char* kKeeperName = "solutionKeeper";
 
-// Copies as plain Unicode text only, so a notebook file gets no formatting.
-class PlainText : public QPlainTextEdit {
+// Copies as plain Unicode text only, so a notebook file gets no formatting; screen readers get
+// its signs in words.
+class PlainText : public QPlainTextEdit, public OwnAccessible {
   public:
     using QPlainTextEdit::QPlainTextEdit;
+
+    QAccessibleInterface* createAccessible() override { return accessibleReadingText(*this); }
 
   protected:
     QMimeData* createMimeDataFromSelection() const override {
@@ -159,8 +165,11 @@ SolutionWindow::SolutionWindow(Screen& screen)
 
     auto* copy = new QPushButton(QStringLiteral("Копировать"), this);
     copy->setObjectName(QStringLiteral("copy"));
-    connect(copy, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(text_->toPlainText()); });
+    auto* copied = new Announcer(*this);
+    connect(copy, &QPushButton::clicked, this, [this, copied] {
+        QApplication::clipboard()->setText(text_->toPlainText());
+        copied->say(QStringLiteral("Скопировано"));
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
@@ -180,6 +189,10 @@ void SolutionWindow::open() {
     raise();
     activateWindow();
     text_->setFocus();
+}
+
+QAccessibleInterface* SolutionWindow::createAccessible() {
+    return new QAccessibleWidget(this, QAccessible::Dialog);
 }
 
 void SolutionWindow::placeBesideScreen() {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "calc/working.h"
+#include "screens/accessible.h"
 #include "screens/kept_place.h"
 
 class QPlainTextEdit;
@@ -13,8 +14,9 @@ class Screen;
 class FigureSketch;
 
 // The working of one screen's last compute, step by step, in a window of its own beside the
-// screen. Not one of the screens: it plays no sweep and closing it ends nothing.
-class SolutionWindow : public QWidget {
+// screen. Not one of the screens: it plays no sweep and closing it ends nothing. Screen readers
+// get it as a dialog.
+class SolutionWindow : public QWidget, public OwnAccessible {
   public:
     explicit SolutionWindow(Screen& screen);
 
@@ -22,6 +24,8 @@ class SolutionWindow : public QWidget {
     void setWorking(const calc::Working* working);
     // Shows the window with the keyboard focus, beside the screen the first time.
     void open();
+
+    QAccessibleInterface* createAccessible() override;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "screens/accessible_text.h"
+
 namespace screens {
 
 namespace {
@@ -95,6 +97,20 @@ QString TextBox::shownText() const {
     return elided(whole, metrics, room);
 }
 
+// Measured from the caret, which knows how far the text has scrolled.
+QRect TextBox::letterRect(int at) const {
+    const QFontMetrics metrics(font());
+    const QString whole = text();
+    const int x = cursorRect().center().x() + metrics.horizontalAdvance(whole.left(at)) -
+                  metrics.horizontalAdvance(whole.left(cursorPosition()));
+    const QRect line = textRect();
+    return {x, line.top(), metrics.horizontalAdvance(whole.mid(at, 1)), line.height()};
+}
+
+QAccessibleInterface* TextBox::createAccessible() {
+    return accessibleField(*this);
+}
+
 void TextBox::paintEvent(QPaintEvent* event) {
     const QString shown = shownText();
     if (shown == text()) {
@@ -115,6 +131,17 @@ void TextBox::paintShown(const QString& shown) {
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(textRect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
+}
+
+// Tab selects the text as it comes in. Qt tells a screen reader of the selection before the focus,
+// and the reader would say the value twice; the focus says it, selected, once. Nor is the
+// selection's end on the way out worth a word.
+void TextBox::focusInEvent(QFocusEvent* event) {
+    unannounced([&] { QLineEdit::focusInEvent(event); });
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    unannounced([&] { QLineEdit::focusOutEvent(event); });
 }
 
 void TextBox::resizeEvent(QResizeEvent* event) {

@@ -1,0 +1,35 @@
+#include "screens/spoken_answer.h"
+
+#include <QLineEdit>
+#include <QStringList>
+
+#include "screens/formulas.h"
+#include "screens/screen.h"
+#include "screens/utf8.h"
+
+namespace screens {
+
+namespace {
+
+// What a result is: its formula's words before the letters, «Длина окружности».
+QString titleOf(const Formula& formula) {
+    const std::string_view general = formula.general;
+    return fromUtf8(general.substr(0, general.find(':')));
+}
+
+}  // namespace
+
+QString answerSentence(Screen& screen) {
+    QStringList said;
+    for (const ControlLayout* result : resultFields(screen.id())) {
+        const QString value = screen.fields().at(result->name).text();
+        if (!value.isEmpty()) said << titleOf(*result->formula) + u' ' + value + u'.';
+    }
+    return said.join(u' ');
+}
+
+void sayAnswer(Screen& screen) {
+    screen.announcer().say(answerSentence(screen));
+}
+
+}  // namespace screens
