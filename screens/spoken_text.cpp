@@ -8,7 +8,7 @@ namespace screens {
 
 namespace {
 
-// The words for each sign, spaced off from a letter or digit beside it.
+// The words for each sign, spaced off from a letter, digit or sign beside it.
 constexpr std::array kWords{
     std::pair{u'·', u"умножить на"},
     std::pair{u'²', u"в квадрате"},
@@ -22,7 +22,7 @@ const char16_t* wordsFor(QChar sign) {
 }
 
 bool joins(const QString& text, qsizetype i) {
-    return i >= 0 && i < text.size() && text[i].isLetterOrNumber();
+    return i >= 0 && i < text.size() && (text[i].isLetterOrNumber() || wordsFor(text[i]));
 }
 
 }  // namespace

@@ -31,6 +31,8 @@ endfunction()
 # ignored on the desk.
 reshalkin_x11_script_test(window_manager 60)
 reshalkin_x11_script_test(desk 90)
+# What a screen reader gets: roles, the answer after a compute, whole field texts.
+reshalkin_x11_script_test(screen_reader 60)
 
 # Under a headless Wayland compositor of its own: no X display, so no lock on it.
 add_executable(wayland_tests wayland_test.cpp)
