@@ -39,7 +39,8 @@ SpokenText spokenForm(const QString& shown) {
         }
         if (joins(shown, i - 1)) spoken.text += u' ';
         spoken.text += QString::fromUtf16(words);
-        if (joins(shown, i + 1)) spoken.text += u' ';
+        if (joins(shown, i + 1) && !wordsFor(shown[i + 1]))
+            spoken.text += u' ';  // a sign spaces itself
     }
     spoken.at.push_back(static_cast<int>(spoken.text.size()));
     return spoken;

@@ -20,7 +20,7 @@ TEST(SpokenText, SignsInWordsSpacedOffLettersAndDigits) {
         {"", ""},
     };
     for (const auto& [shown, spoken] : cases)
-        EXPECT_EQ(spokenForm(QString::fromUtf8(shown)).text, QString::fromUtf8(spoken)) << shown;
+        EXPECT_EQ(spokenForm(QString::fromUtf8(shown)).text.toStdString(), spoken);
 }
 
 // Every shown letter keeps its place: an ordinary one is itself in the spoken text, and every
