@@ -91,7 +91,8 @@ def check_circle(app):
     check(said == f"Длина окружности {length}. Площадь круга {area}.",
           f"after the compute the notification said {said!r}")
     check(radius.getState().contains(pyatspi.STATE_FOCUSED), "the compute moved the focus")
-    runs = {area_field.queryText().getAttributeRun(at, True)[1:] for at in range(len(area) + 1)}
+    text = area_field.queryText()
+    runs = {tuple(text.getAttributeRun(at, True)[1:]) for at in range(len(area) + 1)}
     check(runs == {(0, len(area))}, f"the attributes of {area!r} run {runs}")
     return screen
 
