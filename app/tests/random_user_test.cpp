@@ -183,7 +183,8 @@ class RandomUser {
     void clickSomewhere() {
         Screen& s = screen();
         QList<QWidget*> controls;
-        for (QWidget* w : s.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) controls << w;
+        for (QWidget* w : s.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->rect().isEmpty()) controls << w;  // not the announcer, which has no size
         controls << &s;
         QWidget* target = controls[below(int(controls.size()))];
         const QPoint at(below(target->width()), below(target->height()));
