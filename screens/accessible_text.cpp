@@ -100,9 +100,24 @@ QString AccessibleText::attributes(int, int* start, int* end) const {
 
 namespace {
 
-class FieldText : public AccessibleText {
+// A field can also be typed into by assistive tools, as any line edit can.
+class FieldText : public AccessibleText, public QAccessibleEditableTextInterface {
   public:
     explicit FieldText(TextBox& field) : AccessibleText(&field), field_(field) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return AccessibleText::interface_cast(type);
+    }
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        if (field_.isReadOnly()) return;
+        const SpokenText spoken = spokenForm(field_.text());
+        const int from = spoken.shownOffset(start);
+        field_.setText(field_.text().replace(from, spoken.shownOffset(end) - from, text));
+    }
 
   protected:
     QString shown() const override { return field_.text(); }
