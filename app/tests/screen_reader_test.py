@@ -66,9 +66,13 @@ def next_notification(before):
     return pump_until(lambda: notifications[before:] and notifications[before])
 
 
-def key(window_name, *keys):
+def activate(window_name):
     subprocess.run(["xdotool", "search", "--name", window_name, "windowactivate", "--sync"],
                    check=False, timeout=10)
+
+
+def key(window_name, *keys):
+    activate(window_name)
     subprocess.run(["xdotool", "key", *keys], check=True, timeout=10)
 
 
@@ -78,7 +82,9 @@ def check_circle(app):
     if not screen:
         return None
     radius = find(screen, pyatspi.ROLE_TEXT, "радиус")
-    check(radius and radius.getState().contains(pyatspi.STATE_FOCUSED), "радиус has no focus")
+    activate("Находим площадь")
+    focused = pump_until(lambda: radius.getState().contains(pyatspi.STATE_FOCUSED))
+    check(focused, "радиус has no focus")
     before = len(notifications)
     subprocess.run(["xdotool", "type", "--delay", "50", "2,5"], check=True, timeout=10)
     key("Находим площадь", "Return")
