@@ -192,7 +192,7 @@ void SolutionWindow::open() {
 }
 
 QAccessibleInterface* SolutionWindow::createAccessible() {
-    return new QAccessibleWidget(this, QAccessible::Dialog);
+    return new QAccessibleWidget(this, QAccessible::Window);
 }
 
 void SolutionWindow::placeBesideScreen() {

@@ -15,7 +15,7 @@ class FigureSketch;
 
 // The working of one screen's last compute, step by step, in a window of its own beside the
 // screen. Not one of the screens: it plays no sweep and closing it ends nothing. Screen readers
-// get it as a dialog.
+// get it as a window (as a dialog, Orca would name it again before each announcement in it).
 class SolutionWindow : public QWidget, public OwnAccessible {
   public:
     explicit SolutionWindow(Screen& screen);

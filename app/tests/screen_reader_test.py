@@ -106,8 +106,8 @@ def check_circle(app):
 def check_solution(app):
     key("Находим площадь", "F1")
     solution = pump_until(lambda: window(app, "Решение"))
-    check(solution and solution.getRole() == pyatspi.ROLE_DIALOG,
-          "the solution window is not a dialog")
+    check(solution and solution.getRole() == pyatspi.ROLE_FRAME,
+          "the solution window is not a frame")
     if not solution:
         return
     figure = find(solution, pyatspi.ROLE_IMAGE, "Чертёж")
