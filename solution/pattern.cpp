@@ -1,0 +1,65 @@
+#include "solution/pattern.h"
+
+#include "solution/number_text.h"
+
+namespace solution {
+
+namespace {
+
+constexpr std::string_view kEquals = " = ";
+constexpr std::string_view kAbout = " ≈ ";
+
+// The line being written, with where its last "=" stands and whether a rounded value has come
+// since.
+struct Line {
+    std::string text;
+    std::size_t equalsAt = std::string::npos;
+    bool roundedSince = false;
+
+    void closeStretch() {
+        if (roundedSince && equalsAt != std::string::npos)
+            text.replace(equalsAt, kEquals.size(), kAbout);
+        equalsAt = std::string::npos;
+        roundedSince = false;
+    }
+};
+
+}  // namespace
+
+std::string filled(std::string_view pattern, const Lookup& lookup) {
+    Line line;
+    std::string text;
+    while (!pattern.empty()) {
+        if (pattern.starts_with(kEquals) || pattern.starts_with(kAbout)) {
+            line.closeStretch();
+            if (pattern.starts_with(kEquals)) line.equalsAt = line.text.size();
+            std::string_view sign = pattern.starts_with(kEquals) ? kEquals : kAbout;
+            line.text += sign;
+            pattern.remove_prefix(sign.size());
+        } else if (pattern.front() == '\n') {
+            line.closeStretch();
+            text += line.text + "\n";
+            line = {};
+            pattern.remove_prefix(1);
+        } else if (std::size_t close = pattern.find('}');
+                   pattern.front() == '{' && close != std::string_view::npos) {
+            std::string_view name = pattern.substr(1, close - 1);
+            pattern.remove_prefix(close + 1);
+            std::optional<Filled> value = lookup(name);
+            if (!value) {
+                line.text.append("{").append(name).append("}");
+                continue;
+            }
+            line.roundedSince = line.roundedSince || value->rounded;
+            bool endsLine = pattern.empty() || pattern.front() == '\n';
+            line.text += endsLine ? unbracketed(value->text) : value->text;
+        } else {
+            line.text += pattern.front();
+            pattern.remove_prefix(1);
+        }
+    }
+    line.closeStretch();
+    return text + line.text;
+}
+
+}  // namespace solution

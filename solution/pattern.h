@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace solution {
+
+// A value put in place of a "{name}": its text as an operand, and whether it is rounded.
+struct Filled {
+    std::string text;
+    bool rounded = false;
+};
+using Lookup = std::function<std::optional<Filled>(std::string_view name)>;
+
+// The one pattern filler: each "{name}" becomes the value `lookup` gives for it, or stays as it
+// is where there is none. A value that ends a line loses its brackets. An "=" whose right side,
+// up to the next sign, holds a rounded value becomes "≈": "=" stands only where it is exact.
+std::string filled(std::string_view pattern, const Lookup& lookup);
+
+}  // namespace solution
