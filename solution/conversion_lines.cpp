@@ -180,6 +180,8 @@ Bits regrouped(Bits bits, std::size_t width) {
         bits.integer.insert(0, (width - bits.integer.size() % width) % width, '0');
     if (bits.period.empty()) {
         bits.fraction.append((width - bits.fraction.size() % width) % width, '0');
+        while (bits.fraction.size() > width && bits.fraction.ends_with(std::string(width, '0')))
+            bits.fraction.resize(bits.fraction.size() - width);  // no group of zeros at the end
         return bits;
     }
     while (bits.fraction.size() % width != 0) {  // the period's first bit moves before it

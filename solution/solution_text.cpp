@@ -145,6 +145,8 @@ void addFieldNote(Lines& lines, const Worked& worked, const Shown& last) {
     if (agrees == FieldAgrees::Rounded && !last.rounded) {
         std::string exact = numberText(last.value, Place::Alone) + (base == kDecimal ? "" : subscript(kDecimal));
         lines.push_back(say(words::kFieldRounds, {breakingAtSigns(exact + " ≈ " + fieldText), std::to_string(digits)}));
+    } else if (*field == 0) {
+        lines.emplace_back(words::kFieldVanished);
     } else {
         lines.push_back(say(words::kFieldDiffers, {fieldText}));
     }

@@ -28,6 +28,9 @@ inline constexpr std::string_view kFieldRounds =
 // Where the computer's value differs from the exact one in a digit the field shows.
 inline constexpr std::string_view kFieldDiffers =
     "В поле {1}: компьютер считает в двоичной системе, и последняя цифра у него другая.";
+// Where the field shows 0 for a number too small for the computer.
+inline constexpr std::string_view kFieldVanished =
+    "В поле 0: число слишком маленькое для компьютера, и он записал 0.";
 // Where a step's exact value is too small for the computer.
 inline constexpr std::string_view kVanished =
     "{1} — слишком маленькое число: компьютер считает его нулём.";

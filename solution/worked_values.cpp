@@ -39,7 +39,10 @@ WorkedValues::WorkedValues(std::span<const calc::UsedValue> inputs,
         if (!find(input.name)) named_.emplace_back(input.name, Shown{seen(input.value)});
     for (const calc::Step& step : steps) {
         Shown value = stepValue(step, operand(step.a), operand(step.b));
-        value.vanished = step.result == 0.0 && value.value != 0;
+        // A product or quotient of numbers the computer has that comes out 0 for it.
+        bool scaling = step.op == calc::StepOp::Multiply || step.op == calc::StepOp::Divide;
+        value.vanished = scaling && step.result == 0.0 && value.value != 0 && step.a.value != 0.0 &&
+                         step.b.value != 0.0;
         steps_.push_back(value);
         named_.emplace_back(step.label, value);
     }
