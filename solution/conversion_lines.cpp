@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <map>
 #include <string_view>
 
 #include "calc/conversions.h"
@@ -79,36 +80,40 @@ std::string addDivisions(const Integer& whole, int base, std::vector<std::string
     return digits;
 }
 
-void addMultiplications(Exact fraction, int base, int digitsLeft, BaseDigits& digits,
+// The fraction is kept as remainder : denominator, so each step is one multiplication and one
+// division of whole numbers; a fraction comes back when its remainder does.
+void addMultiplications(const Exact& start, int base, int digitsLeft, BaseDigits& digits,
                         std::vector<std::string>& lines) {
-    if (fraction == 0) return;
+    if (start == 0) return;
     std::string b = std::to_string(base);
     lines.push_back(say(words::kMultiply, {b}));
-    std::vector<Exact> seenFractions;
+    const Integer& whole = denominator(start);
+    Integer remainder = numerator(start);
+    std::map<Integer, std::size_t> seenAt;
     std::vector<std::string> steps;
     bool significant = digits.integer != "0";
     for (;;) {
-        seenFractions.push_back(fraction);
-        Exact product = fraction * base;
-        int digit = static_cast<int>(Integer(numerator(product) / denominator(product)));
-        std::string productText = numberText(product, Place::Alone);
-        if (digit >= 10 && product != digit)  // "15,5, целая часть 15 (F)"
-            productText = say(words::kDigitOfProduct,
-                              {productText, withLetter(std::to_string(digit), digit)});
-        else
-            productText = withLetter(productText, digit);
-        if (steps.size() <= kMostSteps)
+        seenAt.emplace(remainder, digits.fraction.size());
+        Integer scaled = remainder * base;
+        int digit = static_cast<int>(Integer(scaled / whole));
+        if (steps.size() <= kMostSteps) {  // the lines not shown are not written
+            Exact fraction(remainder, whole), product(scaled, whole);
+            std::string productText = numberText(product, Place::Alone);
+            if (digit >= 10 && product != digit)  // "15,5, целая часть 15 (F)"
+                productText = say(words::kDigitOfProduct,
+                                  {productText, withLetter(std::to_string(digit), digit)});
+            else
+                productText = withLetter(productText, digit);
             steps.push_back(say(words::kMultiplication, {numberText(fraction), b, productText}));
+        }
         digits.fraction += digitChar(digit);
         significant = significant || digit != 0;
         if (significant) --digitsLeft;
-        fraction = product - digit;
-        if (fraction == 0) break;
-        auto again = std::ranges::find(seenFractions, fraction);
-        if (again != seenFractions.end()) {
-            std::size_t start = static_cast<std::size_t>(again - seenFractions.begin());
-            digits.period = digits.fraction.substr(start);
-            digits.fraction.resize(start);
+        remainder = scaled % whole;
+        if (remainder == 0) break;
+        if (auto again = seenAt.find(remainder); again != seenAt.end()) {
+            digits.period = digits.fraction.substr(again->second);
+            digits.fraction.resize(again->second);
             break;
         }
         if (digitsLeft <= 0) {
@@ -235,15 +240,15 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
     int power = static_cast<int>(digits.integer.size());
     for (char c : digits.integer) --power, digitValue(c) ? terms.push_back({digitValue(c), power}) : void();
     for (char c : fraction) --power, digitValue(c) ? terms.push_back({digitValue(c), power}) : void();
-    Exact sum = 0;
-    for (const Term& t : terms)
-        sum += t.power >= 0 ? Exact(t.digit * powerOf(base, t.power))
-                            : Exact(Integer(t.digit), powerOf(base, -t.power));
+    Integer scaled = 0;  // the digits as one whole number, then scaled by the last place
+    for (char c : digits.integer + fraction) scaled = scaled * base + digitValue(c);
+    Exact sum = Exact(scaled, powerOf(base, static_cast<int>(fraction.size())));
     std::string b = std::to_string(base);
     std::vector<std::string> powers, values, products;
     for (const Term& t : terms) {
-        Exact unit = t.power >= 0 ? Exact(powerOf(base, t.power)) : Exact(Integer(1), powerOf(base, -t.power));
         powers.push_back(std::to_string(t.digit) + "·" + b + superscript(t.power));
+        if (terms.size() > kMostTerms) continue;  // only the powers are written
+        Exact unit = t.power >= 0 ? Exact(powerOf(base, t.power)) : Exact(Integer(1), powerOf(base, -t.power));
         values.push_back(std::to_string(t.digit) + "·" + numberText(unit));
         products.push_back(numberText(unit * t.digit));
     }

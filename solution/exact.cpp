@@ -16,13 +16,20 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-int decimalDigitCount(const Integer& n) {
+[[maybe_unused]] int decimalDigitCount(const Integer& n) {
     return n == 0 ? 0 : static_cast<int>(abs(n).str().size());
 }
 
 // Whole powers of a prime in n.
 int timesDivisible(Integer n, int prime) {
+    if (n == 0) return 0;
+    if (prime == 2) return static_cast<int>(boost::multiprecision::lsb(n));
     int count = 0;
+    const Integer chunk = powerOf(prime, 16);  // sixteen at a time, then one by one
+    while (n % chunk == 0) {
+        n /= chunk;
+        count += 16;
+    }
     while (n != 0 && n % prime == 0) {
         n /= prime;
         ++count;
@@ -40,6 +47,10 @@ Exact roundedAt(const Exact& x, int power) {  // to a multiple of 10^power, half
 }
 
 }  // namespace
+
+std::string digitsOf(const Integer& n) {
+    return n.str();
+}
 
 Integer powerOf(int base, int exponent) {
     return boost::multiprecision::pow(Integer(base), static_cast<unsigned>(exponent));
@@ -85,15 +96,21 @@ std::optional<Decimal> decimalOf(const Exact& x, std::size_t longestPeriod) {
     const Integer& den = denominator(x);
     decimal.integer = Integer(num / den).str();
     Integer remainder = num % den;
-    // The digits before the period are as many as the larger power of 2 or 5 in the denominator.
+    // The digits before the period are as many as the larger power of 2 or 5 in the denominator,
+    // and come at once.
     int before = std::max(timesDivisible(den, 2), timesDivisible(den, 5));
+    if (before > 0 && remainder != 0) {
+        Integer scaled = remainder * powerOf(10, before);
+        std::string digits = Integer(scaled / den).str();
+        decimal.fraction = std::string(static_cast<std::size_t>(before) - digits.size(), '0') + digits;
+        remainder = scaled % den;
+    }
+    if (remainder == 0) return decimal;
     auto nextDigit = [&](std::string& to) {
         remainder *= 10;
         to += static_cast<char>('0' + static_cast<int>(Integer(remainder / den)));
         remainder %= den;
     };
-    for (int i = 0; i < before && remainder != 0; ++i) nextDigit(decimal.fraction);
-    if (remainder == 0) return decimal;
     const Integer start = remainder;
     do {
         if (decimal.period.size() == longestPeriod) return std::nullopt;
@@ -102,17 +119,17 @@ std::optional<Decimal> decimalOf(const Exact& x, std::size_t longestPeriod) {
     return decimal;
 }
 
-int leadingPower(const Exact& x) {
+int leadingPower(const Exact& x, int base) {
     Exact magnitude = abs(x);
-    const Integer& num = numerator(magnitude);
-    const Integer& den = denominator(magnitude);
-    int power = decimalDigitCount(num) - decimalDigitCount(den);
-    // 10^power <= x < 10^(power+1), the digit counts give it to within one.
-    auto tenTo = [](int p) {
-        return p >= 0 ? Exact(powerOf(10, p)) : Exact(Integer(1), powerOf(10, -p));
+    // The bit lengths give it to within one: base^power <= x < base^(power+1).
+    double bits = static_cast<double>(boost::multiprecision::msb(numerator(magnitude))) -
+                  static_cast<double>(boost::multiprecision::msb(denominator(magnitude)));
+    int power = static_cast<int>(std::floor(bits / std::log2(base)));
+    auto to = [base](int p) {
+        return p >= 0 ? Exact(powerOf(base, p)) : Exact(Integer(1), powerOf(base, -p));
     };
-    while (magnitude < tenTo(power)) --power;
-    while (magnitude >= tenTo(power + 1)) ++power;
+    while (magnitude < to(power)) --power;
+    while (magnitude >= to(power + 1)) ++power;
     return power;
 }
 

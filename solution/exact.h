@@ -25,6 +25,9 @@ Exact seen(double value);
 
 Integer powerOf(int base, int exponent);
 
+// A whole number's decimal digits, with "-" where it is negative.
+std::string digitsOf(const Integer& n);
+
 // A rational as school writes it in base 10: the integer digits, the fraction's digits before
 // the period, and the period (empty for a finite decimal).
 struct Decimal {
@@ -50,7 +53,7 @@ Exact squareRoot(const Exact& x, int digits, bool& rounded);
 // The number of significant decimal digits of a finite decimal; none for another rational.
 std::optional<int> significantDigits(const Exact& x);
 
-// The power of ten of x's first significant digit: 2 for 345, -1 for 0,25; x not 0.
-int leadingPower(const Exact& x);
+// The power of the base of x's first significant digit: 2 for 345, -1 for 0,25; x not 0.
+int leadingPower(const Exact& x, int base = 10);
 
 }  // namespace solution

@@ -16,18 +16,33 @@ constexpr int kSmallestPlain = -4;    // below 1E-04 an exponent
 constexpr std::size_t kGroupFrom = 5;  // integer digits from which they are grouped
 
 std::string bracketed(std::string text, bool needed) {
-    return needed ? "(" + text + ")" : text;
+    if (!needed) return text;
+    text.insert(text.begin(), '(');
+    text.push_back(')');
+    return text;
 }
 
-std::string exponentForm(const Exact& x) {
-    int power = leadingPower(x);
-    Exact mantissa = power >= 0 ? abs(x) / Exact(powerOf(10, power))
-                                : abs(x) * Exact(powerOf(10, -power));
-    Decimal digits = *decimalOf(mantissa, 0);
-    std::string text = x < 0 ? "-" + digits.integer : digits.integer;
-    if (!digits.fraction.empty()) text.append(1, calc::decimalSeparator()).append(digits.fraction);
+// A finite decimal's significant digits and the power of ten of the first.
+struct Significant {
+    std::string digits;
+    int power = 0;
+};
+Significant significantOf(const Decimal& decimal) {
+    std::string all = decimal.integer + decimal.fraction;
+    std::size_t first = all.find_first_not_of('0'), last = all.find_last_not_of('0');
+    if (first == std::string::npos) return {"0", 0};
+    return {all.substr(first, last - first + 1),
+            static_cast<int>(decimal.integer.size()) - 1 - static_cast<int>(first)};
+}
+
+std::string exponentForm(const Decimal& decimal, const Significant& significant) {
+    int power = significant.power;
+    std::string text = decimal.negative ? "-" : "";
+    text += significant.digits.front();
+    if (significant.digits.size() > 1)
+        text.append(1, calc::decimalSeparator()).append(significant.digits.substr(1));
     std::string exponent = std::to_string(std::abs(power));
-    if (exponent.size() < 2) exponent.insert(0, "0");
+    if (exponent.size() < 2) exponent.insert(exponent.begin(), '0');
     return text.append(power < 0 ? "E-" : "E+").append(exponent);
 }
 
@@ -40,12 +55,12 @@ std::string plainForm(const Decimal& decimal) {
     return text;
 }
 
-bool inExponentForm(const Exact& x) {
-    if (x == 0) return false;
-    int power = leadingPower(x);
+bool inExponentForm(const Significant& significant) {
+    if (significant.digits == "0") return false;
+    int power = significant.power;
     if (power < kSmallestPlain) return true;
     if (power < kLargestPlain) return false;
-    return power >= kLongestPlain || *significantDigits(x) <= kFieldDigits;
+    return power >= kLongestPlain || static_cast<int>(significant.digits.size()) <= kFieldDigits;
 }
 
 std::string scripted(int number, const std::array<std::string_view, 10>& glyphs,
@@ -73,9 +88,13 @@ std::string numberText(const Exact& x, Place place) {
     if (!decimal) {
         using boost::multiprecision::denominator;
         using boost::multiprecision::numerator;
-        return bracketed(numerator(x).str() + "/" + denominator(x).str(), operand);
+        return bracketed(digitsOf(numerator(x)) + "/" + digitsOf(denominator(x)), operand);
     }
-    if (decimal->period.empty() && inExponentForm(x)) return bracketed(exponentForm(x), operand);
+    if (decimal->period.empty()) {
+        Significant significant = significantOf(*decimal);
+        if (inExponentForm(significant))
+            return bracketed(exponentForm(*decimal, significant), operand);
+    }
     return bracketed(plainForm(*decimal), operand && decimal->negative);
 }
 

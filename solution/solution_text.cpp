@@ -73,11 +73,7 @@ std::optional<Exact> fieldValue(std::string_view text, int base) {
 FieldAgrees agreement(const Exact& field, const Exact& exact, int base, int digits) {
     if (field == exact) return FieldAgrees::Exactly;
     if (field == 0) return FieldAgrees::Otherwise;
-    Exact magnitude = abs(field);
-    int lead = 0;  // the power of the base of the field's first digit
-    while (magnitude >= Exact(powerOf(base, lead + 1))) ++lead;
-    while (magnitude < (lead >= 0 ? Exact(powerOf(base, lead)) : Exact(Integer(1), powerOf(base, -lead)))) --lead;
-    int last = lead - digits + 1;
+    int last = leadingPower(field, base) - digits + 1;
     Exact unit = last >= 0 ? Exact(powerOf(base, last)) : Exact(Integer(1), powerOf(base, -last));
     return abs(field - exact) * 2 <= unit ? FieldAgrees::Rounded : FieldAgrees::Otherwise;
 }
