@@ -302,7 +302,8 @@ Conversion converted(const Exact& x, int base) {
     std::string written = digitsText(unsigned_) + subscript(base);
     std::string_view relation = digits.cut ? " ≈ " : " = ";
     lines.push_back(breakingAtSigns(decimal + subscript(10) + std::string(relation) + written));
-    if (digits.integer.size() + digits.fraction.size() + digits.period.size() <= kRouteDigits && !digits.cut)
+    std::size_t length = digits.integer.size() + digits.fraction.size() + digits.period.size();
+    if (x != 0 && length <= kRouteDigits && !digits.cut)
         lines.push_back(routeLine(digits, base));
     lines.push_back(checkLine(digits, base, magnitude, fieldDigits));
     if (digits.negative)

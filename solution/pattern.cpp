@@ -1,5 +1,8 @@
 #include "solution/pattern.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "solution/number_text.h"
 
 namespace solution {
@@ -29,6 +32,7 @@ struct Line {
 std::string filled(std::string_view pattern, const Lookup& lookup) {
     Line line;
     std::string text;
+    std::vector<std::string_view> named;
     while (!pattern.empty()) {
         if (pattern.starts_with(kEquals) || pattern.starts_with(kAbout)) {
             line.closeStretch();
@@ -50,7 +54,11 @@ std::string filled(std::string_view pattern, const Lookup& lookup) {
                 line.text.append("{").append(name).append("}");
                 continue;
             }
-            line.roundedSince = line.roundedSince || value->rounded;
+            // A rounded value makes "≈" where the working arrives at it; where it comes back
+            // as an operand, the numbers on both sides are the same.
+            bool arrives = std::find(named.begin(), named.end(), name) == named.end();
+            named.push_back(name);
+            line.roundedSince = line.roundedSince || (value->rounded && arrives);
             bool endsLine = pattern.empty() || pattern.front() == '\n';
             line.text += endsLine ? unbracketed(value->text) : value->text;
         } else {

@@ -16,7 +16,8 @@ using Lookup = std::function<std::optional<Filled>(std::string_view name)>;
 
 // The one pattern filler: each "{name}" becomes the value `lookup` gives for it, or stays as it
 // is where there is none. A value that ends a line loses its brackets. An "=" whose right side,
-// up to the next sign, holds a rounded value becomes "≈": "=" stands only where it is exact.
+// up to the next sign, arrives at a rounded value becomes "≈": "=" stands only where it is
+// exact.
 std::string filled(std::string_view pattern, const Lookup& lookup);
 
 }  // namespace solution

@@ -157,7 +157,9 @@ void addWorked(Lines& lines, const Worked& worked) {
     bool rounded = false;
     for (const Shown& step : worked.values.steps()) {
         rounded = rounded || step.rounded;
-        if (step.vanished) lines.push_back(say(words::kVanished, {numberText(step.value, Place::Alone)}));
+        if (!step.vanished) continue;
+        std::string said = say(words::kVanished, {numberText(step.value, Place::Alone)});
+        if (lines.back() != said) lines.push_back(said);  // a² and b² alike: said once
     }
     if (rounded) lines.push_back(say(words::kRoundedSteps, {std::to_string(kFieldDigits)}));
     const Shown* last = worked.values.last();

@@ -24,10 +24,10 @@ inline constexpr std::string_view kToHundredths = "{1} (округлили до 
 inline constexpr std::string_view kNotComputed = "Не вычислено.";
 // Where the field shows fewer digits than the exact value has.
 inline constexpr std::string_view kFieldRounds =
-    "В поле: {1} — поле вмещает {2} значащих цифр, последнюю округляет.";
+    "В поле {2} значащих цифр, последняя округлена: {1}";
 // Where the computer's value differs from the exact one in a digit the field shows.
 inline constexpr std::string_view kFieldDiffers =
-    "В поле {1}: компьютер считает в двоичной системе, и последняя цифра у него другая.";
+    "Компьютер считает в двоичной системе, и в поле чуть другое число: {1}";
 // Where the field shows 0 for a number too small for the computer.
 inline constexpr std::string_view kFieldVanished =
     "В поле 0: число слишком маленькое для компьютера, и он записал 0.";

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 
 #include "calc/calc.h"
 #include "testing/separator_guard.h"
 #include "screens/solution_text.h"
+#include "solution/tests/line_checker.h"
 
 namespace screens {
 namespace {
@@ -37,9 +39,7 @@ std::string solved(ScreenId screen, const Run& run, const Texts& typed) {
         worked.run(run);
     } catch (const calc::RuntimeError&) {
     }
-    std::string text = solutionText(screen, worked.working());
-    for (std::size_t at; (at = text.find("\u00A0")) != std::string::npos;) text.replace(at, 2, " ");
-    return text;  // no-break spaces read as spaces
+    return solution::testing::readable(solutionText(screen, worked.working()));
 }
 
 struct Case {
@@ -125,7 +125,7 @@ Sполн = πr(r + l) ≈ 3,14 · 3 · (3 + 5) = 9,42 · 8 = 75,36
 0,1₁₀ = 0,0(6314)₈
 0,0(6314)₈ = 0,000(110 011 001 100)₂ = 0,0001(1001)₂ = 0,1(9)₁₆
 Проверка: 6·8⁻² + 3·8⁻³ + 1·8⁻⁴ + … + 4·8⁻¹⁷ ≈ 0,1
-В поле: 0,1₁₀ ≈ 0,063146314631463146₈ — поле вмещает 17 значащих цифр, последнюю округляет.
+В поле 17 значащих цифр, последняя округлена: 0,1₁₀ ≈ 0,063146314631463146₈
 Ответ: 0,1 + 0 = 0,0(6314)₈
 
 Результат в шестнадцатеричной системе
@@ -138,7 +138,7 @@ Sполн = πr(r + l) ≈ 3,14 · 3 · (3 + 5) = 9,42 · 8 = 75,36
 0,1₁₀ = 0,1(9)₁₆
 0,1(9)₁₆ = 0,0001(1001)₂ = 0,000 110(011 001 100 110)₂ = 0,06(3146)₈
 Проверка: 1·16⁻¹ + 9·16⁻² + 9·16⁻³ + … + 9·16⁻¹³ ≈ 0,1
-В поле: 0,1₁₀ ≈ 0,199999999999A₁₆ — поле вмещает 13 значащих цифр, последнюю округляет.
+В поле 13 значащих цифр, последняя округлена: 0,1₁₀ ≈ 0,199999999999A₁₆
 Ответ: 0,1 + 0 = 0,1(9)₁₆)"},
 };
 
@@ -153,7 +153,7 @@ const Case kParts[] = {
     {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("0,375", "0,375", "0,375", "0"), "0,375 · 8 = 3\nЧитаем целые части сверху вниз: 0,3\n0,375₁₀ = 0,3₈\n0,3₈ = 0,011₂ = 0,0110₂ = 0,6₁₆\nПроверка: 3·8⁻¹ = 0,375\n"},
     {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("12,75", "12,75", "12,75", "0"), "12 : 16 = 0, остаток 12 (C)\nЧитаем остатки снизу вверх: C\nДробную часть умножаем на 16:\n0,75 · 16 = 12 (C)\nЧитаем целые части сверху вниз: 0,C\n12,75₁₀ = C,C₁₆\n"},
     {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("3,3", "3,3", "3,3", "0"), "3,3₁₀ = 3,2(3146)₈\n3,2(3146)₈ = 011,010(011 001 100 110)₂ = 0011,0100(1100)₂ = 3,4(C)₁₆\n"},
-    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "1", "1", "3"), "1 : 3 = 0,(3)\nВ поле: 0,(3) ≈ 0,333333333333333 — поле вмещает 15 значащих цифр, последнюю округляет.\nОтвет: 1 : 3 = 0,(3) ≈ 0,33 (округлили до сотых)\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "1", "1", "3"), "1 : 3 = 0,(3)\nВ поле 15 значащих цифр, последняя округлена: 0,(3) ≈ 0,333333333333333\nОтвет: 1 : 3 = 0,(3) ≈ 0,33 (округлили до сотых)\n"},
     {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "1", "1", "3"), "0,(3) · 8 = 2,(6)\n0,(6) · 8 = 5,(3)\nЧитаем целые части сверху вниз: 0,(25)\n0,(3)₁₀ = 0,(25)₈\n"},
     {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "1", "1", "3"), "Ответ: 1 : 3 = 0,(5)₁₆"},
     {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("7", "7", "7", "2"), "Ответ: 7 : 2 = 3,8₁₆"},
@@ -161,7 +161,7 @@ const Case kParts[] = {
     {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>, rowFields("1e20", "1e20", "1e20", "1e20"), "(1E+20) · (1E+20) = 1E+40\nЦелую часть делим на 8:\n1E+40 : 8 = 1,25E+39, остаток 0\n"},
     {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>, rowFields("1e20", "1e20", "1e20", "1e20"), "Ответ: (1E+20) · (1E+20) = 1E+40\n"},
     // Legs of 1e-200: the squares are exact, and the computer's 0 is said.
-    {Triangle, calc::computeTriangle, fields("1e-200", "1e-200"), "√((1E-200)² + (1E-200)²) = √((1E-400) + (1E-400)) = √(2E-400) ≈ 1,4142135623731E-200\n1E-400 — слишком маленькое число: компьютер считает его нулём.\n1E-400 — слишком маленькое число: компьютер считает его нулём.\n≈ — округлили до 15 значащих цифр, как в поле.\nВ поле 0: число слишком маленькое для компьютера, и он записал 0.\nОтвет: c ≈ 1,4142135623731E-200\n"},
+    {Triangle, calc::computeTriangle, fields("1e-200", "1e-200"), "√((1E-200)² + (1E-200)²) = √((1E-400) + (1E-400)) = √(2E-400) ≈ 1,4142135623731E-200\n1E-400 — слишком маленькое число: компьютер считает его нулём.\n≈ — округлили до 15 значащих цифр, как в поле.\nВ поле 0: число слишком маленькое для компьютера, и он записал 0.\nОтвет: c ≈ 1,4142135623731E-200\n"},
     // A fault at each step it can stop at: the steps done, the failing one in words, and every
     // result not written.
     {Triangle, calc::computeTriangle, fields("1e200", "1"), "c = √(a² + b²)\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено.\n\nПлощадь: S = a·b : 2\nНе вычислено."},
@@ -191,6 +191,27 @@ TEST(SolutionText, OperationsAnswersAndFaultsAtEachStep) {
     for (const Case& c : kParts) {
         const std::string text = solved(c.screen, c.run, c.typed);
         EXPECT_NE(text.find(c.expected), std::string::npos) << c.expected << "\nin\n" << text;
+    }
+}
+
+// The screens' own formulas over random numbers: every line true as written.
+TEST(SolutionText, EveryLineTrueWithTheScreensFormulas) {
+    SeparatorGuard comma(',');
+    std::mt19937 random(7);
+    const char* const numbers[] = {"3", "4", "2,5", "3,7", "-1,25", "0,1", "1e-200", "7e-300",
+                                   "1e20", "1e154", "123456,789", "0", "9,99", "abc", "0,000123"};
+    const screens::Run runs[] = {calc::computeTriangle, calc::computeCircle, calc::computeCylinder,
+                        calc::computeCone, calc::computeRowsWith<calc::RowOp::Divide>,
+                        calc::computeRowsWith<calc::RowOp::Multiply>};
+    const ScreenId screens[] = {Triangle, Circle, Cylinder, Cone, Calculator, Calculator};
+    for (int i = 0; i < 600; ++i) {
+        const char* a = numbers[random() % std::size(numbers)];
+        const char* b = numbers[random() % std::size(numbers)];
+        Texts typed = fields(a, b);
+        typed.merge(rowFields(a, a, a, b));
+        const std::string text = solved(screens[i % 6], runs[i % 6], typed);
+        for (const std::string& line : solution::testing::falseLines(text))
+            ADD_FAILURE() << line << "\nin\n" << text;
     }
 }
 

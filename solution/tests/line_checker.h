@@ -12,4 +12,7 @@ namespace solution::testing {
 // not add up, a check that does not end at the number converted. Empty where all are true.
 std::vector<std::string> falseLines(std::string_view text);
 
+// The text with its no-break spaces as plain ones, as a test writes it.
+std::string readable(std::string_view text);
+
 }  // namespace solution::testing
