@@ -24,8 +24,8 @@ struct Input {
 };
 
 calc::FieldTable::Texts fieldsOf(const Input& input) {
-    calc::FieldTable::Texts texts{{"txt1", input.left}, {"txt2", input.right}, {"txt3", ""},
-                                  {"txt4", ""}};
+    calc::FieldTable::Texts texts{
+        {"txt1", input.left}, {"txt2", input.right}, {"txt3", ""}, {"txt4", ""}};
     for (std::string row : {"Dec", "Oct", "Hex"}) {
         texts["txt1" + row] = input.left;
         texts["txt2" + row] = input.right;
@@ -40,10 +40,14 @@ int main() {
     using calc::RowOp;
     using screens::ScreenId;
     const Input inputs[] = {
-        {"1e308 + 0, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Add>, "1e308", "0"},
-        {"1 : 7e-300, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Divide>, "1", "7e-300"},
-        {"1 : 9,973 (period of 9972 digits)", ScreenId::Calculator, calc::computeRowsWith<RowOp::Divide>, "1", "9,973"},
-        {"1e-300 : 7, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Divide>, "1e-300", "7"},
+        {"1e308 + 0, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Add>, "1e308",
+         "0"},
+        {"1 : 7e-300, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Divide>, "1",
+         "7e-300"},
+        {"1 : 9,973 (period of 9972 digits)", ScreenId::Calculator,
+         calc::computeRowsWith<RowOp::Divide>, "1", "9,973"},
+        {"1e-300 : 7, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Divide>,
+         "1e-300", "7"},
         {"triangle, legs 1e-200", ScreenId::Triangle, calc::computeTriangle, "1e-200", "1e-200"},
     };
     calc::setDecimalSeparator(',');
@@ -60,7 +64,8 @@ int main() {
         for (int run = 0; run < kRuns; ++run) {
             Clock::time_point start = Clock::now();
             size = screens::solutionText(input.screen, worked.working()).size();
-            times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            times.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         }
         std::sort(times.begin(), times.end());
         std::printf("%-36s %10.2f %10.2f %8zu\n", input.name, times[kRuns / 2], times.back(), size);

@@ -24,8 +24,7 @@ std::vector<const ControlLayout*> resultFields(ScreenId screen) {
 std::string explanation(const ControlLayout& result, const calc::Working* working) {
     std::string text = solution::generalOf(*result.formula);
     const calc::WorkedResult* worked = working ? working->find(result.name) : nullptr;
-    if (worked)
-        text.append("\n").append(solution::workedLine(*result.formula, *working, *worked));
+    if (worked) text.append("\n").append(solution::workedLine(*result.formula, *working, *worked));
     return text.append("\n").append(kSolutionKey);
 }
 

@@ -19,20 +19,11 @@ namespace {
 using boost::multiprecision::denominator;
 using boost::multiprecision::numerator;
 
-constexpr std::size_t kMostSteps = 20;   // a ladder's lines before the rest is given at once
-constexpr std::size_t kMostTerms = 6;    // a check's terms before the middle ones are left out,
+constexpr std::size_t kMostSteps = 20;      // a ladder's lines before the rest is given at once
+constexpr std::size_t kMostTerms = 6;       // a check's terms before the middle ones are left out,
 constexpr std::size_t kTermsBeforeCut = 3;  // and only the powers are written
 constexpr std::size_t kRouteDigits = 24;    // the route through binary for numbers this long
 constexpr std::string_view kCut = "…";
-
-// "{1}", "{2}"... of a words pattern, in turn.
-std::string say(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    return filled(pattern, [&](std::string_view name) -> std::optional<Filled> {
-        std::size_t i = static_cast<std::size_t>(name.front() - '1');
-        if (name.size() != 1 || i >= values.size()) return std::nullopt;
-        return Filled{std::string(values.begin()[i])};
-    });
-}
 
 char digitChar(int value) {
     return calc::kDigits[static_cast<std::size_t>(value)];
@@ -159,7 +150,8 @@ std::string shortestPeriod(const std::string& period) {
     for (std::size_t n = 1; n < period.size(); ++n) {
         if (period.size() % n != 0) continue;
         bool repeats = true;
-        for (std::size_t i = n; i < period.size() && repeats; ++i) repeats = period[i] == period[i - n];
+        for (std::size_t i = n; i < period.size() && repeats; ++i)
+            repeats = period[i] == period[i - n];
         if (repeats) return period.substr(0, n);
     }
     return period;
@@ -170,7 +162,8 @@ struct Bits {
 };
 
 std::string bitsText(const Bits& bits, std::size_t width) {
-    std::string text = bits.integer.find('1') == std::string::npos ? "0" : groups(bits.integer, width);
+    std::string text =
+        bits.integer.find('1') == std::string::npos ? "0" : groups(bits.integer, width);
     if (bits.fraction.empty() && bits.period.empty()) return text;
     text += calc::decimalSeparator();
     text += groups(bits.fraction, width);
@@ -215,13 +208,14 @@ std::string routeLine(const BaseDigits& digits, int base) {
     result.period = period;
     again.period = bitsOf(period, static_cast<int>(other));
     if (result.period.empty())
-        while (!result.fraction.empty() && result.fraction.back() == '0') result.fraction.pop_back();
+        while (!result.fraction.empty() && result.fraction.back() == '0')
+            result.fraction.pop_back();
     BaseDigits plain = digits;
     plain.negative = false;
     plain.cut = false;
     std::string two = subscript(2);
-    return breakingAtSigns(digitsText(plain) + subscript(base) + " = " + bitsText(bits, width) + two +
-                           " = " + bitsText(again, other) + two + " = " + digitsText(result) +
+    return breakingAtSigns(digitsText(plain) + subscript(base) + " = " + bitsText(bits, width) +
+                           two + " = " + bitsText(again, other) + two + " = " + digitsText(result) +
                            subscript(otherBase));
 }
 
@@ -238,8 +232,10 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
     };
     std::vector<Term> terms;
     int power = static_cast<int>(digits.integer.size());
-    for (char c : digits.integer) --power, digitValue(c) ? terms.push_back({digitValue(c), power}) : void();
-    for (char c : fraction) --power, digitValue(c) ? terms.push_back({digitValue(c), power}) : void();
+    for (char c : digits.integer + fraction) {  // zero digits add nothing
+        --power;
+        if (digitValue(c) != 0) terms.push_back({digitValue(c), power});
+    }
     Integer scaled = 0;  // the digits as one whole number, then scaled by the last place
     for (char c : digits.integer + fraction) scaled = scaled * base + digitValue(c);
     Exact sum = Exact(scaled, powerOf(base, static_cast<int>(fraction.size())));
@@ -248,7 +244,8 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
     for (const Term& t : terms) {
         powers.push_back(std::to_string(t.digit) + "·" + b + superscript(t.power));
         if (terms.size() > kMostTerms) continue;  // only the powers are written
-        Exact unit = t.power >= 0 ? Exact(powerOf(base, t.power)) : Exact(Integer(1), powerOf(base, -t.power));
+        Exact unit = t.power >= 0 ? Exact(powerOf(base, t.power))
+                                  : Exact(Integer(1), powerOf(base, -t.power));
         values.push_back(std::to_string(t.digit) + "·" + numberText(unit));
         products.push_back(numberText(unit * t.digit));
     }
@@ -266,7 +263,8 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
     if (terms.size() > 1 && terms.size() <= kMostTerms)
         chain += " = " + sumText(values) + " = " + sumText(products);
     std::string sign = sum == magnitude ? " = " : " ≈ ";
-    return breakingAtSigns(say(words::kCheck, {chain + sign + numberText(magnitude, Place::Alone)}));
+    return breakingAtSigns(
+        say(words::kCheck, {chain + sign + numberText(magnitude, Place::Alone)}));
 }
 
 }  // namespace
@@ -277,7 +275,8 @@ int fieldDigitsOf(int base) {
 
 std::string digitsText(const BaseDigits& digits) {
     std::string text = digits.negative ? "-" + digits.integer : digits.integer;
-    if (digits.fraction.empty() && digits.period.empty()) return digits.cut ? text + "," + std::string(kCut) : text;
+    if (digits.fraction.empty() && digits.period.empty())
+        return digits.cut ? text + "," + std::string(kCut) : text;
     text += calc::decimalSeparator();
     text += digits.fraction;
     if (!digits.period.empty()) text += "(" + digits.period + ")";
@@ -294,7 +293,8 @@ Conversion converted(const Exact& x, int base) {
     Integer whole = numerator(magnitude) / denominator(magnitude);
     digits.negative = x < 0;
     digits.integer = addDivisions(whole, base, lines);
-    int left = std::max(1, fieldDigits - (whole == 0 ? 0 : static_cast<int>(digits.integer.size())));
+    int left =
+        std::max(1, fieldDigits - (whole == 0 ? 0 : static_cast<int>(digits.integer.size())));
     addMultiplications(magnitude - Exact(whole), base, left, digits, lines);
     BaseDigits unsigned_ = digits;
     unsigned_.negative = false;
@@ -303,12 +303,12 @@ Conversion converted(const Exact& x, int base) {
     std::string_view relation = digits.cut ? " ≈ " : " = ";
     lines.push_back(breakingAtSigns(decimal + subscript(10) + std::string(relation) + written));
     std::size_t length = digits.integer.size() + digits.fraction.size() + digits.period.size();
-    if (x != 0 && length <= kRouteDigits && !digits.cut)
-        lines.push_back(routeLine(digits, base));
+    if (x != 0 && length <= kRouteDigits && !digits.cut) lines.push_back(routeLine(digits, base));
     lines.push_back(checkLine(digits, base, magnitude, fieldDigits));
     if (digits.negative)
-        lines.push_back(say(words::kSign, {breakingAtSigns("-" + decimal + subscript(10) +
-                                                           std::string(relation) + "-" + written)}));
+        lines.push_back(
+            say(words::kSign, {breakingAtSigns("-" + decimal + subscript(10) +
+                                               std::string(relation) + "-" + written)}));
     return conversion;
 }
 

@@ -9,8 +9,8 @@ namespace solution {
 
 namespace {
 
-using boost::multiprecision::numerator;
 using boost::multiprecision::denominator;
+using boost::multiprecision::numerator;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -102,7 +102,8 @@ std::optional<Decimal> decimalOf(const Exact& x, std::size_t longestPeriod) {
     if (before > 0 && remainder != 0) {
         Integer scaled = remainder * powerOf(10, before);
         std::string digits = Integer(scaled / den).str();
-        decimal.fraction = std::string(static_cast<std::size_t>(before) - digits.size(), '0') + digits;
+        decimal.fraction =
+            std::string(static_cast<std::size_t>(before) - digits.size(), '0') + digits;
         remainder = scaled % den;
     }
     if (remainder == 0) return decimal;

@@ -9,10 +9,10 @@ namespace solution {
 
 namespace {
 
-constexpr int kFieldDigits = 15;      // significant digits of a decimal field
-constexpr int kLargestPlain = 15;     // from 1E+15 on, the fields write an exponent...
-constexpr int kLongestPlain = 30;     // ...but a longer number is clearer in full below 1E+30
-constexpr int kSmallestPlain = -4;    // below 1E-04 an exponent
+constexpr int kFieldDigits = 15;       // significant digits of a decimal field
+constexpr int kLargestPlain = 15;      // from 1E+15 on, the fields write an exponent...
+constexpr int kLongestPlain = 30;      // ...but a longer number is clearer in full below 1E+30
+constexpr int kSmallestPlain = -4;     // below 1E-04 an exponent
 constexpr std::size_t kGroupFrom = 5;  // integer digits from which they are grouped
 
 std::string bracketed(std::string text, bool needed) {
@@ -66,7 +66,8 @@ bool inExponentForm(const Significant& significant) {
 std::string scripted(int number, const std::array<std::string_view, 10>& glyphs,
                      std::string_view minus) {
     std::string text = number < 0 ? std::string(minus) : "";
-    for (char c : std::to_string(std::abs(number))) text += glyphs[static_cast<std::size_t>(c - '0')];
+    for (char c : std::to_string(std::abs(number)))
+        text += glyphs[static_cast<std::size_t>(c - '0')];
     return text;
 }
 

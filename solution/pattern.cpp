@@ -70,4 +70,13 @@ std::string filled(std::string_view pattern, const Lookup& lookup) {
     return text + line.text;
 }
 
+std::string say(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    return filled(pattern, [&](std::string_view name) -> std::optional<Filled> {
+        if (name.size() != 1) return std::nullopt;
+        std::size_t i = static_cast<std::size_t>(name.front() - '1');
+        if (i >= values.size()) return std::nullopt;
+        return Filled{std::string(values.begin()[i])};
+    });
+}
+
 }  // namespace solution

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,5 +20,8 @@ using Lookup = std::function<std::optional<Filled>(std::string_view name)>;
 // up to the next sign, arrives at a rounded value becomes "≈": "=" stands only where it is
 // exact.
 std::string filled(std::string_view pattern, const Lookup& lookup);
+
+// A pattern of words with "{1}", "{2}"... taking the values in turn.
+std::string say(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace solution

@@ -20,7 +20,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 constexpr int kDecimal = 10;
-constexpr int kKeptDecimals = 2;  // answers to hundredths
+constexpr int kKeptDecimals = 2;   // answers to hundredths
 constexpr int kLargestPlain = 15;  // the fields' exponent form, where no hundredths are kept
 constexpr int kSmallestPlain = -4;
 
@@ -29,14 +29,6 @@ constexpr std::array<std::string_view, 5> kStepSigns{" + ", " − ", " · ", " :
 
 // The constants the formulas name, the same in every compute.
 constexpr std::array<calc::UsedValue, 2> kConstants{{{"π", calc::kPi}, {"2π", calc::kTwoPi}}};
-
-std::string say(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    return filled(pattern, [&](std::string_view name) -> std::optional<Filled> {
-        std::size_t i = static_cast<std::size_t>(name.front() - '1');
-        if (name.size() != 1 || i >= values.size()) return std::nullopt;
-        return Filled{std::string(values.begin()[i])};
-    });
-}
 
 std::optional<Filled> constant(std::string_view name) {
     for (const calc::UsedValue& c : kConstants)
@@ -95,7 +87,8 @@ struct Worked {
             if (!working.op) return std::nullopt;
             return Filled{std::string(calc::signOf(*working.op))};
         }
-        if (const Shown* shown = values.find(name)) return Filled{numberText(shown->value), shown->rounded};
+        if (const Shown* shown = values.find(name))
+            return Filled{numberText(shown->value), shown->rounded};
         return constant(name);
     }
     std::string fill(std::string_view pattern) const {
@@ -120,7 +113,8 @@ std::string answerLine(const Worked& worked, const Shown& last, const std::strin
     named.pop_back();  // the operands keep their brackets: the line goes on
     std::string value = named + (last.rounded ? " ≈ " : " = ") + digits;
     if (worked.formula.base == kDecimal && keepsHundredths(last.value)) {
-        std::string hundredths = numberText(roundedDecimals(last.value, kKeptDecimals), Place::Alone);
+        std::string hundredths =
+            numberText(roundedDecimals(last.value, kKeptDecimals), Place::Alone);
         value = last.rounded ? named + " ≈ " + hundredths : value + " ≈ " + hundredths;
         value = say(words::kToHundredths, {value});
     }
@@ -135,12 +129,15 @@ void addFieldNote(Lines& lines, const Worked& worked, const Shown& last) {
     if (!field) return;
     int digits = base == kDecimal ? kFieldDigits : fieldDigitsOf(base);
     FieldAgrees agrees = agreement(*field, last.value, base, digits);
-    std::string fieldText = base == kDecimal ? fieldNumber(calc::valueOf(worked.result.text), Place::Alone)
-                                             : worked.result.text + subscript(base);
+    std::string fieldText = base == kDecimal
+                                ? fieldNumber(calc::valueOf(worked.result.text), Place::Alone)
+                                : worked.result.text + subscript(base);
     if (agrees == FieldAgrees::Exactly) return;
     if (agrees == FieldAgrees::Rounded && !last.rounded) {
-        std::string exact = numberText(last.value, Place::Alone) + (base == kDecimal ? "" : subscript(kDecimal));
-        lines.push_back(say(words::kFieldRounds, {breakingAtSigns(exact + " ≈ " + fieldText), std::to_string(digits)}));
+        std::string exact =
+            numberText(last.value, Place::Alone) + (base == kDecimal ? "" : subscript(kDecimal));
+        lines.push_back(say(words::kFieldRounds,
+                            {breakingAtSigns(exact + " ≈ " + fieldText), std::to_string(digits)}));
     } else if (*field == 0) {
         lines.emplace_back(words::kFieldVanished);
     } else {
@@ -192,7 +189,8 @@ void addFailed(Lines& lines, const calc::Working& working) {
         if (!step.fault) {
             const Shown& shown = values.steps()[i];
             std::string sign = shown.rounded ? " ≈ " : " = ";
-            lines.push_back(breakingAtSigns(stepText(step, values) + sign + numberText(shown.value, Place::Alone)));
+            lines.push_back(breakingAtSigns(stepText(step, values) + sign +
+                                            numberText(shown.value, Place::Alone)));
             continue;
         }
         lines.push_back(breakingAtSigns(stepText(step, values)) + " — " +

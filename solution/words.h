@@ -35,7 +35,6 @@ inline constexpr std::string_view kFieldVanished =
 inline constexpr std::string_view kVanished =
     "{1} — слишком маленькое число: компьютер считает его нулём.";
 // The rounding of a root or a long quotient in the working.
-inline constexpr std::string_view kRoundedSteps =
-    "≈ — округлили до {1} значащих цифр, как в поле.";
+inline constexpr std::string_view kRoundedSteps = "≈ — округлили до {1} значащих цифр, как в поле.";
 
 }  // namespace solution::words

@@ -22,14 +22,25 @@ std::string randomInput(std::mt19937_64& random) {
     std::uniform_int_distribution<int> kind(0, 9), digits(0, 999999), exponent(-300, 300);
     std::string sign = random() % 4 == 0 ? "-" : "";
     switch (kind(random)) {
-        case 0: return sign + std::to_string(digits(random));
-        case 1: return sign + std::to_string(digits(random) % 1000) + "," + std::to_string(digits(random));
-        case 2: return sign + std::to_string(digits(random) % 100) + "," + std::to_string(digits(random) % 1000);
-        case 3: return sign + "0," + std::to_string(digits(random) % 100);
-        case 4: return sign + std::to_string(1 + digits(random) % 9) + "e" + std::to_string(exponent(random));
-        case 5: return "0";
-        case 6: return random() % 2 ? "abc" : "";
-        default: return std::to_string(digits(random) % 50) + "," + std::to_string(digits(random) % 10);
+        case 0:
+            return sign + std::to_string(digits(random));
+        case 1:
+            return sign + std::to_string(digits(random) % 1000) + "," +
+                   std::to_string(digits(random));
+        case 2:
+            return sign + std::to_string(digits(random) % 100) + "," +
+                   std::to_string(digits(random) % 1000);
+        case 3:
+            return sign + "0," + std::to_string(digits(random) % 100);
+        case 4:
+            return sign + std::to_string(1 + digits(random) % 9) + "e" +
+                   std::to_string(exponent(random));
+        case 5:
+            return "0";
+        case 6:
+            return random() % 2 ? "abc" : "";
+        default:
+            return std::to_string(digits(random) % 50) + "," + std::to_string(digits(random) % 10);
     }
 }
 
@@ -51,7 +62,8 @@ struct GenericFormulas {
                 std::string line = step.op == calc::StepOp::SquareRoot
                                        ? sign + a
                                        : a + sign + "{" + std::string(step.b.name) + "}";
-                steps += (steps.empty() ? "" : "\n") + line + " = {" + std::string(step.label) + "}";
+                steps +=
+                    (steps.empty() ? "" : "\n") + line + " = {" + std::string(step.label) + "}";
             }
             int base = result.field.ends_with("Oct") ? 8 : result.field.ends_with("Hex") ? 16 : 10;
             formulas.push_back({"", "", keep(steps), keep("{a} {op} {b}"), base});
@@ -68,8 +80,11 @@ std::string fieldsDescribed(const calc::FieldTable::Texts& texts) {
 
 TEST(EveryLineTrue, ThousandsOfRandomComputes) {
     std::mt19937_64 random(21);
-    const Compute computes[] = {calc::computeTriangle, calc::computeCircle, calc::computeCylinder,
-                                calc::computeCone, calc::computeRowsWith<calc::RowOp::Add>,
+    const Compute computes[] = {calc::computeTriangle,
+                                calc::computeCircle,
+                                calc::computeCylinder,
+                                calc::computeCone,
+                                calc::computeRowsWith<calc::RowOp::Add>,
                                 calc::computeRowsWith<calc::RowOp::Subtract>,
                                 calc::computeRowsWith<calc::RowOp::Multiply>,
                                 calc::computeRowsWith<calc::RowOp::Divide>};

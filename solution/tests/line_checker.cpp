@@ -128,17 +128,22 @@ class Parser {
         std::size_t n = 0;
         auto isPart = [&](std::size_t i) {
             char c = s_[i];
-            if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || c == ',' || c == '.' || c == '/') return true;
-            if (c == '(' ) return i > 0 && s_[i - 1] != ' ';
+            if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || c == ',' || c == '.' ||
+                c == '/')
+                return true;
+            if (c == '(') return i > 0 && s_[i - 1] != ' ';
             if (c == ')') return true;
-            if (c == ' ') return i > 0 && i + 1 < s_.size() && std::isalnum(static_cast<unsigned char>(s_[i + 1])) &&
-                                 std::isalnum(static_cast<unsigned char>(s_[i - 1]));
+            if (c == ' ')
+                return i > 0 && i + 1 < s_.size() &&
+                       std::isalnum(static_cast<unsigned char>(s_[i + 1])) &&
+                       std::isalnum(static_cast<unsigned char>(s_[i - 1]));
             return (c == '-' && i == 0) || ((c == '+' || c == '-') && i > 0 && s_[i - 1] == 'E');
         };
         while (n < s_.size() && isPart(n)) ++n;
         std::string token(s_.substr(0, n));
         // a closing bracket that is not the period's belongs to the expression
-        while (!token.empty() && token.back() == ')' && token.find('(') == std::string::npos) token.pop_back();
+        while (!token.empty() && token.back() == ')' && token.find('(') == std::string::npos)
+            token.pop_back();
         if (token.empty()) return std::nullopt;
         s_.remove_prefix(token.size());
         bool goesOn = s_.starts_with("…");
@@ -227,7 +232,6 @@ bool near(const Value& a, const Value& b) {
     return (low <= 0 || low * low <= a.number) && a.number <= high * high;
 }
 
-
 void cutAfter(std::string& line, std::string_view mark) {
     if (auto at = line.find(mark); at != std::string::npos) line.resize(at);
 }
@@ -265,14 +269,15 @@ std::string readable(std::string_view text) {
 
 std::vector<std::string> falseLines(std::string_view text) {
     std::vector<std::string> faults;
-    std::optional<Value> last;      // the last number of the lines above, for "Ответ: c ≈ …"
-    std::string converted;          // the number converted, for its check
+    std::optional<Value> last;  // the last number of the lines above, for "Ответ: c ≈ …"
+    std::string converted;      // the number converted, for its check
     for (std::size_t at = 0, end = 0; end != std::string_view::npos; at = end + 1) {
         end = text.find('\n', at);
         std::string original(text.substr(at, end - at));
         std::string line = readable(original);
         // A line of words fits the window at its default size.
-        std::size_t letters = std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        std::size_t letters =
+            std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
         bool number = line.find_first_of("0123456789") != std::string::npos ||
                       line.find("₁₆") != std::string::npos;
         if (!number && letters > kLongestWords)
@@ -284,17 +289,20 @@ std::vector<std::string> falseLines(std::string_view text) {
         bool check = line.starts_with("Проверка: ");
         bool answer = line.starts_with("Ответ: ");
         bool field = line.starts_with("В поле") || line.starts_with("Компьютер");
-        for (std::string_view prefix : {"Ответ: ", "Проверка: ", "Число отрицательное, знак сохраняется: "})
+        for (std::string_view prefix :
+             {"Ответ: ", "Проверка: ", "Число отрицательное, знак сохраняется: "})
             dropPrefix(line, prefix);
         if (field) line.erase(0, line.find(": ") + 2);
         cutAfter(line, " (округлили");
         cutAfter(line, " — ");
         std::optional<int> digit;
         if (auto mark = line.find(", целая часть "); mark != std::string::npos) {
-            digit = std::atoi(line.substr(mark + std::string_view(", целая часть ").size()).c_str());
+            digit =
+                std::atoi(line.substr(mark + std::string_view(", целая часть ").size()).c_str());
             line.resize(mark);
         }
-        if (line.size() > 4 && line.ends_with(")") && line[line.size() - 4] == ' ' && line[line.size() - 3] == '(')
+        if (line.size() > 4 && line.ends_with(")") && line[line.size() - 4] == ' ' &&
+            line[line.size() - 3] == '(')
             line.resize(line.size() - 4);  // "12 (C)"
         std::vector<std::string> sides;
         std::vector<bool> exact;
@@ -308,27 +316,34 @@ std::vector<std::string> falseLines(std::string_view text) {
         }
         if (sides.size() == 1) continue;  // words, or a number alone
         std::optional<Value> left = valueOf(sides[0]);
-        if (!left && answer && sides[0].find_first_of("0123456789") == std::string::npos) left = last;
+        if (!left && answer && sides[0].find_first_of("0123456789") == std::string::npos)
+            left = last;
         for (std::size_t i = 1; i < sides.size(); ++i) {
             std::optional<Value> right = valueOf(sides[i]);
             // a check's sum of the digits shown is within the field's digits of the number
             bool fine = left && right &&
                         (exact[i - 1] ? equal(*left, *right)
-                                      : near(*left, *right) ||
-                                            (check && !left->root &&
-                                             abs(left->number - right->number) * Exact(powerOf(2, 48)) <=
-                                                 abs(right->number)));
+                                      : near(*left, *right) || (check && !left->root &&
+                                                                abs(left->number - right->number) *
+                                                                        Exact(powerOf(2, 48)) <=
+                                                                    abs(right->number)));
             if (left && right && !fine)
-                faults.push_back(original + "   [" + sides[i - 1] + (exact[i - 1] ? " = " : " ≈ ") + sides[i] + "]");
-            if (right) left = right;
-            else if (sides[i].find_first_of("0123456789") != std::string::npos) left.reset();
+                faults.push_back(original + "   [" + sides[i - 1] + (exact[i - 1] ? " = " : " ≈ ") +
+                                 sides[i] + "]");
+            if (right)
+                left = right;
+            else if (sides[i].find_first_of("0123456789") != std::string::npos)
+                left.reset();
         }
         if (left && !field) last = left;
-        if (digit && left && Integer(boost::multiprecision::numerator(left->number) /
-                                     boost::multiprecision::denominator(left->number)) != *digit)
+        if (digit && left &&
+            Integer(boost::multiprecision::numerator(left->number) /
+                    boost::multiprecision::denominator(left->number)) != *digit)
             faults.push_back(original + "   [целая часть]");
-        if (sides[0].ends_with("₁₀")) converted = sides[0].substr(0, sides[0].size() - std::string_view("₁₀").size());
-        if (check && sides.back() != converted) faults.push_back(original + "   [ends not at " + converted + "]");
+        if (sides[0].ends_with("₁₀"))
+            converted = sides[0].substr(0, sides[0].size() - std::string_view("₁₀").size());
+        if (check && sides.back() != converted)
+            faults.push_back(original + "   [ends not at " + converted + "]");
     }
     return faults;
 }
