@@ -205,7 +205,13 @@ std::string routeLine(const BaseDigits& digits, int base) {
     result.fraction = digitsOfBits(again.fraction, other);
     std::string period = shortestPeriod(digitsOfBits(again.period, other));
     if (!period.empty() && period.find_first_not_of('0') == std::string::npos) period.clear();
+    // The period starts as early as it can: 0,06(3146) is 0,0(6314).
+    while (!period.empty() && !result.fraction.empty() && result.fraction.back() == period.back()) {
+        result.fraction.pop_back();
+        std::rotate(period.rbegin(), period.rbegin() + 1, period.rend());
+    }
     result.period = period;
+    if (!period.empty()) again.fraction = bitsOf(result.fraction, static_cast<int>(other));
     again.period = bitsOf(period, static_cast<int>(other));
     if (result.period.empty())
         while (!result.fraction.empty() && result.fraction.back() == '0')
