@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <deque>
 #include <functional>
 #include <random>
 #include <string>
 
 #include "calc/calc.h"
+#include "generic_solution.h"
 #include "line_checker.h"
-#include "solution/solution_text.h"
 
 namespace solution {
 namespace {
@@ -43,34 +42,6 @@ std::string randomInput(std::mt19937_64& random) {
             return std::to_string(digits(random) % 50) + "," + std::to_string(digits(random) % 10);
     }
 }
-
-// Every step shown on a line of its own: "{a} · {b} = {ab}", as the screens' formulas name them.
-struct GenericFormulas {
-    std::deque<std::string> texts;
-    std::deque<Formula> formulas;
-    Task task;
-
-    std::string_view keep(std::string text) { return texts.emplace_back(std::move(text)); }
-
-    explicit GenericFormulas(const calc::Working& working) {
-        static constexpr std::string_view kSigns[] = {" + ", " − ", " · ", " : ", "√"};
-        for (const calc::WorkedResult& result : working.results) {
-            std::string steps;
-            for (const calc::Step& step : result.steps) {
-                std::string sign(kSigns[static_cast<int>(step.op)]);
-                std::string a = "{" + std::string(step.a.name) + "}";
-                std::string line = step.op == calc::StepOp::SquareRoot
-                                       ? sign + a
-                                       : a + sign + "{" + std::string(step.b.name) + "}";
-                steps +=
-                    (steps.empty() ? "" : "\n") + line + " = {" + std::string(step.label) + "}";
-            }
-            int base = result.field.ends_with("Oct") ? 8 : result.field.ends_with("Hex") ? 16 : 10;
-            formulas.push_back({"", "", keep(steps), keep("{a} {op} {b}"), base});
-            task.results.push_back({result.field, &formulas.back()});
-        }
-    }
-};
 
 std::string fieldsDescribed(const calc::FieldTable::Texts& texts) {
     std::string text;
@@ -105,8 +76,7 @@ TEST(EveryLineTrue, ThousandsOfRandomComputes) {
                 worked.run(computes[i % std::size(computes)]);
             } catch (const calc::RuntimeError&) {
             }
-            GenericFormulas formulas(*worked.working());
-            std::string text = solutionText(formulas.task, worked.working());
+            std::string text = testing::genericSolution(*worked.working());
             for (const std::string& line : testing::falseLines(text))
                 ADD_FAILURE() << line << "\nin\n" << text << "\nfrom " << fieldsDescribed(texts);
             ++solutions;
