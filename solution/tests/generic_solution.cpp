@@ -22,13 +22,16 @@ struct GenericFormulas {
         for (const calc::WorkedResult& result : working.results) {
             std::string steps;
             for (const calc::Step& step : result.steps) {
-                std::string sign(kSigns[static_cast<int>(step.op)]);
-                std::string a = "{" + std::string(step.a.name) + "}";
-                std::string line = step.op == calc::StepOp::SquareRoot
-                                       ? sign + a
-                                       : a + sign + "{" + std::string(step.b.name) + "}";
-                steps +=
-                    (steps.empty() ? "" : "\n") + line + " = {" + std::string(step.label) + "}";
+                auto named = [](std::string_view name) {
+                    return std::string("{").append(name).append("}");
+                };
+                std::string_view sign = kSigns[static_cast<int>(step.op)];
+                if (!steps.empty()) steps.append("\n");
+                if (step.op == calc::StepOp::SquareRoot)
+                    steps.append(sign).append(named(step.a.name));
+                else
+                    steps.append(named(step.a.name)).append(sign).append(named(step.b.name));
+                steps.append(" = ").append(named(step.label));
             }
             int base = result.field.ends_with("Oct") ? 8 : result.field.ends_with("Hex") ? 16 : 10;
             formulas.push_back({"", "", keep(steps), keep("{a} {op} {b}"), base});
