@@ -79,6 +79,12 @@ TEST(EveryLineTrue, ThousandsOfRandomComputes) {
             std::string text = testing::genericSolution(*worked.working());
             for (const std::string& line : testing::falseLines(text))
                 ADD_FAILURE() << line << "\nin\n" << text << "\nfrom " << fieldsDescribed(texts);
+            // The window never contradicts a field silently: each field's number is in it.
+            std::string unspaced = testing::readable(text);
+            std::erase(unspaced, ' ');
+            for (const calc::WorkedResult& result : worked.working()->results)
+                EXPECT_NE(unspaced.find(result.text), std::string::npos)
+                    << result.field << " = " << result.text << " not in\n" << text;
             ++solutions;
         }
     }
