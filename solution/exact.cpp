@@ -16,7 +16,7 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-[[maybe_unused]] int decimalDigitCount(const Integer& n) {
+int decimalDigitCount(const Integer& n) {
     return n == 0 ? 0 : static_cast<int>(abs(n).str().size());
 }
 
@@ -134,11 +134,6 @@ int leadingPower(const Exact& x, int base) {
     return power;
 }
 
-Exact roundedSignificant(const Exact& x, int digits) {
-    if (x == 0) return x;
-    return roundedAt(x, leadingPower(x) - digits + 1);
-}
-
 Exact roundedDecimals(const Exact& x, int decimals) {
     return roundedAt(x, -decimals);
 }
@@ -163,16 +158,6 @@ Exact squareRoot(const Exact& x, int digits, bool& rounded) {
     if ((root % unit) * 2 >= unit) ++kept;
     Exact value(kept * unit);
     return k >= 0 ? value / Exact(powerOf(10, k)) : value * Exact(powerOf(10, -k));
-}
-
-std::optional<int> significantDigits(const Exact& x) {
-    if (x == 0) return 0;
-    auto decimal = decimalOf(x, 0);
-    if (!decimal) return std::nullopt;
-    std::string all = decimal->integer + decimal->fraction;
-    std::size_t first = all.find_first_not_of('0');
-    std::size_t last = all.find_last_not_of('0');
-    return static_cast<int>(last - first + 1);
 }
 
 }  // namespace solution

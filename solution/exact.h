@@ -40,18 +40,12 @@ struct Decimal {
 // The decimal form of `x`; none where the period is longer than `longestPeriod` digits.
 std::optional<Decimal> decimalOf(const Exact& x, std::size_t longestPeriod);
 
-// `x` rounded to `digits` significant digits, half away from zero.
-Exact roundedSignificant(const Exact& x, int digits);
-
 // `x` rounded to `decimals` places after the comma, half away from zero.
 Exact roundedDecimals(const Exact& x, int decimals);
 
 // The square root of x >= 0: exact where x is the square of a rational, else rounded to
 // `digits` significant digits (`rounded` says which).
 Exact squareRoot(const Exact& x, int digits, bool& rounded);
-
-// The number of significant decimal digits of a finite decimal; none for another rational.
-std::optional<int> significantDigits(const Exact& x);
 
 // The power of the base of x's first significant digit: 2 for 345, -1 for 0,25; x not 0.
 int leadingPower(const Exact& x, int base = 10);

@@ -21,8 +21,6 @@ using Lines = std::vector<std::string>;
 
 constexpr int kDecimal = 10;
 constexpr int kKeptDecimals = 2;   // answers to hundredths
-constexpr int kLargestPlain = 15;  // the fields' exponent form, where no hundredths are kept
-constexpr int kSmallestPlain = -4;
 
 // In the order of calc::StepOp; a square root has one operand.
 constexpr std::array<std::string_view, 5> kStepSigns{" + ", " − ", " · ", " : ", "√"};
@@ -100,12 +98,10 @@ std::string subscriptOf(int base) {
     return base == kDecimal ? "" : subscript(base);
 }
 
+// Where the number is written without an exponent and has more than two decimals.
 bool keepsHundredths(const Exact& value) {
-    if (value == 0) return false;
-    int power = leadingPower(value);
-    if (power < kSmallestPlain || power >= kLargestPlain) return false;
-    Exact hundredths = roundedDecimals(value, kKeptDecimals);
-    return hundredths != value;
+    if (numberText(value, Place::Alone).find('E') != std::string::npos) return false;
+    return roundedDecimals(value, kKeptDecimals) != value;
 }
 
 std::string answerLine(const Worked& worked, const Shown& last, const std::string& digits) {
