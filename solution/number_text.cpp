@@ -9,7 +9,6 @@ namespace solution {
 
 namespace {
 
-constexpr int kFieldDigits = 15;       // significant digits of a decimal field
 constexpr int kLargestPlain = 15;      // from 1E+15 on, the fields write an exponent...
 constexpr int kLongestPlain = 30;      // ...but a longer number is clearer in full below 1E+30
 constexpr int kSmallestPlain = -4;     // below 1E-04 an exponent

@@ -20,7 +20,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 constexpr int kDecimal = 10;
-constexpr int kKeptDecimals = 2;   // answers to hundredths
+constexpr int kKeptDecimals = 2;  // answers to hundredths
 
 // In the order of calc::StepOp; a square root has one operand.
 constexpr std::array<std::string_view, 5> kStepSigns{" + ", " − ", " · ", " : ", "√"};

@@ -7,11 +7,9 @@
 
 #include "calc/working.h"
 #include "solution/exact.h"
+#include "solution/number_text.h"
 
 namespace solution {
-
-// The significant digits a decimal field shows.
-inline constexpr int kFieldDigits = 15;
 
 // A number of the working as the pupil writes it.
 struct Shown {
