@@ -7,6 +7,11 @@ namespace calc {
 
 namespace {
 
+// The constants as the formulas name them.
+constexpr UsedValue kPiTerm{"π", kPi};
+constexpr UsedValue kTwoPiTerm{"2π", kTwoPi};
+constexpr UsedValue kTwo{"2", 2.0};
+
 // The number's text read back and written again: a result that is stored this way is exactly
 // what its own text says.
 std::string settledText(double value) {
@@ -14,9 +19,9 @@ std::string settledText(double value) {
 }
 
 // Each square a product, r*r first; a square past the double range is an overflow.
-double coneSlant(detail::Calculation& calc, double r, double h) {
-    double rSquared = calc.square(r);
-    return calc.squareRoot(calc.add(rSquared, calc.square(h)));
+UsedValue coneSlant(detail::Calculation& calc, UsedValue r, UsedValue h) {
+    UsedValue rSquared = calc.square(r, "r²");
+    return calc.squareRoot(calc.add(rSquared, calc.square(h, "h²"), "r² + h²"), "l");
 }
 
 }  // namespace
@@ -24,78 +29,78 @@ double coneSlant(detail::Calculation& calc, double r, double h) {
 // The order of reads and conversions (some texts twice) decides which error comes first: keep it.
 void computeTriangle(FieldAccess& fields) {
     detail::Calculation calc(fields);
-    double b = valueOf(calc.read("txt2"));
-    double a = valueOf(calc.read("txt1"));
-    double aSquared = calc.square(a);
-    double sum = calc.add(aSquared, calc.square(b));
+    UsedValue b{"b", valueOf(calc.read("txt2"))};
+    UsedValue a{"a", valueOf(calc.read("txt1"))};
+    UsedValue aSquared = calc.square(a, "a²");
+    UsedValue sum = calc.add(aSquared, calc.square(b, "b²"), "a² + b²");
     calc.raiseRecordedFault(Detail::Hypotenuse);
-    calc.write("txt3", textOf(calc.squareRoot(sum)), {{"a", a}, {"b", b}});
+    calc.write("txt3", textOf(calc.squareRoot(sum, "c").value), {a, b});
 
-    b = valueOf(calc.read("txt2"));
-    a = valueOf(calc.read("txt1"));
-    double area = calc.divide(calc.multiply(a, b), 2.0);
+    b.value = valueOf(calc.read("txt2"));
+    a.value = valueOf(calc.read("txt1"));
+    UsedValue area = calc.divide(calc.multiply(a, b, "ab"), kTwo, "S");
     calc.raiseRecordedFault(Detail::Area);
-    calc.write("txt4", textOf(area), {{"a", a}, {"b", b}});
+    calc.write("txt4", textOf(area.value), {a, b});
 }
 
 void computeCircle(FieldAccess& fields) {
     detail::Calculation calc(fields);
-    double r = valueOf(calc.read("txt1"));
-    double circumference = calc.multiply(calc.add(r, r), kPi);
+    UsedValue r{"r", valueOf(calc.read("txt1"))};
+    UsedValue circumference = calc.multiply(calc.add(r, r, "2r"), kPiTerm, "C");
     calc.raiseRecordedFault(Detail::Circumference);
-    calc.write("txt2", textOf(circumference), {{"r", r}});
+    calc.write("txt2", textOf(circumference.value), {r});
 
-    r = valueOf(calc.read("txt1"));
-    double area = calc.multiply(calc.square(r), kPi);
+    r.value = valueOf(calc.read("txt1"));
+    UsedValue area = calc.multiply(calc.square(r, "r²"), kPiTerm, "S");
     calc.raiseRecordedFault(Detail::Area);
-    calc.write("txt3", textOf(area), {{"r", r}});
+    calc.write("txt3", textOf(area.value), {r});
 }
 
 void computeCylinder(FieldAccess& fields) {
     detail::Calculation calc(fields);
     detail::FieldText heightText = calc.read("txt2");
     detail::FieldText radiusText = calc.read("txt1");
-    double r = valueOf(radiusText);
-    double perimeter = calc.multiply(calc.add(r, r), kPi);
+    UsedValue r{"r", valueOf(radiusText)};
+    UsedValue perimeter = calc.multiply(calc.add(r, r, "2r"), kPiTerm, "2πr");
     calc.raiseRecordedFault(Detail::LateralArea);
     // The height is converted only after the perimeter has passed its test.
-    double h = coerceToDouble(heightText);
-    double lateral = calc.multiply(perimeter, h);
+    UsedValue h{"h", coerceToDouble(heightText)};
+    UsedValue lateral = calc.multiply(perimeter, h, "S");
     calc.raiseRecordedFault(Detail::LateralArea);
-    calc.write("txt3", textOf(lateral), {{"r", r}, {"h", h}});
+    calc.write("txt3", textOf(lateral.value), {r, h});
 
     radiusText = calc.read("txt1");
     heightText = calc.read("txt2");
-    double radius = coerceToDouble(radiusText);
-    h = coerceToDouble(heightText);
-    double sum = calc.add(radius, h);
-    r = coerceToDouble(radiusText);
-    double total = calc.multiply(calc.multiply(r, kTwoPi), sum);
+    UsedValue radius{"r", coerceToDouble(radiusText)};
+    h.value = coerceToDouble(heightText);
+    UsedValue sum = calc.add(radius, h, "r + h");
+    r.value = coerceToDouble(radiusText);
+    UsedValue total = calc.multiply(calc.multiply(r, kTwoPiTerm, "2πr"), sum, "S");
     calc.raiseRecordedFault(Detail::TotalArea);
-    calc.write("txt4", settledText(total), {{"r", r}, {"h", h}});
+    calc.write("txt4", settledText(total.value), {r, h});
 }
 
 // The second field is the cone's height h; the areas need the slant l = sqrt(r*r + h*h).
 void computeCone(FieldAccess& fields) {
     detail::Calculation calc(fields);
     detail::FieldText radiusText = calc.read("txt1");
-    double h = valueOf(calc.read("txt2"));
-    double r = coerceToDouble(radiusText);
-    double slant = coneSlant(calc, r, h);
-    double lateral = calc.multiply(calc.multiply(r, kPi), slant);
+    UsedValue h{"h", valueOf(calc.read("txt2"))};
+    UsedValue r{"r", coerceToDouble(radiusText)};
+    UsedValue slant = coneSlant(calc, r, h);
+    UsedValue lateral = calc.multiply(calc.multiply(r, kPiTerm, "πr"), slant, "S");
     calc.raiseRecordedFault(Detail::LateralArea);
-    calc.write("txt3", settledText(lateral), {{"r", r}, {"h", h}, {"l", slant}});
+    calc.write("txt3", settledText(lateral.value), {r, h, slant});
 
     radiusText = calc.read("txt1");
     detail::FieldText heightText = calc.read("txt2");
-    h = coerceToDouble(heightText);
-    double radius = coerceToDouble(radiusText);
+    h.value = coerceToDouble(heightText);
+    UsedValue radius{"r", coerceToDouble(radiusText)};
     slant = coneSlant(calc, radius, h);
-    double sum = calc.add(slant, radius);
-    r = coerceToDouble(radiusText);
-    double total = calc.multiply(calc.multiply(r, kPi), sum);
+    UsedValue sum = calc.add(slant, radius, "l + r");
+    r.value = coerceToDouble(radiusText);
+    UsedValue total = calc.multiply(calc.multiply(r, kPiTerm, "πr"), sum, "S");
     calc.raiseRecordedFault(Detail::TotalArea);
-    calc.write("txt4", settledText(total), {{"r", r}, {"h", h}, {"l", slant}});
+    calc.write("txt4", settledText(total.value), {r, h, slant});
 }
 
 }  // namespace calc

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/detail/non_finite_text.h"
+#include "calc/digits.h"
 #include "conversions.h"
 #include "messages.h"
 
@@ -61,7 +62,7 @@ char digitAt(const BinaryValue& value, int position, int bitsPerDigit) {
     int digit = 0;
     for (int i = bitsPerDigit - 1; i >= 0; --i)
         digit = digit * 2 + (value.bit(position + i) ? 1 : 0);
-    return "0123456789ABCDEF"[digit];
+    return kDigits[static_cast<std::size_t>(digit)];
 }
 
 std::string positionalText(double value, int base) {

@@ -30,16 +30,17 @@ const std::array<Row, 3> kRows{{
     {"txt1Hex", "txt2Hex", "txt3Hex", hexText, Detail::HexRow},
 }};
 
-double apply(detail::Calculation& calc, RowOp op, double a, double b) {
+// The result is labelled "x": "{x}" in a row's formula.
+double apply(detail::Calculation& calc, RowOp op, UsedValue a, UsedValue b) {
     switch (op) {
         case RowOp::Add:
-            return calc.add(a, b);
+            return calc.add(a, b, "x").value;
         case RowOp::Subtract:
-            return calc.subtract(a, b);
+            return calc.subtract(a, b, "x").value;
         case RowOp::Multiply:
-            return calc.multiply(a, b);
+            return calc.multiply(a, b, "x").value;
         case RowOp::Divide:
-            return calc.divide(a, b);
+            return calc.divide(a, b, "x").value;
     }
     return 0.0;
 }
@@ -55,11 +56,11 @@ void computeRows(FieldAccess& fields, RowOp op) {
     detail::Calculation calc(fields);
     if (Working* working = fields.working()) working->op = op;
     for (const Row& row : kRows) {
-        double b = valueOf(calc.read(row.right));
-        double a = valueOf(calc.read(row.left));
+        UsedValue b{"b", valueOf(calc.read(row.right))};
+        UsedValue a{"a", valueOf(calc.read(row.left))};
         double x = apply(calc, op, a, b);
         calc.raiseRecordedFault(row.where);
-        calc.write(row.result, row.text(x), {{"a", a}, {"b", b}});
+        calc.write(row.result, row.text(x), {a, b});
     }
 }
 

@@ -12,7 +12,8 @@
 
 namespace calc {
 
-// A number a compute read or worked out, by the name its formula gives it ("r", "l").
+// A number a compute read or worked out, by the name its formula gives it: an input ("r"), a
+// constant ("π", "2") or a step's label ("l").
 struct UsedValue {
     std::string_view name;
     double value;
@@ -20,12 +21,14 @@ struct UsedValue {
 
 enum class StepOp { Add, Subtract, Multiply, Divide, SquareRoot };
 
-// One operation of a compute's arithmetic, as it was done: operands, result, and the fault it
-// ran into, if any. A square root has no second operand.
+// One operation of a compute's arithmetic, as it was done: its label, the operands by name and
+// value, the result, and the fault it ran into, if any. A square root has no second operand.
+// Formulas refer to a step by its label ("{l}"), and the label names its result in later steps.
 struct Step {
+    std::string_view label;
     StepOp op;
-    double a;
-    double b;
+    UsedValue a;
+    UsedValue b;
     double result;
     std::optional<Error> fault;
 };

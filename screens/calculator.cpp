@@ -13,11 +13,11 @@ using calc::RowOp;
 
 // clang-format off
 constexpr Formula kDecimal{"Результат в десятичной системе", "{a} {op} {b} = {=}",
-    "{a} {op} {b} = {1}", "{a} {op} {b}"};
+    "{a} {op} {b} = {x}", "{a} {op} {b}"};
 constexpr Formula kOctal{"Результат в восьмеричной системе",
-    "{a} {op} {b} = {=} (в восьмеричной системе)", "{a} {op} {b} = {1}", "{a} {op} {b}", 8};
+    "{a} {op} {b} = {=} (в восьмеричной системе)", "{a} {op} {b} = {x}", "{a} {op} {b}", 8};
 constexpr Formula kHex{"Результат в шестнадцатеричной системе",
-    "{a} {op} {b} = {=} (в шестнадцатеричной системе)", "{a} {op} {b} = {1}", "{a} {op} {b}", 16};
+    "{a} {op} {b} = {=} (в шестнадцатеричной системе)", "{a} {op} {b} = {x}", "{a} {op} {b}", 16};
 // clang-format on
 
 // One row a control, as the layout gives them (twips).

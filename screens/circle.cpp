@@ -11,9 +11,9 @@ using assets::Picture;
 
 // clang-format off
 constexpr Formula kCircumference{"Длина окружности: C = 2πr, π ≈ {π}", "C = 2 · {π} · {r} = {=}",
-    "C = 2πr = 2 · {r} · {π} = {1} · {π} = {=}", "C"};
+    "C = 2πr ≈ 2 · {π} · {r} = {C}", "C"};
 constexpr Formula kArea{"Площадь круга: S = πr²", "S = {π} · {r}² = {=}",
-    "S = πr² = {π} · {r}² = {π} · {1} = {=}", "S"};
+    "S = πr² ≈ {π} · {r}² = {π} · {r²} = {S}", "S"};
 // clang-format on
 
 // One row a control, as the layout gives them (twips).
@@ -36,7 +36,8 @@ const ScreenLayout& circle() {
                                      kClientHeight,
                                      Picture::CircleBackground,
                                      false,
-                                     kControls};
+                                     kControls,
+                                     "r"};
     return layout;
 }
 

@@ -12,11 +12,11 @@ using assets::Picture;
 // clang-format off
 constexpr Formula kLateral{"Боковая поверхность: S = πrl, образующая l = √(r² + h²)",
     "l = √({r}² + {h}²) = {l}; S = {π} · {r} · {l} = {=}",
-    "l = √(r² + h²) = √({r}² + {h}²) = √({1} + {2}) = √{3} = {4}\n"
-    "Sбок = πrl = {π} · {r} · {l} = {5} · {l} = {=}", "Sбок"};
+    "l = √(r² + h²) = √({r}² + {h}²) = √({r²} + {h²}) = √{r² + h²} = {l}\n"
+    "Sбок = πrl ≈ {π} · {r} · {l} = {πr} · {l} = {S}", "Sбок"};
 constexpr Formula kTotal{"Полная поверхность: S = πr(r + l), образующая l = √(r² + h²)",
     "l = √({r}² + {h}²) = {l}; S = {π} · {r} · ({r} + {l}) = {=}",
-    "Sполн = πr(r + l) = {π} · {r} · ({r} + {l}) = {π} · {r} · {5} = {6} · {5} = {=}", "Sполн"};
+    "Sполн = πr(r + l) ≈ {π} · {r} · ({r} + {l}) = {πr} · {l + r} = {S}", "Sполн"};
 // clang-format on
 
 // One row a control, as the layout gives them (twips).
@@ -40,7 +40,8 @@ const ScreenLayout& cone() {
                                      kClientHeight,
                                      Picture::ConeBackground,
                                      false,
-                                     kControls};
+                                     kControls,
+                                     "r, h"};
     return layout;
 }
 

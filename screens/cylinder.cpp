@@ -11,10 +11,10 @@ using assets::Picture;
 
 // clang-format off
 constexpr Formula kLateral{"Боковая поверхность: S = 2πrh", "S = 2 · {π} · {r} · {h} = {=}",
-    "Sбок = 2πrh = 2 · {r} · {π} · {h} = {1} · {π} · {h} = {2} · {h} = {=}", "Sбок"};
+    "Sбок = 2πrh ≈ 2 · {π} · {r} · {h} = {2πr} · {h} = {S}", "Sбок"};
 constexpr Formula kTotal{"Полная поверхность: S = 2πr(r + h)",
     "S = 2 · {π} · {r} · ({r} + {h}) = {=}",
-    "Sполн = 2πr(r + h) = {2π} · {r} · ({r} + {h}) = {2π} · {r} · {1} = {2} · {1} = {=}", "Sполн"};
+    "Sполн = 2πr(r + h) ≈ {2π} · {r} · ({r} + {h}) = {2πr} · {r + h} = {S}", "Sполн"};
 // clang-format on
 
 // One row a control, as the layout gives them (twips).
@@ -38,7 +38,8 @@ const ScreenLayout& cylinder() {
                                      kClientHeight,
                                      Picture::CylinderBackground,
                                      false,
-                                     kControls};
+                                     kControls,
+                                     "r, h"};
     return layout;
 }
 

@@ -17,16 +17,6 @@ std::vector<const ControlLayout*> resultFields(ScreenId screen);
 // field's result, and a last line naming the key that opens the solution.
 std::string explanation(const ControlLayout& result, const calc::Working* working = nullptr);
 
-// The general formula, with the value taken for π.
-std::string generalOf(const Formula& formula);
-
-// A pattern of the table with the numbers of one worked result.
-std::string filledIn(std::string_view pattern, const calc::Working& working,
-                     const calc::WorkedResult& result);
-
-// A number as the formulas write it: bracketed where it is negative or in exponent form.
-std::string numberText(double value);
-
 // The line saying where the pupil's numbers appear, before the screen's first compute.
 std::string_view promptOf(ScreenId screen);
 

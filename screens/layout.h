@@ -9,6 +9,7 @@
 #include "assets/pictures.h"
 #include "calc/calc.h"
 #include "screens/screen_id.h"
+#include "solution/formula.h"
 
 namespace screens {
 
@@ -24,20 +25,7 @@ struct Compute {
 using Action = std::variant<std::monostate, Navigate, Compute>;
 
 // How a result field is found, in school notation, for its tooltip and the solution window.
-struct Formula {
-    // The formula in letters; "{π}" is the value the calculations take for π.
-    std::string_view general;
-    // The formula with one compute's numbers: "{r}" and the like are the values it used, by the
-    // names it gives them, "{op}" is the calculator's operation, "{=}" the text the field got.
-    std::string_view worked;
-    // The solution's working, line by line; "{1}", "{2}" and so on are the results of the
-    // compute's operations in the order it did them. A number that ends a line is written
-    // without brackets.
-    std::string_view steps;
-    // What the answer line names: "S" in "Ответ: S = 6".
-    std::string_view answer;
-    int base = 10;  // the number system of the field's text
-};
+using Formula = solution::Formula;
 
 enum class ControlKind { CommandButton, TextBox, Label };
 
@@ -63,6 +51,8 @@ struct ScreenLayout {
     assets::Picture background;
     bool hasIcon;
     std::span<const ControlLayout> controls;
+    // The inputs the solution's "Дано:" names, as its formulas do ("a, b"); none: no such line.
+    std::string_view given = {};
 };
 
 inline constexpr std::uint32_t kWhite = 0x00FFFFFF;

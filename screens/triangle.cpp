@@ -11,9 +11,9 @@ using assets::Picture;
 
 // clang-format off
 constexpr Formula kHypotenuse{"Гипотенуза: c = √(a² + b²)", "c = √({a}² + {b}²) = {=}",
-    "c = √(a² + b²) = √({a}² + {b}²) = √({1} + {2}) = √{3} = {=}", "c"};
+    "c = √(a² + b²) = √({a}² + {b}²) = √({a²} + {b²}) = √{a² + b²} = {c}", "c"};
 constexpr Formula kArea{"Площадь: S = a·b : 2", "S = {a} · {b} : 2 = {=}",
-    "S = a · b : 2 = {a} · {b} : 2 = {1} : 2 = {=}", "S"};
+    "S = a · b : 2 = {a} · {b} : 2 = {ab} : 2 = {S}", "S"};
 // clang-format on
 
 // One row a control, as the layout gives them (twips).
@@ -37,7 +37,8 @@ const ScreenLayout& triangle() {
                                      kClientHeight,
                                      Picture::TriangleBackground,
                                      false,
-                                     kControls};
+                                     kControls,
+                                     "a, b"};
     return layout;
 }
 

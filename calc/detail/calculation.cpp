@@ -46,39 +46,42 @@ void Calculation::write(std::string_view field, std::string_view text,
     }
 }
 
-double Calculation::record(StepOp op, double a, double b, double result) {
-    bool operandsFinite = std::isfinite(a) && std::isfinite(b);
+UsedValue Calculation::record(std::string_view label, StepOp op, UsedValue a, UsedValue b,
+                              double result) {
+    bool operandsFinite = std::isfinite(a.value) && std::isfinite(b.value);
     std::optional<Error> fault;
-    if (op == StepOp::Divide && b == 0.0 && a != 0.0 && std::isfinite(a)) {
+    if (op == StepOp::Divide && b.value == 0.0 && a.value != 0.0 && std::isfinite(a.value)) {
         divisionByZero_ = true;
         fault = Error::DivisionByZero;
-    } else if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
+    } else if (std::isnan(result) && !std::isnan(a.value) && !std::isnan(b.value)) {
         invalid_ = true;  // inf - inf, 0 * inf, 0 / 0, inf / inf
         fault = Error::InvalidOperation;
     } else if (std::isinf(result) && operandsFinite) {
         overflow_ = true;
         fault = Error::Overflow;
     }
-    if (Working* working = fields_.working()) working->pending.push_back({op, a, b, result, fault});
-    return result;
+    if (Working* working = fields_.working())
+        working->pending.push_back({label, op, a, b, result, fault});
+    return {label, result};
 }
 
-double Calculation::add(double a, double b) {
-    return record(StepOp::Add, a, b, a + b);
+UsedValue Calculation::add(UsedValue a, UsedValue b, std::string_view label) {
+    return record(label, StepOp::Add, a, b, a.value + b.value);
 }
-double Calculation::subtract(double a, double b) {
-    return record(StepOp::Subtract, a, b, a - b);
+UsedValue Calculation::subtract(UsedValue a, UsedValue b, std::string_view label) {
+    return record(label, StepOp::Subtract, a, b, a.value - b.value);
 }
-double Calculation::multiply(double a, double b) {
-    return record(StepOp::Multiply, a, b, a * b);
+UsedValue Calculation::multiply(UsedValue a, UsedValue b, std::string_view label) {
+    return record(label, StepOp::Multiply, a, b, a.value * b.value);
 }
-double Calculation::divide(double a, double b) {
-    return record(StepOp::Divide, a, b, a / b);
+UsedValue Calculation::divide(UsedValue a, UsedValue b, std::string_view label) {
+    return record(label, StepOp::Divide, a, b, a.value / b.value);
 }
 
-double Calculation::squareRoot(double a) {
-    const double root = record(StepOp::SquareRoot, a, 0.0, std::sqrt(a));  // invalid below 0
-    if (a < 0.0) throw RuntimeError(Error::InvalidOperation, Detail::NegativeRoot);
+UsedValue Calculation::squareRoot(UsedValue a, std::string_view label) {
+    // Invalid below 0; the second operand is none.
+    const UsedValue root = record(label, StepOp::SquareRoot, a, {}, std::sqrt(a.value));
+    if (a.value < 0.0) throw RuntimeError(Error::InvalidOperation, Detail::NegativeRoot);
     return root;
 }
 

@@ -31,12 +31,15 @@ class Calculation {
     void write(std::string_view field, std::string_view text,
                std::initializer_list<UsedValue> used = {});
 
-    double add(double a, double b);
-    double subtract(double a, double b);
-    double multiply(double a, double b);
-    double divide(double a, double b);
-    double square(double a) { return multiply(a, a); }  // rounded once, as b * b
-    double squareRoot(double a);
+    // Each step gives its result the label `label`, by which later steps and formulas name it.
+    UsedValue add(UsedValue a, UsedValue b, std::string_view label);
+    UsedValue subtract(UsedValue a, UsedValue b, std::string_view label);
+    UsedValue multiply(UsedValue a, UsedValue b, std::string_view label);
+    UsedValue divide(UsedValue a, UsedValue b, std::string_view label);
+    UsedValue square(UsedValue a, std::string_view label) {  // rounded once, as b * b
+        return multiply(a, a, label);
+    }
+    UsedValue squareRoot(UsedValue a, std::string_view label);
 
     // Raises the recorded fault, if any: division by zero first, then overflow, then invalid
     // operation. `where` says what was being computed, for the message.
@@ -44,7 +47,7 @@ class Calculation {
 
   private:
     // Notes the step's fault, and the step itself where the fields keep a working.
-    double record(StepOp op, double a, double b, double result);
+    UsedValue record(std::string_view label, StepOp op, UsedValue a, UsedValue b, double result);
     void clear() { invalid_ = divisionByZero_ = overflow_ = false; }
 
     FieldAccess& fields_;

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "calc/digits.h"
 #include "calc/messages.h"
 
 namespace calc::detail {
@@ -109,7 +110,7 @@ std::string octalToHex(std::string_view octal) {
     for (std::size_t i = 0; i < bits.size(); i += 4) {
         int value = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
                     (bits[i + 3] - '0');
-        hex += "0123456789ABCDEF"[value];
+        hex += kDigits[static_cast<std::size_t>(value)];
     }
     return hex;
 }

@@ -1,0 +1,74 @@
+// Times building the solution's text for the inputs that make it longest: the largest and the
+// smallest numbers in every row of the calculator, a quotient whose period is long, and a
+// triangle whose squares are too small for the computer. Prints the median of many builds.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "calc/calc.h"
+#include "screens/solution_text.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kRuns = 21;
+
+struct Input {
+    const char* name;
+    screens::ScreenId screen;
+    void (*compute)(calc::FieldAccess&);
+    const char* left;
+    const char* right;
+};
+
+calc::FieldTable::Texts fieldsOf(const Input& input) {
+    calc::FieldTable::Texts texts{
+        {"txt1", input.left}, {"txt2", input.right}, {"txt3", ""}, {"txt4", ""}};
+    for (std::string row : {"Dec", "Oct", "Hex"}) {
+        texts["txt1" + row] = input.left;
+        texts["txt2" + row] = input.right;
+        texts["txt3" + row] = "";
+    }
+    return texts;
+}
+
+}  // namespace
+
+int main() {
+    using calc::RowOp;
+    using screens::ScreenId;
+    const Input inputs[] = {
+        {"1e308 + 0, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Add>, "1e308",
+         "0"},
+        {"1 : 7e-300, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Divide>, "1",
+         "7e-300"},
+        {"1 : 9,973 (period of 9972 digits)", ScreenId::Calculator,
+         calc::computeRowsWith<RowOp::Divide>, "1", "9,973"},
+        {"1e-300 : 7, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Divide>,
+         "1e-300", "7"},
+        {"triangle, legs 1e-200", ScreenId::Triangle, calc::computeTriangle, "1e-200", "1e-200"},
+    };
+    calc::setDecimalSeparator(',');
+    std::printf("%-36s %10s %10s %8s\n", "input", "median ms", "worst ms", "chars");
+    for (const Input& input : inputs) {
+        calc::FieldTable table(fieldsOf(input));
+        calc::WorkedFields worked(table);
+        try {
+            worked.run(input.compute);
+        } catch (const calc::RuntimeError&) {
+        }
+        std::vector<double> times;
+        std::size_t size = 0;
+        for (int run = 0; run < kRuns; ++run) {
+            Clock::time_point start = Clock::now();
+            size = screens::solutionText(input.screen, worked.working()).size();
+            times.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%-36s %10.2f %10.2f %8zu\n", input.name, times[kRuns / 2], times.back(), size);
+    }
+    return 0;
+}

@@ -1,0 +1,163 @@
+#include "solution/exact.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "calc/conversions.h"
+
+namespace solution {
+
+namespace {
+
+using boost::multiprecision::denominator;
+using boost::multiprecision::numerator;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int decimalDigitCount(const Integer& n) {
+    return n == 0 ? 0 : static_cast<int>(abs(n).str().size());
+}
+
+// Whole powers of a prime in n.
+int timesDivisible(Integer n, int prime) {
+    if (n == 0) return 0;
+    if (prime == 2) return static_cast<int>(boost::multiprecision::lsb(n));
+    int count = 0;
+    const Integer chunk = powerOf(prime, 16);  // sixteen at a time, then one by one
+    while (n % chunk == 0) {
+        n /= chunk;
+        count += 16;
+    }
+    while (n != 0 && n % prime == 0) {
+        n /= prime;
+        ++count;
+    }
+    return count;
+}
+
+Exact roundedAt(const Exact& x, int power) {  // to a multiple of 10^power, half away from zero
+    Exact scaled = power >= 0 ? x / Exact(powerOf(10, power)) : x * Exact(powerOf(10, -power));
+    Exact magnitude = abs(scaled);
+    Integer whole = numerator(magnitude) / denominator(magnitude);
+    if (magnitude - Exact(whole) >= Exact(1, 2)) ++whole;
+    Exact result(x < 0 ? Integer(-whole) : whole);
+    return power >= 0 ? result * Exact(powerOf(10, power)) : result / Exact(powerOf(10, -power));
+}
+
+}  // namespace
+
+std::string digitsOf(const Integer& n) {
+    return n.str();
+}
+
+Integer powerOf(int base, int exponent) {
+    return boost::multiprecision::pow(Integer(base), static_cast<unsigned>(exponent));
+}
+
+std::optional<Exact> exactOfText(std::string_view text) {
+    bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    Integer digits = 0;
+    int exponent = 0;
+    bool seenDigit = false, afterComma = false;
+    std::size_t at = 0;
+    for (; at < text.size(); ++at) {
+        char c = text[at];
+        if (isDigit(c)) {
+            digits = digits * 10 + (c - '0');
+            seenDigit = true;
+            if (afterComma) --exponent;
+        } else if ((c == ',' || c == '.') && !afterComma) {
+            afterComma = true;
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit) return std::nullopt;
+    if (at < text.size()) {
+        if (text[at] != 'E' || at + 2 > text.size()) return std::nullopt;
+        exponent += std::atoi(std::string(text.substr(at + 1)).c_str());
+    }
+    Exact value = exponent >= 0 ? Exact(digits * powerOf(10, exponent))
+                                : Exact(digits, powerOf(10, -exponent));
+    return negative ? Exact(-value) : value;
+}
+
+Exact seen(double value) {
+    return exactOfText(calc::textOf(value)).value_or(Exact(0));
+}
+
+std::optional<Decimal> decimalOf(const Exact& x, std::size_t longestPeriod) {
+    Decimal decimal;
+    decimal.negative = x < 0;
+    Integer num = abs(numerator(x));
+    const Integer& den = denominator(x);
+    decimal.integer = Integer(num / den).str();
+    Integer remainder = num % den;
+    // The digits before the period are as many as the larger power of 2 or 5 in the denominator,
+    // and come at once.
+    int before = std::max(timesDivisible(den, 2), timesDivisible(den, 5));
+    if (before > 0 && remainder != 0) {
+        Integer scaled = remainder * powerOf(10, before);
+        std::string digits = Integer(scaled / den).str();
+        decimal.fraction =
+            std::string(static_cast<std::size_t>(before) - digits.size(), '0') + digits;
+        remainder = scaled % den;
+    }
+    if (remainder == 0) return decimal;
+    auto nextDigit = [&](std::string& to) {
+        remainder *= 10;
+        to += static_cast<char>('0' + static_cast<int>(Integer(remainder / den)));
+        remainder %= den;
+    };
+    const Integer start = remainder;
+    do {
+        if (decimal.period.size() == longestPeriod) return std::nullopt;
+        nextDigit(decimal.period);
+    } while (remainder != start);
+    return decimal;
+}
+
+int leadingPower(const Exact& x, int base) {
+    Exact magnitude = abs(x);
+    // The bit lengths give it to within one: base^power <= x < base^(power+1).
+    double bits = static_cast<double>(boost::multiprecision::msb(numerator(magnitude))) -
+                  static_cast<double>(boost::multiprecision::msb(denominator(magnitude)));
+    int power = static_cast<int>(std::floor(bits / std::log2(base)));
+    auto to = [base](int p) {
+        return p >= 0 ? Exact(powerOf(base, p)) : Exact(Integer(1), powerOf(base, -p));
+    };
+    while (magnitude < to(power)) --power;
+    while (magnitude >= to(power + 1)) ++power;
+    return power;
+}
+
+Exact roundedDecimals(const Exact& x, int decimals) {
+    return roundedAt(x, -decimals);
+}
+
+Exact squareRoot(const Exact& x, int digits, bool& rounded) {
+    rounded = false;
+    if (x <= 0) return Exact(0);
+    const Integer& num = numerator(x);
+    const Integer& den = denominator(x);
+    Integer numRoot = sqrt(num), denRoot = sqrt(den);
+    if (numRoot * numRoot == num && denRoot * denRoot == den) return Exact(numRoot, denRoot);
+    rounded = true;
+    // floor(√x · 10^k) with at least one digit past those kept decides the rounding: the true
+    // root lies below the next whole number, so the kept digits round as the root's would.
+    int k = digits + 2 - leadingPower(x) / 2;
+    Integer scaled = k >= 0 ? Integer(num * powerOf(10, 2 * k) / den)
+                            : Integer(num / (den * powerOf(10, -2 * k)));
+    Integer root = sqrt(scaled);
+    int drop = decimalDigitCount(root) - digits;
+    Integer unit = powerOf(10, drop);
+    Integer kept = root / unit;
+    if ((root % unit) * 2 >= unit) ++kept;
+    Exact value(kept * unit);
+    return k >= 0 ? value / Exact(powerOf(10, k)) : value * Exact(powerOf(10, -k));
+}
+
+}  // namespace solution

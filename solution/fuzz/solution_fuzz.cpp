@@ -1,0 +1,49 @@
+// Feeds arbitrary pairs of texts to the five calculations and reads every solution line by
+// line: a crash, a sanitizer report or a line not true as written is a finding.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calc/calc.h"
+#include "solution/tests/generic_solution.h"
+#include "solution/tests/line_checker.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+    std::size_t bar = rest.find('|');
+    std::string a(rest.substr(0, bar));
+    std::string b(bar == std::string_view::npos ? "" : rest.substr(bar + 1));
+    calc::setDecimalSeparator((data[0] & 0x80) != 0 ? ',' : '.');
+    calc::FieldTable::Texts texts{{"txt1", a}, {"txt2", b}, {"txt3", ""}, {"txt4", ""}};
+    for (std::string row : {"Dec", "Oct", "Hex"}) {
+        texts["txt1" + row] = a;
+        texts["txt2" + row] = b;
+        texts["txt3" + row] = "";
+    }
+    calc::FieldTable table(texts);
+    calc::WorkedFields worked(table);
+    try {
+        switch (data[0] % 8) {
+            case 0:
+                calc::computeTriangle(worked);
+                break;
+            case 1:
+                calc::computeCircle(worked);
+                break;
+            case 2:
+                calc::computeCylinder(worked);
+                break;
+            case 3:
+                calc::computeCone(worked);
+                break;
+            default:
+                calc::computeRows(worked, static_cast<calc::RowOp>(data[0] % 4));
+                break;
+        }
+    } catch (const calc::RuntimeError&) {
+    }
+    std::string text = solution::testing::genericSolution(*worked.working());
+    if (!solution::testing::falseLines(text).empty()) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,134 @@
+#include "solution/number_text.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "calc/conversions.h"
+
+namespace solution {
+
+namespace {
+
+constexpr int kLargestPlain = 15;      // from 1E+15 on, the fields write an exponent...
+constexpr int kLongestPlain = 30;      // ...but a longer number is clearer in full below 1E+30
+constexpr int kSmallestPlain = -4;     // below 1E-04 an exponent
+constexpr std::size_t kGroupFrom = 5;  // integer digits from which they are grouped
+
+std::string bracketed(std::string text, bool needed) {
+    if (!needed) return text;
+    text.insert(text.begin(), '(');
+    text.push_back(')');
+    return text;
+}
+
+// A finite decimal's significant digits and the power of ten of the first.
+struct Significant {
+    std::string digits;
+    int power = 0;
+};
+Significant significantOf(const Decimal& decimal) {
+    std::string all = decimal.integer + decimal.fraction;
+    std::size_t first = all.find_first_not_of('0'), last = all.find_last_not_of('0');
+    if (first == std::string::npos) return {"0", 0};
+    return {all.substr(first, last - first + 1),
+            static_cast<int>(decimal.integer.size()) - 1 - static_cast<int>(first)};
+}
+
+std::string exponentForm(const Decimal& decimal, const Significant& significant) {
+    int power = significant.power;
+    std::string text = decimal.negative ? "-" : "";
+    text += significant.digits.front();
+    if (significant.digits.size() > 1)
+        text.append(1, calc::decimalSeparator()).append(significant.digits.substr(1));
+    std::string exponent = std::to_string(std::abs(power));
+    if (exponent.size() < 2) exponent.insert(exponent.begin(), '0');
+    return text.append(power < 0 ? "E-" : "E+").append(exponent);
+}
+
+std::string plainForm(const Decimal& decimal) {
+    std::string text = decimal.negative ? "-" : "";
+    text += groupedByThree(decimal.integer);
+    if (decimal.fraction.empty() && decimal.period.empty()) return text;
+    text.append(1, calc::decimalSeparator()).append(decimal.fraction);
+    if (!decimal.period.empty()) text.append("(").append(decimal.period).append(")");
+    return text;
+}
+
+bool inExponentForm(const Significant& significant) {
+    if (significant.digits == "0") return false;
+    int power = significant.power;
+    if (power < kSmallestPlain) return true;
+    if (power < kLargestPlain) return false;
+    return power >= kLongestPlain || static_cast<int>(significant.digits.size()) <= kFieldDigits;
+}
+
+std::string scripted(int number, const std::array<std::string_view, 10>& glyphs,
+                     std::string_view minus) {
+    std::string text = number < 0 ? std::string(minus) : "";
+    for (char c : std::to_string(std::abs(number)))
+        text += glyphs[static_cast<std::size_t>(c - '0')];
+    return text;
+}
+
+}  // namespace
+
+std::string groupedByThree(std::string_view digits) {
+    if (digits.size() < kGroupFrom) return std::string(digits);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += kNoBreakSpace;
+        text += digits[i];
+    }
+    return text;
+}
+
+std::string numberText(const Exact& x, Place place) {
+    const bool operand = place == Place::Operand;
+    std::optional<Decimal> decimal = decimalOf(x, kLongestPeriod);
+    if (!decimal) {
+        using boost::multiprecision::denominator;
+        using boost::multiprecision::numerator;
+        return bracketed(digitsOf(numerator(x)) + "/" + digitsOf(denominator(x)), operand);
+    }
+    if (decimal->period.empty()) {
+        Significant significant = significantOf(*decimal);
+        if (inExponentForm(significant))
+            return bracketed(exponentForm(*decimal, significant), operand);
+    }
+    return bracketed(plainForm(*decimal), operand && decimal->negative);
+}
+
+std::string fieldNumber(double value, Place place) {
+    std::string text = calc::textOf(value);
+    std::optional<Exact> exact = exactOfText(text);
+    return exact ? numberText(*exact, place) : text;
+}
+
+std::string breakingAtSigns(std::string_view line) {
+    std::string text;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != ' ') {
+            text += line[i];
+            continue;
+        }
+        std::string_view before = line.substr(0, i), after = line.substr(i + 1);
+        bool atSign = before.ends_with("=") || before.ends_with("≈") || after.starts_with("=") ||
+                      after.starts_with("≈");
+        text += atSign ? std::string(" ") : std::string(kNoBreakSpace);
+    }
+    return text;
+}
+
+std::string subscript(int number) {
+    return scripted(number, {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"}, "₋");
+}
+std::string superscript(int number) {
+    return scripted(number, {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"}, "⁻");
+}
+
+std::string unbracketed(std::string text) {
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')') return text;
+    return text.substr(1, text.size() - 2);
+}
+
+}  // namespace solution

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "solution/exact.h"
+
+namespace solution {
+
+// Inside a number and around signs other than "=" and "≈": the window breaks lines only at
+// those, never inside a number.
+inline constexpr std::string_view kNoBreakSpace = "\u00A0";
+
+// The significant digits a decimal field shows.
+inline constexpr int kFieldDigits = 15;
+
+// The longest period a decimal is written with; a longer one is written as a fraction.
+inline constexpr std::size_t kLongestPeriod = 16;
+
+// Where a number stands: an operand is bracketed where it is negative, in exponent form or a
+// fraction, as "3,14 · (-2)²" must be.
+enum class Place { Alone, Operand };
+
+// An exact number in base 10 as the window writes it: a finite decimal in full, in exponent form
+// as the fields write it beyond 1E+15 and below 1E-04, a period in parentheses ("0,(3)"), or a
+// fraction ("1/97") where the period is long. Five or more integer digits are grouped by three.
+std::string numberText(const Exact& x, Place place = Place::Operand);
+
+// A field's text as the window writes it: grouped as numberText groups it.
+std::string fieldNumber(double value, Place place = Place::Operand);
+
+// Digits grouped by three from the right, with no-break spaces, where there are five or more.
+std::string groupedByThree(std::string_view digits);
+
+// Every space but those around "=" and "≈" made a no-break space.
+std::string breakingAtSigns(std::string_view line);
+
+std::string subscript(int number);    // "₁₆"
+std::string superscript(int number);  // "⁻²"
+
+// The bracketed text without its brackets, for a number that ends a line.
+std::string unbracketed(std::string text);
+
+}  // namespace solution

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace solution {
+
+// A value put in place of a "{name}": its text as an operand, and whether it is rounded.
+struct Filled {
+    std::string text;
+    bool rounded = false;
+};
+using Lookup = std::function<std::optional<Filled>(std::string_view name)>;
+
+// The one pattern filler: each "{name}" becomes the value `lookup` gives for it, or stays as it
+// is where there is none. A value that ends a line loses its brackets. An "=" whose right side,
+// up to the next sign, arrives at a rounded value becomes "≈": "=" stands only where it is
+// exact.
+std::string filled(std::string_view pattern, const Lookup& lookup);
+
+// A pattern of words with "{1}", "{2}"... taking the values in turn.
+std::string say(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+}  // namespace solution

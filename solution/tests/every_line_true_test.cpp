@@ -1,0 +1,96 @@
+// Thousands of random computes, each solution read line by line with exact numbers of the
+// test's own: every line true as written.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <random>
+#include <string>
+
+#include "calc/calc.h"
+#include "generic_solution.h"
+#include "line_checker.h"
+
+namespace solution {
+namespace {
+
+using Compute = std::function<void(calc::FieldAccess&)>;
+
+// A pupil's number: whole, up to 6 decimals, negative, tiny or huge, or no number at all.
+std::string randomInput(std::mt19937_64& random) {
+    std::uniform_int_distribution<int> kind(0, 9), digits(0, 999999), exponent(-300, 300);
+    std::string sign = random() % 4 == 0 ? "-" : "";
+    switch (kind(random)) {
+        case 0:
+            return sign + std::to_string(digits(random));
+        case 1:
+            return sign + std::to_string(digits(random) % 1000) + "," +
+                   std::to_string(digits(random));
+        case 2:
+            return sign + std::to_string(digits(random) % 100) + "," +
+                   std::to_string(digits(random) % 1000);
+        case 3:
+            return sign + "0," + std::to_string(digits(random) % 100);
+        case 4:
+            return sign + std::to_string(1 + digits(random) % 9) + "e" +
+                   std::to_string(exponent(random));
+        case 5:
+            return "0";
+        case 6:
+            return random() % 2 ? "abc" : "";
+        default:
+            return std::to_string(digits(random) % 50) + "," + std::to_string(digits(random) % 10);
+    }
+}
+
+std::string fieldsDescribed(const calc::FieldTable::Texts& texts) {
+    std::string text;
+    for (const auto& [name, value] : texts) text += name + "=" + value + " ";
+    return text;
+}
+
+TEST(EveryLineTrue, ThousandsOfRandomComputes) {
+    std::mt19937_64 random(21);
+    const Compute computes[] = {calc::computeTriangle,
+                                calc::computeCircle,
+                                calc::computeCylinder,
+                                calc::computeCone,
+                                calc::computeRowsWith<calc::RowOp::Add>,
+                                calc::computeRowsWith<calc::RowOp::Subtract>,
+                                calc::computeRowsWith<calc::RowOp::Multiply>,
+                                calc::computeRowsWith<calc::RowOp::Divide>};
+    int solutions = 0;
+    for (char separator : {',', '.'}) {
+        calc::setDecimalSeparator(separator);
+        for (int i = 0; i < 1500; ++i) {
+            std::string a = randomInput(random), b = randomInput(random);
+            calc::FieldTable::Texts texts{{"txt1", a}, {"txt2", b}, {"txt3", ""}, {"txt4", ""}};
+            for (std::string row : {"Dec", "Oct", "Hex"}) {
+                texts["txt1" + row] = a;
+                texts["txt2" + row] = b;
+                texts["txt3" + row] = "";
+            }
+            calc::FieldTable table(texts);
+            calc::WorkedFields worked(table);
+            try {
+                worked.run(computes[i % std::size(computes)]);
+            } catch (const calc::RuntimeError&) {
+            }
+            std::string text = testing::genericSolution(*worked.working());
+            for (const std::string& line : testing::falseLines(text))
+                ADD_FAILURE() << line << "\nin\n" << text << "\nfrom " << fieldsDescribed(texts);
+            // The window never contradicts a field silently: each field's number is in it.
+            std::string unspaced = testing::readable(text);
+            std::erase(unspaced, ' ');
+            for (const calc::WorkedResult& result : worked.working()->results)
+                EXPECT_NE(unspaced.find(result.text), std::string::npos)
+                    << result.field << " = " << result.text << " not in\n" << text;
+            ++solutions;
+        }
+    }
+    calc::setDecimalSeparator('.');
+    EXPECT_EQ(solutions, 3000);
+}
+
+}  // namespace
+}  // namespace solution
