@@ -3,12 +3,13 @@
 #include <QHideEvent>
 #include <QShowEvent>
 #include <QWidget>
-#include <QWindow>
 
 namespace screens {
 
+// Through the widget, not its native window: showing puts the native window back where the
+// widget thinks it is, and the window manager has meanwhile moved a withdrawn window by its frame.
 void KeptPlace::shown(QWidget& window, const QShowEvent& event) const {
-    if (!event.spontaneous() && place_) window.windowHandle()->setPosition(*place_);
+    if (!event.spontaneous() && place_) window.setGeometry(QRect(*place_, window.size()));
 }
 
 void KeptPlace::hidden(const QWidget& window, const QHideEvent& event) {

@@ -182,10 +182,16 @@ void SolutionWindow::open() {
     text_->setFocus();
 }
 
+// Placed by its client area, as the screens are: a frame position asks the window manager to
+// move a withdrawn window by its frame, and it creeps each time it is shown again. The frame is
+// taken to be the screen's.
 void SolutionWindow::placeBesideScreen() {
-    const QSize margins = screen_.frameGeometry().size() - screen_.size();
+    const QRect frame = screen_.frameGeometry(), client = screen_.geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
     const QRect desk = screen_.screen()->availableGeometry();
-    move(besideWithoutCovering(screen_.frameGeometry(), size() + margins, desk));
+    const QPoint at = besideWithoutCovering(frame, size().grownBy(margins), desk);
+    setGeometry(QRect(at + QPoint(margins.left(), margins.top()), size()));
 }
 
 void SolutionWindow::showEvent(QShowEvent* event) {

@@ -81,6 +81,36 @@ TEST(SolutionWindow, F1OpensItBesideEachScreenEscapeClosesItAndLeavingHidesIt) {
     }
 }
 
+// Back and forth between the main menu and a screen, F1 each time: the window and its screen
+// stay where they were, their title bars on the desk.
+TEST(SolutionWindow, ComesBackWhereItWasAfterRoundTrips) {
+    ProgramHarness harness;
+    for (const auto& s : kScreens) {
+        harness.click(ScreenId::MainMenu, s.menuButton);
+        Screen& screen = harness.screen(s.screen);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        screen.move(screen.screen()->availableGeometry().topLeft() + QPoint(40, 40));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return screen.frameGeometry().topLeft() == QPoint(40, 40); }));
+        QWidget* solution = pressF1(harness, s.screen);
+        ASSERT_NE(solution, nullptr) << screens::nameOf(s.screen);
+        const QRect desk = screen.screen()->availableGeometry();
+        const QRect place = solution->frameGeometry(), screenPlace = screen.frameGeometry();
+        for (int trip = 1; trip <= 4; ++trip) {
+            harness.click(s.screen, "cmd2");
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&harness.screen(ScreenId::MainMenu)));
+            harness.click(ScreenId::MainMenu, s.menuButton);
+            ASSERT_EQ(pressF1(harness, s.screen), solution);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return solution->frameGeometry() == place; }))
+                << screens::nameOf(s.screen) << " trip " << trip << ": from " << place.y() << " to "
+                << solution->frameGeometry().y();
+            EXPECT_EQ(screen.frameGeometry(), screenPlace) << screens::nameOf(s.screen);
+            EXPECT_TRUE(desk.contains(solution->frameGeometry().topLeft()));
+        }
+        harness.click(s.screen, "cmd2");
+    }
+}
+
 TEST(SolutionWindow, FollowsEachComputeAndCopiesPlainText) {
     ProgramHarness harness;
     harness.click(ScreenId::MainMenu, "cmd1");
