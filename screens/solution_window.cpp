@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,21 +23,22 @@
 #include "screens/formulas.h"
 #include "screens/screen.h"
 #include "screens/solution_text.h"
+#include "screens/text_zoom.h"
 #include "screens/utf8.h"
 
 namespace screens {
 
 namespace {
 
-constexpr qreal kFontScale = 1.25;  // read at a glance, beside the screen's own font
-constexpr int kWidth = 560;         // pixels; the height is the screen's
-constexpr int kGap = 8;             // between the screen and the window
+constexpr int kWidth = 560;  // pixels; the height is the screen's
+constexpr int kGap = 8;      // between the screen and the window
 constexpr const char* kKeeperName = "solutionKeeper";
 
-// Copies as plain Unicode text only, so a notebook file gets no formatting.
+// Copies as plain Unicode text only, so a notebook file gets no formatting. Its menu names the
+// keys that size it.
 class PlainText : public QPlainTextEdit {
   public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit PlainText(QWidget* parent) : QPlainTextEdit(parent), zoom_(new TextZoom(*this)) {}
 
   protected:
     QMimeData* createMimeDataFromSelection() const override {
@@ -44,6 +46,16 @@ class PlainText : public QPlainTextEdit {
         data->setText(textCursor().selection().toPlainText());
         return data;
     }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu(event->pos());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addActions(zoom_->actions());
+        menu->popup(event->globalPos());
+    }
+
+  private:
+    TextZoom* zoom_;
 };
 
 // A screen's last working, and its window once opened.
@@ -148,13 +160,6 @@ SolutionWindow::SolutionWindow(Screen& screen)
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setTabChangesFocus(true);  // on to «Копировать»
     text_->setAccessibleName(QStringLiteral("Решение"));
-    QFont larger = QApplication::font();
-    if (larger.pointSizeF() > 0) {
-        larger.setPointSizeF(larger.pointSizeF() * kFontScale);
-    } else {
-        larger.setPixelSize(qRound(larger.pixelSize() * kFontScale));
-    }
-    text_->setFont(larger);
     layout->addWidget(text_, 1);
 
     auto* copy = new QPushButton(QStringLiteral("Копировать"), this);
