@@ -82,17 +82,16 @@ TEST(SolutionWindow, F1OpensItBesideEachScreenEscapeClosesItAndLeavingHidesIt) {
     }
 }
 
-// Back and forth between the main menu and a screen, F1 each time: the window and its screen
-// stay where they were, their title bars on the desk.
+// Back and forth between the main menu and a screen, F1 each time: the window and the screen the
+// window manager placed stay where they were, their title bars on the desk.
 TEST(SolutionWindow, ComesBackWhereItWasAfterRoundTrips) {
     ProgramHarness harness;
     for (const auto& s : kScreens) {
         harness.click(ScreenId::MainMenu, s.menuButton);
         Screen& screen = harness.screen(s.screen);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
-        screen.move(screen.screen()->availableGeometry().topLeft() + QPoint(40, 40));
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return screen.frameGeometry().topLeft() == QPoint(40, 40); }));
+        // Where the window manager put it, once it has framed it.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen.frameGeometry() != screen.geometry(); }));
         QWidget* solution = pressF1(harness, s.screen);
         ASSERT_NE(solution, nullptr) << screens::nameOf(s.screen);
         const QRect desk = screen.screen()->availableGeometry();
