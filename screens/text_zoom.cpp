@@ -25,8 +25,8 @@ struct Step {
 const std::array kSteps{
     Step{"Крупнее",
          1,
-         {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal, Qt::CTRL | Qt::SHIFT | Qt::Key_Equal}},
-    Step{"Мельче", -1, {Qt::CTRL | Qt::Key_Minus, Qt::CTRL | Qt::Key_Underscore, {}}},
+         {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal, Qt::CTRL | Qt::SHIFT | Qt::Key_Plus}},
+    Step{"Мельче", -1, {Qt::CTRL | Qt::Key_Minus, {}, {}}},
     Step{"Обычный размер", 0, {Qt::CTRL | Qt::Key_0, {}, {}}},
 };
 
