@@ -142,6 +142,13 @@ QPoint besideWithoutCovering(const QRect& screen, const QSize& frame, const QRec
     return best.topLeft();
 }
 
+// The frame the window manager gives the screen, taken to be the window's too.
+QMargins frameMargins(const QWidget& screen) {
+    const QRect frame = screen.frameGeometry(), client = screen.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
 }  // namespace
 
 SolutionWindow::SolutionWindow(Screen& screen)
@@ -179,8 +186,14 @@ void SolutionWindow::setWorking(const calc::Working* working) {
     if (sketch_) sketch_->setWorking(working);
 }
 
+// Where it was, unless the screen has been moved under that place meanwhile.
 void SolutionWindow::open() {
-    if (!isVisible() && !place_.known()) placeBesideScreen();
+    if (!isVisible()) {
+        const std::optional<QPoint>& kept = place_.place();
+        const QRect keptFrame = QRect(kept.value_or(QPoint()), size()) + frameMargins(screen_);
+        if (kept && keptFrame.intersects(screen_.frameGeometry())) place_.forget();
+        if (!place_.place()) placeBesideScreen();
+    }
     show();
     raise();
     activateWindow();
@@ -188,14 +201,11 @@ void SolutionWindow::open() {
 }
 
 // Placed by its client area, as the screens are: a frame position asks the window manager to
-// move a withdrawn window by its frame, and it creeps each time it is shown again. The frame is
-// taken to be the screen's.
+// move a withdrawn window by its frame, and it creeps each time it is shown again.
 void SolutionWindow::placeBesideScreen() {
-    const QRect frame = screen_.frameGeometry(), client = screen_.geometry();
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
-                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QMargins margins = frameMargins(screen_);
     const QRect desk = screen_.screen()->availableGeometry();
-    const QPoint at = besideWithoutCovering(frame, size().grownBy(margins), desk);
+    const QPoint at = besideWithoutCovering(screen_.frameGeometry(), size().grownBy(margins), desk);
     setGeometry(QRect(at + QPoint(margins.left(), margins.top()), size()));
 }
 

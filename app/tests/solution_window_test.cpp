@@ -107,6 +107,16 @@ TEST(SolutionWindow, ComesBackWhereItWasAfterRoundTrips) {
             EXPECT_EQ(screen.frameGeometry(), screenPlace) << screens::nameOf(s.screen);
             EXPECT_TRUE(desk.contains(solution->frameGeometry().topLeft()));
         }
+        // Dragged to the window's place, the screen is not covered when the window opens again.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !solution->isVisible(); }));
+        screen.move(place.topLeft());
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return screen.frameGeometry().topLeft() == place.topLeft(); }));
+        ASSERT_EQ(pressF1(harness, s.screen), solution);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return !solution->frameGeometry().intersects(screen.frameGeometry());
+        })) << screens::nameOf(s.screen);
         harness.click(s.screen, "cmd2");
     }
 }
