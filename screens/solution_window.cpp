@@ -16,9 +16,9 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <array>
 #include <optional>
 
+#include "screens/beside_place.h"
 #include "screens/figure_sketch.h"
 #include "screens/formulas.h"
 #include "screens/screen.h"
@@ -31,7 +31,6 @@ namespace screens {
 namespace {
 
 constexpr int kWidth = 560;  // pixels; the height is the screen's
-constexpr int kGap = 8;      // between the screen and the window
 constexpr const char* kKeeperName = "solutionKeeper";
 
 // Copies as plain Unicode text only, so a notebook file gets no formatting. Its menu names the
@@ -110,38 +109,6 @@ void offerSolution(QLineEdit& field, SolutionKeeper& keeper) {
                      });
 }
 
-int overlap(const QRect& a, const QRect& b) {
-    const QRect common = a.intersected(b);
-    return common.width() * common.height();
-}
-
-// Where the window's frame goes: right of the screen, else left, below or above, moved along
-// that side to stay on the desk. Where no side has room, the place on the desk that covers the
-// least of the screen, trying those sides and the desk's corners.
-QPoint besideWithoutCovering(const QRect& screen, const QSize& frame, const QRect& desk) {
-    const std::array places{
-        QPoint(screen.right() + 1 + kGap, screen.top()),
-        QPoint(screen.left() - kGap - frame.width(), screen.top()),
-        QPoint(screen.left(), screen.bottom() + 1 + kGap),
-        QPoint(screen.left(), screen.top() - kGap - frame.height()),
-        desk.topLeft(),
-        QPoint(desk.right() + 1 - frame.width(), desk.top()),
-        QPoint(desk.left(), desk.bottom() + 1 - frame.height()),
-        QPoint(desk.right() + 1 - frame.width(), desk.bottom() + 1 - frame.height()),
-    };
-    QRect best;
-    for (QPoint at : places) {
-        QRect r(at, frame);
-        r.moveRight(std::min(r.right(), desk.right()));
-        r.moveLeft(std::max(r.left(), desk.left()));
-        r.moveBottom(std::min(r.bottom(), desk.bottom()));
-        r.moveTop(std::max(r.top(), desk.top()));
-        if (overlap(r, screen) == 0) return r.topLeft();
-        if (best.isNull() || overlap(r, screen) < overlap(best, screen)) best = r;
-    }
-    return best.topLeft();
-}
-
 // The frame the window manager gives the screen, taken to be the window's too.
 QMargins frameMargins(const QWidget& screen) {
     const QRect frame = screen.frameGeometry(), client = screen.geometry();
@@ -205,8 +172,7 @@ void SolutionWindow::open() {
 void SolutionWindow::placeBesideScreen() {
     const QMargins margins = frameMargins(screen_);
     const QRect desk = screen_.screen()->availableGeometry();
-    const QPoint at = besideWithoutCovering(screen_.frameGeometry(), size().grownBy(margins), desk);
-    setGeometry(QRect(at + QPoint(margins.left(), margins.top()), size()));
+    setGeometry(besideScreen(screen_.frameGeometry(), size().grownBy(margins), desk) - margins);
 }
 
 void SolutionWindow::showEvent(QShowEvent* event) {
