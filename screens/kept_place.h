@@ -18,7 +18,8 @@ class KeptPlace {
     // Sent once the window is being unmapped, before the window manager's answer is handled, so
     // the geometry is still where the pupil last saw the window.
     void hidden(const QWidget& window, const QHideEvent& event);
-    bool known() const { return place_.has_value(); }
+    const std::optional<QPoint>& place() const { return place_; }
+    void forget() { place_.reset(); }
 
   private:
     std::optional<QPoint> place_;  // the client area's origin on the desk

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,31 +17,30 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <array>
 #include <optional>
 
 #include "screens/accessible_text.h"
 #include "screens/announcer.h"
+#include "screens/beside_place.h"
 #include "screens/figure_sketch.h"
 #include "screens/formulas.h"
 #include "screens/screen.h"
 #include "screens/solution_text.h"
+#include "screens/text_zoom.h"
 #include "screens/utf8.h"
 
 namespace screens {
 
 namespace {
 
-constexpr qreal kFontScale = 1.25;  // read at a glance, beside the screen's own font
-constexpr int kWidth = 560;         // pixels; the height is the screen's
-constexpr int kGap = 8;             // between the screen and the window
+constexpr int kWidth = 560;  // pixels; the height is the screen's
 constexpr const char* kKeeperName = "solutionKeeper";
 
 // Copies as plain Unicode text only, so a notebook file gets no formatting; screen readers get
-// its signs in words.
+// its signs in words. Its menu names the keys that size it.
 class PlainText : public QPlainTextEdit, public OwnAccessible {
   public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit PlainText(QWidget* parent) : QPlainTextEdit(parent), zoom_(new TextZoom(*this)) {}
 
     QAccessibleInterface* createAccessible() override { return accessibleReadingText(*this); }
 
@@ -50,6 +50,16 @@ class PlainText : public QPlainTextEdit, public OwnAccessible {
         data->setText(textCursor().selection().toPlainText());
         return data;
     }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu(event->pos());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addActions(zoom_->actions());
+        menu->popup(event->globalPos());
+    }
+
+  private:
+    TextZoom* zoom_;
 };
 
 // A screen's last working, and its window once opened.
@@ -104,36 +114,11 @@ void offerSolution(QLineEdit& field, SolutionKeeper& keeper) {
                      });
 }
 
-int overlap(const QRect& a, const QRect& b) {
-    const QRect common = a.intersected(b);
-    return common.width() * common.height();
-}
-
-// Where the window's frame goes: right of the screen, else left, below or above, moved along
-// that side to stay on the desk. Where no side has room, the place on the desk that covers the
-// least of the screen, trying those sides and the desk's corners.
-QPoint besideWithoutCovering(const QRect& screen, const QSize& frame, const QRect& desk) {
-    const std::array places{
-        QPoint(screen.right() + 1 + kGap, screen.top()),
-        QPoint(screen.left() - kGap - frame.width(), screen.top()),
-        QPoint(screen.left(), screen.bottom() + 1 + kGap),
-        QPoint(screen.left(), screen.top() - kGap - frame.height()),
-        desk.topLeft(),
-        QPoint(desk.right() + 1 - frame.width(), desk.top()),
-        QPoint(desk.left(), desk.bottom() + 1 - frame.height()),
-        QPoint(desk.right() + 1 - frame.width(), desk.bottom() + 1 - frame.height()),
-    };
-    QRect best;
-    for (QPoint at : places) {
-        QRect r(at, frame);
-        r.moveRight(std::min(r.right(), desk.right()));
-        r.moveLeft(std::max(r.left(), desk.left()));
-        r.moveBottom(std::min(r.bottom(), desk.bottom()));
-        r.moveTop(std::max(r.top(), desk.top()));
-        if (overlap(r, screen) == 0) return r.topLeft();
-        if (best.isNull() || overlap(r, screen) < overlap(best, screen)) best = r;
-    }
-    return best.topLeft();
+// The frame the window manager gives the screen, taken to be the window's too.
+QMargins frameMargins(const QWidget& screen) {
+    const QRect frame = screen.frameGeometry(), client = screen.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
 }  // namespace
@@ -154,13 +139,6 @@ SolutionWindow::SolutionWindow(Screen& screen)
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setTabChangesFocus(true);  // on to «Копировать»
     text_->setAccessibleName(QStringLiteral("Решение"));
-    QFont larger = QApplication::font();
-    if (larger.pointSizeF() > 0) {
-        larger.setPointSizeF(larger.pointSizeF() * kFontScale);
-    } else {
-        larger.setPixelSize(qRound(larger.pixelSize() * kFontScale));
-    }
-    text_->setFont(larger);
     layout->addWidget(text_, 1);
 
     auto* copy = new QPushButton(QStringLiteral("Копировать"), this);
@@ -183,8 +161,14 @@ void SolutionWindow::setWorking(const calc::Working* working) {
     if (sketch_) sketch_->setWorking(working);
 }
 
+// Where it was, unless the screen has been moved under that place meanwhile.
 void SolutionWindow::open() {
-    if (!isVisible() && !place_.known()) placeBesideScreen();
+    if (!isVisible()) {
+        const std::optional<QPoint>& kept = place_.place();
+        const QRect keptFrame = QRect(kept.value_or(QPoint()), size()) + frameMargins(screen_);
+        if (kept && keptFrame.intersects(screen_.frameGeometry())) place_.forget();
+        if (!place_.place()) placeBesideScreen();
+    }
     show();
     raise();
     activateWindow();
@@ -195,10 +179,12 @@ QAccessibleInterface* SolutionWindow::createAccessible() {
     return new QAccessibleWidget(this, QAccessible::Window);
 }
 
+// Placed by its client area, as the screens are: a frame position asks the window manager to
+// move a withdrawn window by its frame, and it creeps each time it is shown again.
 void SolutionWindow::placeBesideScreen() {
-    const QSize margins = screen_.frameGeometry().size() - screen_.size();
+    const QMargins margins = frameMargins(screen_);
     const QRect desk = screen_.screen()->availableGeometry();
-    move(besideWithoutCovering(screen_.frameGeometry(), size() + margins, desk));
+    setGeometry(besideScreen(screen_.frameGeometry(), size().grownBy(margins), desk) - margins);
 }
 
 void SolutionWindow::showEvent(QShowEvent* event) {

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include "program_harness.h"
 
@@ -86,6 +87,45 @@ TEST(SolutionWindow, F1OpensItBesideEachScreenEscapeClosesItAndLeavingHidesIt) {
     }
 }
 
+// Back and forth between the main menu and a screen, F1 each time: the window and the screen the
+// window manager placed stay where they were, their title bars on the desk.
+TEST(SolutionWindow, ComesBackWhereItWasAfterRoundTrips) {
+    ProgramHarness harness;
+    for (const auto& s : kScreens) {
+        harness.click(ScreenId::MainMenu, s.menuButton);
+        Screen& screen = harness.screen(s.screen);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        // Where the window manager put it, once it has framed it.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen.frameGeometry() != screen.geometry(); }));
+        QWidget* solution = pressF1(harness, s.screen);
+        ASSERT_NE(solution, nullptr) << screens::nameOf(s.screen);
+        const QRect desk = screen.screen()->availableGeometry();
+        const QRect place = solution->frameGeometry(), screenPlace = screen.frameGeometry();
+        for (int trip = 1; trip <= 4; ++trip) {
+            harness.click(s.screen, "cmd2");
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&harness.screen(ScreenId::MainMenu)));
+            harness.click(ScreenId::MainMenu, s.menuButton);
+            ASSERT_EQ(pressF1(harness, s.screen), solution);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return solution->frameGeometry() == place; }))
+                << screens::nameOf(s.screen) << " trip " << trip << ": from " << place.y() << " to "
+                << solution->frameGeometry().y();
+            EXPECT_EQ(screen.frameGeometry(), screenPlace) << screens::nameOf(s.screen);
+            EXPECT_TRUE(desk.contains(solution->frameGeometry().topLeft()));
+        }
+        // Dragged to the window's place, the screen is not covered when the window opens again.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !solution->isVisible(); }));
+        screen.move(place.topLeft());
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return screen.frameGeometry().topLeft() == place.topLeft(); }));
+        ASSERT_EQ(pressF1(harness, s.screen), solution);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return !solution->frameGeometry().intersects(screen.frameGeometry());
+        })) << screens::nameOf(s.screen);
+        harness.click(s.screen, "cmd2");
+    }
+}
+
 TEST(SolutionWindow, FollowsEachComputeAndCopiesPlainText) {
     ProgramHarness harness;
     harness.click(ScreenId::MainMenu, "cmd1");
@@ -121,6 +161,65 @@ TEST(SolutionWindow, FollowsEachComputeAndCopiesPlainText) {
     harness.type(ScreenId::Triangle, "txt2", "8");
     harness.click(ScreenId::Triangle, "cmd1");
     EXPECT_TRUE(readable(solutionText(solution)).contains("√(6² + 8²) = √(36 + 64) = √100 = 10"));
+}
+
+// Keys and the wheel step the text from 1.25 times the interface font to 3 times; the size stays
+// for the next window, and the text's menu names the keys.
+TEST(SolutionWindow, KeysAndWheelSizeTheTextAndTheSizeStays) {
+    ProgramHarness harness;
+    harness.click(ScreenId::MainMenu, "cmd1");
+    QWidget* solution = pressF1(harness, ScreenId::Triangle);
+    ASSERT_NE(solution, nullptr);
+    auto* text = solution->findChild<QPlainTextEdit*>();
+    const qreal base = QApplication::font().pointSizeF();
+    const struct {
+        int key, times, wheel;  // a key pressed with Ctrl, or the wheel turned with it
+        qreal scale;
+    } kSteps[] = {
+        {Qt::Key_0, 1, 0, 1.25},     {Qt::Key_Plus, 1, 0, 1.5},
+        {Qt::Key_Equal, 1, 0, 1.75}, {0, 1, 120, 2.0},
+        {Qt::Key_Plus, 6, 0, 3.0},   {Qt::Key_Minus, 1, 0, 2.75},
+        {0, 1, -240, 2.25},          {0, 3, 40, 2.5},
+        {Qt::Key_0, 1, 0, 1.25},     {Qt::Key_Minus, 1, 0, 1.25},
+        {Qt::Key_Plus, 2, 0, 1.75},
+    };
+    for (const auto& s : kSteps) {
+        for (int i = 0; i < s.times; ++i) {
+            if (s.key) QTest::keyClick(text, static_cast<Qt::Key>(s.key), Qt::ControlModifier);
+            if (!s.wheel) continue;
+            const QPoint at = text->viewport()->rect().center();
+            QWheelEvent wheel(at, text->viewport()->mapToGlobal(at), {}, {0, s.wheel}, Qt::NoButton,
+                              Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(text->viewport(), &wheel);
+        }
+        EXPECT_NEAR(text->font().pointSizeF(), s.scale * base, 0.01) << s.key << " " << s.wheel;
+    }
+
+    const int width = text->width();
+    solution->resize(solution->size() + QSize(200, 100));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text->width() == width + 200; }))
+        << "the text grows with the window";
+
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                            text->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(text->viewport(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList entries;
+    for (QAction* action : menu->actions())
+        entries << action->text() + "  " + action->shortcut().toString(QKeySequence::NativeText);
+    menu->close();
+    EXPECT_GT(entries.size(), 3) << "the text's own entries stay";
+    EXPECT_EQ(entries.mid(entries.size() - 3),
+              (QStringList{"Крупнее  Ctrl++", "Мельче  Ctrl+-", "Обычный размер  Ctrl+0"}));
+
+    harness.click(ScreenId::Triangle, "cmd2");
+    harness.click(ScreenId::MainMenu, "cmd2");
+    QWidget* other = pressF1(harness, ScreenId::Circle);
+    ASSERT_NE(other, nullptr);
+    EXPECT_NEAR(other->findChild<QPlainTextEdit*>()->font().pointSizeF(), 1.75 * base, 0.01)
+        << "kept for the next window";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
 }
 
 TEST(SolutionWindow, AResultFieldsMenuOffersIt) {
