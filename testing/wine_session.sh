@@ -17,10 +17,12 @@ wine_session_start() {
     mkdir -p "$WINEPREFIX"
     "$wineserver" --foreground --persistent &
     wine_server=$!
-    [[ -f "$WINEPREFIX/system.reg" ]] && return 0
-    timeout 120 "$wine" wineboot --init >/dev/null 2>&1 &&
-        timeout 60 "$wine" regedit /S "$wine_session_root/cmake/wine-fonts.reg" >/dev/null 2>&1 &&
-        wine_session_own_folders
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        timeout 120 "$wine" wineboot --init >/dev/null 2>&1 &&
+            timeout 60 "$wine" regedit /S "$wine_session_root/cmake/wine-fonts.reg" >/dev/null 2>&1 ||
+            return 1
+    fi
+    wine_session_own_folders
 }
 
 # Wine links the Windows user's desktop and documents to the home folder; a prefix of the tests
