@@ -178,8 +178,10 @@ installation_test() {  # AllUsers|CurrentUser
     for value in DisplayName DisplayVersion DisplayIcon EstimatedSize UninstallString InstallLocation; do
         grep -q "$value" <<<"$entry" || fail "$1: the installed programs' entry lacks $value"
     done
+    # Exported, as Wine's console shows no Cyrillic.
     echo "$1 entry: $key"
-    grep -E 'Display|Install|Uninstall' <<<"$entry" | sed 's/^/    /'
+    timeout 60 "$wine" reg export "$key" "$work/entry.reg" /y >/dev/null 2>&1 &&
+        iconv -f UTF-16LE -t UTF-8 "$work/entry.reg" | tr -d '\r' | grep '^"' | sed 's/^/    /'
     timeout 60 "$wine" reg query "$other_key" >/dev/null 2>&1 && fail "$1: an entry in $other_key too"
 
     start_installed || return
