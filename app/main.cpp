@@ -4,10 +4,14 @@
 #include "app/decimal_separator.h"
 #include "app/program.h"
 #include "app/qt_translations.h"
+#include "app/running_mark.h"
+#include "app/scale_option.h"
 #include "calc/conversions.h"
 #include "product.h"
 
 int main(int argc, char* argv[]) {
+    app::markRunning();
+    app::applyScaleOption(argc, argv);
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(pictures);
     app::installQtTranslations();

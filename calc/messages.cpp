@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -55,6 +56,15 @@ constexpr std::array<std::pair<Detail, std::string_view>, 3> kFieldDetails{{
     {Detail::TooLarge, "Число в поле «@» слишком велико: «%»."},
 }};
 
+// In StartProblem order; "%" stands for what was given.
+constexpr std::array<std::string_view, 2> kStartProblems{{
+    "После --scale нужен масштаб: число от 1 до 3 (например, 1,5) или fit. "
+    "Программа откроется в обычном размере.",
+    "Масштаб «%» не подходит: нужно число от 1 до 3 (например, 1,5) или fit. "
+    "Программа откроется в обычном размере.",
+}};
+static_assert(kStartProblems.size() == static_cast<std::size_t>(StartProblem::ScaleBad) + 1);
+
 std::string_view detailText(Detail detail, std::string_view caption) {
     if (!caption.empty()) {
         for (const auto& [known, text] : kFieldDetails) {
@@ -109,6 +119,16 @@ std::string_view stepFaultFor(Error code) {
         if (known == code) return text;
     }
     return messageFor(code);
+}
+
+std::string startMessage(StartProblem problem, std::string_view given) {
+    std::string text(kStartProblems[static_cast<std::size_t>(problem)]);
+    // What was given goes to a terminal: no control characters of its own.
+    std::string quoted = quoteForMessage(given);
+    std::replace_if(
+        quoted.begin(), quoted.end(), [](char c) { return c >= 0 && c < ' '; }, '?');
+    replaceMark(text, '%', quoted);
+    return text;
 }
 
 RuntimeError::RuntimeError(Error code, Detail detail, std::string_view quoted)

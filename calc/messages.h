@@ -63,6 +63,15 @@ class RuntimeError : public std::runtime_error {
 // Raised by every FieldAccess for a field name its screen does not have.
 [[noreturn]] void raiseUnknownField(std::string_view name);
 
+// A start option the program cannot follow; it then starts as if the option were not given.
+enum class StartProblem {
+    ScaleMissing,
+    ScaleBad,  // quotes what was given
+};
+
+// What the program says about it on standard error.
+std::string startMessage(StartProblem problem, std::string_view given = {});
+
 // The table's text for an error ("Переполнение." for Overflow).
 std::string_view messageFor(Error code);
 

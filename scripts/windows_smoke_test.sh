@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program as a pupil meets it, under Wine on a display of its own (Xvfb with
 # openbox), driven with xdotool: the program file starts, computes a triangle, reports an
-# overflow and closes; then the installer installs it silently, the installed program starts,
-# and the uninstaller removes it all.
+# overflow and closes; then the installer installs it silently for every user and for the user
+# alone, the installed program starts, and the uninstaller removes it all.
 #
 #   windows_smoke_test.sh PROGRAM.exe INSTALLER.exe PREFIX
 #
@@ -17,10 +17,7 @@ source "$here/../testing/wine_session.sh"
 
 product=Решалкин
 menu_caption="$product$(printf '%138s' '')ver 1.1"
-installed="C:\\Program Files\\$product"
-installed_unix="$WINEPREFIX/drive_c/Program Files/$product"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$product.lnk"
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Reshalkin'
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Reshalkin'
 
 work=$wine_session_dir
 app=''
@@ -132,38 +129,85 @@ smoke_test() {
     echo "smoke test: main menu, triangle 3 4 -> 5 6, overflow box, back, closed"
 }
 
-installer_test() {
-    timeout 120 "$wine" "$installer" /S >"$work/installer.log" 2>&1 ||
-        { fail "the silent install failed"; return; }
-    for file in "$installed_unix/$product.exe" "$installed_unix/uninstall.exe" "$shortcut"; do
-        [[ -f "$file" ]] || fail "not installed: $file"
-    done
-    local entry
-    entry=$(timeout 60 "$wine" reg query "$uninstall_key" 2>/dev/null) || true
-    for value in DisplayName DisplayVersion DisplayIcon EstimatedSize UninstallString; do
-        grep -q "$value" <<<"$entry" || fail "the Add/Remove Programs entry lacks $value"
-    done
-    "$wine" "$installed\\$product.exe" >"$work/installed.log" 2>&1 &
-    app=$!
-    local menu
-    if menu=$(wait_window "^$product " 60); then
-        keys "$menu" alt+F4
-        expect_clean_exit "the installed program"
+# Where an installation of each kind puts the program, its shortcuts and its entry.
+places() {  # AllUsers|CurrentUser
+    local user name
+    user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)
+    name=$(basename "$user")
+    if [[ $1 == AllUsers ]]; then
+        folder="C:\\Program Files\\$product"
+        menu_folder="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+        desktop="$WINEPREFIX/drive_c/users/Public/Desktop"
+        key="HKLM\\$uninstall_key" other_key="HKCU\\$uninstall_key"
     else
-        fail "the installed program showed no main menu"
+        folder="C:\\users\\$name\\AppData\\Local\\Programs\\$product"
+        menu_folder="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+        desktop="$user/Desktop"
+        key="HKCU\\$uninstall_key" other_key="HKLM\\$uninstall_key"
     fi
+    folder_unix="$WINEPREFIX/drive_c/${folder#C:\\}"
+    folder_unix=${folder_unix//\\//}
+    made=("$folder_unix/$product.exe" "$folder_unix/uninstall.exe" "$menu_folder/$product.lnk"
+        "$menu_folder/$product — крупно.lnk" "$desktop/$product.lnk")
+}
+
+install() {  # kind; the installer's status
+    timeout 120 "$wine" "$installer" /S "/$1" >>"$work/installer.log" 2>&1
+}
+
+start_installed() {
+    "$wine" "$folder\\$product.exe" >"$work/installed.log" 2>&1 &
+    app=$!
+    installed_menu=$(wait_window "^$product " 60) || { fail "the installed program showed no main menu"; return 1; }
+}
+
+close_installed() {
+    keys "$installed_menu" alt+F4
+    expect_clean_exit "the installed program"
+}
+
+# One kind of installation: silent install, the files, three shortcuts and the entry where that
+# kind puts them; the program starts; while it runs, a second install stops and says so; the
+# same version over itself leaves one entry; the silent uninstall removes it all.
+installation_test() {  # AllUsers|CurrentUser
+    places "$1"
+    install "$1" || { fail "$1: the silent install failed"; return; }
+    for file in "${made[@]}"; do [[ -f "$file" ]] || fail "$1: not installed: $file"; done
+    local entry
+    entry=$(timeout 60 "$wine" reg query "$key" 2>/dev/null) || true
+    for value in DisplayName DisplayVersion DisplayIcon EstimatedSize UninstallString InstallLocation; do
+        grep -q "$value" <<<"$entry" || fail "$1: the installed programs' entry lacks $value"
+    done
+    # Exported, as Wine's console shows no Cyrillic.
+    echo "$1 entry: $key"
+    timeout 60 "$wine" reg export "$key" "$work/entry.reg" /y >/dev/null 2>&1 &&
+        iconv -f UTF-16LE -t UTF-8 "$work/entry.reg" | tr -d '\r' | grep '^"' | sed 's/^/    /'
+    timeout 60 "$wine" reg query "$other_key" >/dev/null 2>&1 && fail "$1: an entry in $other_key too"
+
+    start_installed || return
+    install "$1" && fail "$1: installed over the running program"
+    kill -0 "$app" 2>/dev/null || fail "$1: the running program was ended"
+    close_installed
+    install "$1" || fail "$1: the install over itself failed"
+    local entries
+    entries=$(timeout 60 "$wine" reg query "${key%\\*}" 2>/dev/null | grep -c '\\Reshalkin') || true
+    [[ $entries -eq 1 ]] || fail "$1: $entries entries after installing over itself"
+
     # The uninstaller runs a copy of itself from the temporary folder and returns at once.
-    timeout 60 "$wine" "$installed\\uninstall.exe" /S >"$work/uninstall.log" 2>&1 ||
-        fail "the silent uninstall failed"
+    timeout 60 "$wine" "$folder\\uninstall.exe" /S >"$work/uninstall.log" 2>&1 ||
+        fail "$1: the silent uninstall failed"
     for _ in $(seq 150); do
-        [[ -e "$installed_unix" || -e "$shortcut" ]] || break
+        [[ -e "$folder_unix" || -e "$menu_folder/$product.lnk" ]] || break
         sleep 0.2
     done
-    [[ -e "$installed_unix" ]] && fail "the uninstaller left $installed_unix"
-    [[ -e "$shortcut" ]] && fail "the uninstaller left the shortcut"
-    timeout 60 "$wine" reg query "$uninstall_key" >/dev/null 2>&1 &&
-        fail "the uninstaller left the Add/Remove Programs entry"
-    echo "installer test: silent install, shortcut and entry, program starts, silent uninstall"
+    for file in "$folder_unix" "${made[@]}"; do [[ ! -e "$file" ]] || fail "$1: the uninstaller left $file"; done
+    timeout 60 "$wine" reg query "$key" >/dev/null 2>&1 && fail "$1: the uninstaller left the entry"
+    echo "installer test, $1: files, shortcuts, entry, program starts, waits for it, over itself, uninstalled"
+}
+
+installer_test() {
+    installation_test AllUsers
+    installation_test CurrentUser
 }
 
 smoke_test

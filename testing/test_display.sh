@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Starts or stops the X display the GUI tests run on: Xvfb on a display number it picks itself,
-# with openbox as the window manager. The state (display, process ids) lives in $2.
+# with openbox as the window manager. The state (display, process ids) lives in $2; $3 is the
+# screen's size, 1280x1024 unless given.
 set -euo pipefail
 action=$1
 state=$2
+size=${3:-1280x1024}
 
 stop() {
     [ -f "$state/pids" ] || return 0
@@ -16,7 +18,7 @@ start() {
     mkdir -p "$state"
     : >"$state/display.fd"
     # -displayfd makes Xvfb choose a free display and write its number when it is ready.
-    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display.fd" \
+    setsid Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$state/display.fd" \
         </dev/null >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/pids"
     for _ in $(seq 100); do
@@ -39,5 +41,5 @@ start() {
 case $action in
     start) start ;;
     stop) stop ;;
-    *) echo "usage: $0 start|stop STATE_DIR" >&2; exit 2 ;;
+    *) echo "usage: $0 start|stop STATE_DIR [WIDTHxHEIGHT]" >&2; exit 2 ;;
 esac

@@ -7,7 +7,8 @@ wineserver=/usr/lib/wine/wineserver
 wine_session_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 wine_session_dir=$(mktemp -d)
 wine_server=''
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko prompts, and no menu entries of the installed programs on the host desktop.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 wine_session_start() {
     "$wine_session_root/testing/test_display.sh" start "$wine_session_dir/display" >/dev/null
@@ -16,9 +17,22 @@ wine_session_start() {
     mkdir -p "$WINEPREFIX"
     "$wineserver" --foreground --persistent &
     wine_server=$!
-    [[ -f "$WINEPREFIX/system.reg" ]] && return 0
-    timeout 120 "$wine" wineboot --init >/dev/null 2>&1 &&
-        timeout 60 "$wine" regedit /S "$wine_session_root/cmake/wine-fonts.reg" >/dev/null 2>&1
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        timeout 120 "$wine" wineboot --init >/dev/null 2>&1 &&
+            timeout 60 "$wine" regedit /S "$wine_session_root/cmake/wine-fonts.reg" >/dev/null 2>&1 ||
+            return 1
+    fi
+    wine_session_own_folders
+}
+
+# Wine links the Windows user's desktop and documents to the home folder; a prefix of the tests
+# keeps what its programs put there (shortcuts made by the installer) to itself.
+wine_session_own_folders() {
+    local link
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+        [[ -L "$link" ]] && rm "$link" && mkdir "$link"
+    done
+    return 0
 }
 
 # The server ends the Windows processes of the prefix (Wine's own services among them).

@@ -3,17 +3,23 @@
 # the place it had, whether the window manager chose it or the user dragged it there; clicks that
 # arrive for a screen hidden meanwhile do nothing.
 #
-#   desk_test.sh PROGRAM      (the display is named in $RESHALKIN_TEST_DISPLAY_FILE)
+#   desk_test.sh PROGRAM [SCALE]   (the display is named in $RESHALKIN_TEST_DISPLAY_FILE)
+#
+# With a scale the program is started with `--scale SCALE`, as for a projector.
 set -uo pipefail
 program=$1
+scale=${2:-1}
 # shellcheck source=x11_checks.sh
 source "$(dirname "$0")/x11_checks.sh"
 
 readonly menu_title='^Решалкин ' triangle_title='^Находим площадь и гипотенузу' \
     circle_title='^Находим площадь и длинну'
-# Client-area pixels of the controls clicked (centres).
-readonly menu_triangle='532 100' menu_circle='532 132'
-readonly legs_a='332 111' legs_b='332 127' compute='424 196' back='500 370'
+# Client-area pixels of the controls clicked (centres), at the scale asked for.
+scaled() { awk -v s="${scale/,/.}" '{printf "%d %d", $1 * s, $2 * s}' <<<"$1"; }
+menu_triangle=$(scaled '532 100') menu_circle=$(scaled '532 132')
+legs_a=$(scaled '332 111') legs_b=$(scaled '332 127') compute=$(scaled '424 196')
+back=$(scaled '500 370')
+readonly menu_triangle menu_circle legs_a legs_b compute back
 
 shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x "," y}'; }
@@ -36,7 +42,7 @@ same_place() {  # window, expected origin, what
     [ "$now" = "$2" ] || fail "$3: at $now, not at $2 where it was"
 }
 
-"$program" &
+"$program" --scale "$scale" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null' EXIT
 menu=$(find_window "$menu_title")

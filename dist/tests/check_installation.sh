@@ -43,6 +43,7 @@ check_tree() {
     grep -qx 'Categories=Education;Math;' "$entry" || fail "desktop entry lacks its categories"
     grep -q '^Comment=.*треугольника' "$entry" || fail "desktop entry lacks a Russian comment"
     grep -qx "Icon=$id" "$entry" || fail "desktop entry names another icon"
+    grep -qx 'Exec=reshalkin --scale fit' "$entry" || fail "desktop entry lacks the projector's action"
     local metainfo="$root/share/metainfo/$id.metainfo.xml"
     appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
     grep -q '<summary>Школьные' "$metainfo" || fail "metainfo lacks a Russian summary"
