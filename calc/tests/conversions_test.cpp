@@ -317,7 +317,8 @@ double readPositional(std::string text, int bitsPerDigit) {
     auto hexOf = [](const std::string& bits) {
         std::string hex;
         for (std::size_t i = 0; i < bits.size(); i += 4) {
-            hex += calc::kDigits[static_cast<std::size_t>(std::stoi(bits.substr(i, 4), nullptr, 2))];
+            hex +=
+                calc::kDigits[static_cast<std::size_t>(std::stoi(bits.substr(i, 4), nullptr, 2))];
         }
         return hex;
     };

@@ -15,13 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string a(rest.substr(0, bar));
     std::string b(bar == std::string_view::npos ? "" : rest.substr(bar + 1));
     calc::setDecimalSeparator((data[0] & 0x80) != 0 ? ',' : '.');
-    calc::FieldTable::Texts texts{{"txt1", a}, {"txt2", b}, {"txt3", ""}, {"txt4", ""}};
-    for (std::string row : {"Dec", "Oct", "Hex"}) {
-        texts["txt1" + row] = a;
-        texts["txt2" + row] = b;
-        texts["txt3" + row] = "";
-    }
-    calc::FieldTable table(texts);
+    calc::FieldTable table(solution::testing::typedEverywhere(a, b));
     calc::WorkedFields worked(table);
     try {
         switch (data[0] % 8) {

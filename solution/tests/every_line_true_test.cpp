@@ -64,12 +64,7 @@ TEST(EveryLineTrue, ThousandsOfRandomComputes) {
         calc::setDecimalSeparator(separator);
         for (int i = 0; i < 1500; ++i) {
             std::string a = randomInput(random), b = randomInput(random);
-            calc::FieldTable::Texts texts{{"txt1", a}, {"txt2", b}, {"txt3", ""}, {"txt4", ""}};
-            for (std::string row : {"Dec", "Oct", "Hex"}) {
-                texts["txt1" + row] = a;
-                texts["txt2" + row] = b;
-                texts["txt3" + row] = "";
-            }
+            const calc::FieldTable::Texts texts = testing::typedEverywhere(a, b);
             calc::FieldTable table(texts);
             calc::WorkedFields worked(table);
             try {
@@ -84,7 +79,8 @@ TEST(EveryLineTrue, ThousandsOfRandomComputes) {
             std::erase(unspaced, ' ');
             for (const calc::WorkedResult& result : worked.working()->results)
                 EXPECT_NE(unspaced.find(result.text), std::string::npos)
-                    << result.field << " = " << result.text << " not in\n" << text;
+                    << result.field << " = " << result.text << " not in\n"
+                    << text;
             ++solutions;
         }
     }
