@@ -32,6 +32,12 @@ out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 "$wine" "$@" >"$out" 2>"$err"
 status=$?
+# A Wine client that loses its server midway ("wine client error") says nothing of the program:
+# it runs once more, and Wine starts a new server.
+if [ $status -ne 0 ] && grep -q '^wine client error' "$err"; then
+    "$wine" "$@" >"$out" 2>"$err"
+    status=$?
+fi
 cat "$out"
 cat "$err" >&2
 exit $status
