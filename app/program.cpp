@@ -2,11 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <new>
 
-#include "calc/messages.h"
 #include "screens/error_field.h"
-#include "screens/formula_tips.h"
 #include "screens/spoken_answer.h"
 #include "screens/utf8.h"
 
@@ -41,13 +38,9 @@ void Program::click(Screen& screen, const screens::ControlLayout& control) {
     try {
         beforeAction_(registry_, screen.id());
         perform(screen, control.action);
-    } catch (const calc::RuntimeError& error) {
-        reportError_(screen, screens::messageOnScreen(screen, error));
-        screens::returnToField(screen, error);
-    } catch (const std::bad_alloc&) {
-        reportError_(screen, std::string(calc::messageFor(calc::Error::OutOfMemory)));
-    } catch (const std::exception&) {
-        reportError_(screen, std::string(calc::messageFor(calc::Error::Internal)));
+    } catch (const std::exception& error) {
+        reportError_(screen, screens::messageOnScreen(screen.fields(), error));
+        screens::returnToField(screen.fields(), error);
     }
 }
 
@@ -56,7 +49,7 @@ void Program::perform(Screen& screen, const screens::Action& action) {
                    [](std::monostate) {},
                    [&](screens::Navigate go) { showScreen(registry_, screen.id(), go.target); },
                    [&](screens::Compute compute) {
-                       screens::runExplained(screen, compute.run);
+                       screen.runExplained(compute.run);
                        screens::sayAnswer(screen);
                    },
                },

@@ -4,18 +4,16 @@
 // program's processor time per run; first on an idle machine, then beside three busy processes
 // of normal priority, which the benchmark starts and ends itself.
 #include <QApplication>
-#include <QProcess>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <functional>
-#include <memory>
-#include <string_view>
 #include <vector>
 
 #include "app/program.h"
+#include "testing/busy_processes.h"
 
 namespace {
 
@@ -24,7 +22,6 @@ using screens::ScreenId;
 
 constexpr int kRuns = 5;
 constexpr int kBusyProcesses = 3;
-constexpr std::string_view kBusyFlag = "--busy";
 
 struct Figures {
     double seconds;
@@ -96,35 +93,9 @@ void benchAll(app::Program& program) {
     cone.hide();
 }
 
-// Processes of normal priority that keep a core busy each, as other programs would.
-struct BusyProcesses {
-    std::vector<std::unique_ptr<QProcess>> processes;
-    explicit BusyProcesses(int count) {
-        for (int i = 0; i < count; ++i) {
-            auto& process = processes.emplace_back(std::make_unique<QProcess>());
-            process->start(QCoreApplication::applicationFilePath(),
-                           {QString::fromUtf8(kBusyFlag.data(), kBusyFlag.size())});
-            process->waitForStarted();
-        }
-        QTest::qWait(500);
-    }
-    ~BusyProcesses() {
-        for (auto& process : processes) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
-};
-
-[[noreturn]] void keepBusy() {
-    volatile unsigned long counter = 0;
-    for (;;) counter = counter + 1;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && argv[1] == kBusyFlag) keepBusy();
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(pictures);
     app::Program program;
@@ -132,6 +103,7 @@ int main(int argc, char* argv[]) {
     benchAll(program);
     {
         const BusyProcesses busy(kBusyProcesses);
+        QTest::qWait(500);  // until they have the cores
         std::printf("beside %d busy processes:\n", kBusyProcesses);
         benchAll(program);
     }

@@ -7,6 +7,11 @@
 namespace calc {
 
 // What went wrong, by its error number. The Russian texts live in one table, in messages.cpp.
+// The numbers are Basic's run-time error numbers, of the Windows runtime the program was first
+// written for (5 invalid procedure call, 6 overflow, 7 out of memory, 11 division by zero,
+// 13 type mismatch, 51 internal error, 438 object doesn't support this property or method). They
+// are kept so that a teacher's or pupil's report of "ошибка 6" means what it meant in the program
+// they know.
 enum class Error {
     InvalidOperation = 5,
     Overflow = 6,

@@ -39,6 +39,7 @@ constexpr std::array kControls{
     backButton(13),
     label("Label1", "десятичная с/ч", 2520, 960, 1335, 255, 14, kWhite),
     label("Label2", "восьмеричная с/ч", 2520, 2640, 1455, 255, 15, kWhite),
+    // "шеснадцатеричная", without its "т", is the word as the screen paints it: kept as painted.
     label("Label3", "шеснадцатеричная с/ч", 2520, 4320, 2535, 255, 16, kWhite),
 };
 // clang-format on

@@ -1,7 +1,8 @@
 #include "screens/captions.h"
 
 #include <QApplication>
-#include <QFontMetrics>
+
+#include "screens/font_fit.h"
 
 namespace screens {
 
@@ -12,14 +13,10 @@ constexpr qreal kPointSizeStep = 0.5;
 
 // The point size at which a caption fits, starting from the desktop's font for the control;
 // 0 for a pixel-sized font, which is left as the desktop has it.
-qreal fittingPointSize(const QWidget& widget, const QString& caption, int width) {
-    QFont font = QApplication::font(&widget);
+qreal captionPointSize(const QWidget& widget, const QString& caption, int width) {
+    const QFont font = QApplication::font(&widget);
     if (font.pointSizeF() <= 0) return 0;
-    while (QFontMetrics(font).horizontalAdvance(caption) > width &&
-           font.pointSizeF() > kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
-    }
-    return font.pointSizeF();
+    return fittingPointSize(font, caption, width, kSmallestPointSize, kPointSizeStep);
 }
 
 }  // namespace
@@ -27,7 +24,7 @@ qreal fittingPointSize(const QWidget& widget, const QString& caption, int width)
 void fitCaptions(const std::vector<Captioned>& sameKind) {
     qreal smallest = 0;
     for (const Captioned& captioned : sameKind) {
-        const qreal size = fittingPointSize(*captioned.control, captioned.caption, captioned.room);
+        const qreal size = captionPointSize(*captioned.control, captioned.caption, captioned.room);
         if (size > 0 && (smallest == 0 || size < smallest)) smallest = size;
     }
     if (smallest == 0) return;

@@ -29,6 +29,7 @@ constexpr std::array kControls{
 
 }  // namespace
 
+// "длинну", with a double "н", is the word as the title is painted: kept as painted.
 const ScreenLayout& circle() {
     static const ScreenLayout layout{ScreenId::Circle,
                                      "Находим площадь и длинну окружности",

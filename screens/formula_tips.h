@@ -1,21 +1,18 @@
 #pragma once
 
-#include <functional>
-
-#include "calc/field_access.h"
+#include "calc/working.h"
+#include "screens/screen_fields.h"
+#include "screens/screen_id.h"
 
 namespace screens {
-
-class Screen;
 
 // Gives each result field of a new screen its formula as tooltip and accessible description.
 // A result the pupil types over is no longer the worked one, so its field goes back to the
 // general formula.
-void attachFormulas(Screen& screen);
+void attachFormulas(ScreenId screen, ScreenFields& fields);
 
-// Runs a compute on the screen's fields, then explains each result field: the formula worked
-// through with the numbers used where the compute wrote the field, the general formula where it
-// stopped at an error first. The error goes on to the caller.
-void runExplained(Screen& screen, const std::function<void(calc::FieldAccess&)>& compute);
+// Explains each result field after a compute: the formula worked through with the numbers used
+// where the compute wrote the field, the general formula where it stopped at an error first.
+void explainResults(ScreenId screen, ScreenFields& fields, const calc::Working& working);
 
 }  // namespace screens

@@ -28,8 +28,8 @@ constexpr std::array kControls{
 }  // namespace
 
 const ScreenLayout& mainMenu() {
-    // "ver" and the project's major.minor version: "ver 1.1" is how the menu has always named
-    // the program's release.
+    // "ver" and the project's major.minor version: "ver 1.1" is the release as teachers and
+    // pupils quote it from the menu.
     static const std::string caption = std::string(kProductName) +
                                        std::string(kBlanksBeforeVersion, ' ') + "ver " +
                                        product::kVersion;

@@ -14,6 +14,7 @@
 
 #include "screens/captions.h"
 #include "screens/controls.h"
+#include "screens/error_field.h"
 #include "screens/formula_tips.h"
 #include "screens/formulas.h"
 #include "screens/picture_button.h"
@@ -56,8 +57,27 @@ Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler on
       announcer_(new Announcer(*this)) {
     setUpWindow();
     createControls();
-    attachFormulas(*this);
-    attachSolution(*this);
+    attachFormulas(id(), fields_);
+    if (!resultFields(id()).empty()) solution_ = new Solution(*this, layout_, fields_);
+}
+
+void Screen::runExplained(const std::function<void(calc::FieldAccess&)>& compute) {
+    calc::WorkedFields worked(fields_);
+    const auto explain = [&] {
+        explainResults(id(), fields_, *worked.working());
+        if (solution_) solution_->keep(*worked.working());
+    };
+    try {
+        worked.run(compute);
+    } catch (const std::exception& error) {  // explained on its way to the click that shows it
+        worked.working()->faultMessage = messageOnScreen(fields_, error);  // as the box words it
+        explain();
+        throw;
+    } catch (...) {
+        explain();
+        throw;
+    }
+    explain();
 }
 
 void Screen::setUpWindow() {

@@ -17,6 +17,8 @@
 
 namespace screens {
 
+class Solution;
+
 // Any of the six screens, built from its layout: a fixed-size tool window that reports clicks
 // and closing; the program decides what they mean. Screen readers get it as a window.
 class Screen : public QWidget, public OwnAccessible {
@@ -31,6 +33,11 @@ class Screen : public QWidget, public OwnAccessible {
     SweepDot& sweepDot() { return sweepDot_; }
     ScreenFields& fields() { return fields_; }
     Announcer& announcer() { return *announcer_; }
+
+    // Runs a compute on the screen's fields, then explains each result field and hands the
+    // working to the solution, also where an error stopped the compute; the error goes on to the
+    // caller.
+    void runExplained(const std::function<void(calc::FieldAccess&)>& compute);
 
     QAccessibleInterface* createAccessible() override;
 
@@ -56,6 +63,7 @@ class Screen : public QWidget, public OwnAccessible {
     SweepDot sweepDot_;
     KeptPlace place_;
     Announcer* announcer_;
+    Solution* solution_ = nullptr;  // a child; none on a screen without results
 };
 
 }  // namespace screens

@@ -17,14 +17,12 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <optional>
 
 #include "screens/accessible_text.h"
 #include "screens/announcer.h"
 #include "screens/beside_place.h"
 #include "screens/figure_sketch.h"
 #include "screens/formulas.h"
-#include "screens/screen.h"
 #include "screens/solution_text.h"
 #include "screens/text_zoom.h"
 #include "screens/utf8.h"
@@ -34,7 +32,6 @@ namespace screens {
 namespace {
 
 constexpr int kWidth = 560;  // pixels; the height is the screen's
-constexpr const char* kKeeperName = "solutionKeeper";
 
 // Copies as plain Unicode text only, so a notebook file gets no formatting; screen readers get
 // its signs in words. Its menu names the keys that size it.
@@ -62,54 +59,16 @@ class PlainText : public QPlainTextEdit, public OwnAccessible {
     TextZoom* zoom_;
 };
 
-// A screen's last working, and its window once opened.
-class SolutionKeeper : public QObject {
-  public:
-    explicit SolutionKeeper(Screen& screen) : QObject(&screen), screen_(screen) {
-        setObjectName(kKeeperName);
-        screen.installEventFilter(this);
-    }
-
-    void keep(const calc::Working& working) {
-        working_ = working;
-        if (window_) window_->setWorking(&*working_);
-    }
-    void open() {
-        if (!window_) {
-            window_ = new SolutionWindow(screen_);
-            window_->setWorking(working_ ? &*working_ : nullptr);
-        }
-        window_->open();
-    }
-
-  protected:
-    // The window goes when its screen is left.
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide && window_) window_->hide();
-        return false;
-    }
-
-  private:
-    Screen& screen_;
-    std::optional<calc::Working> working_;
-    SolutionWindow* window_ = nullptr;  // a child of the screen
-};
-
-SolutionKeeper* keeperOf(Screen& screen) {
-    return dynamic_cast<SolutionKeeper*>(
-        screen.findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly));
-}
-
 // The standard menu with «Показать решение» at its end.
-void offerSolution(QLineEdit& field, SolutionKeeper& keeper) {
+void offerSolution(QLineEdit& field, Solution& solution) {
     field.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&field, &QWidget::customContextMenuRequested, &field,
-                     [&field, &keeper](const QPoint& at) {
+                     [&field, &solution](const QPoint& at) {
                          QMenu* menu = field.createStandardContextMenu();
                          menu->setAttribute(Qt::WA_DeleteOnClose);
                          menu->addSeparator();
-                         menu->addAction(QStringLiteral("Показать решение"), &keeper,
-                                         [&keeper] { keeper.open(); });
+                         menu->addAction(QStringLiteral("Показать решение"), &solution,
+                                         [&solution] { solution.open(); });
                          menu->popup(field.mapToGlobal(at));
                      });
 }
@@ -123,16 +82,16 @@ QMargins frameMargins(const QWidget& screen) {
 
 }  // namespace
 
-SolutionWindow::SolutionWindow(Screen& screen)
-    : QWidget(&screen, Qt::Window), screen_(screen), text_(new PlainText(this)) {
+SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
+    : QWidget(&screen, Qt::Window), screen_(screen), id_(table.id), text_(new PlainText(this)) {
     setObjectName(QStringLiteral("solution"));
-    setWindowTitle(QStringLiteral("Решение — ") + fromUtf8(screen.layout().caption).trimmed());
+    setWindowTitle(QStringLiteral("Решение — ") + fromUtf8(table.caption).trimmed());
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kWidth, screen.height());
 
     auto* layout = new QVBoxLayout(this);
-    if (hasFigure(screen.id())) {
-        sketch_ = new FigureSketch(screen.id(), this);
+    if (hasFigure(id_)) {
+        sketch_ = new FigureSketch(id_, this);
         layout->addWidget(sketch_);
     }
     text_->setReadOnly(true);
@@ -157,7 +116,7 @@ SolutionWindow::SolutionWindow(Screen& screen)
 }
 
 void SolutionWindow::setWorking(const calc::Working* working) {
-    text_->setPlainText(fromUtf8(solutionText(screen_.id(), working)));
+    text_->setPlainText(fromUtf8(solutionText(id_, working)));
     if (sketch_) sketch_->setWorking(working);
 }
 
@@ -215,18 +174,32 @@ void SolutionWindow::closeEvent(QCloseEvent* event) {
     });
 }
 
-void attachSolution(Screen& screen) {
-    const std::vector<const ControlLayout*> results = resultFields(screen.id());
-    if (results.empty()) return;
-    auto* keeper = new SolutionKeeper(screen);
-    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), &screen), &QShortcut::activated,
-                     keeper, [keeper] { keeper->open(); });
-    for (const ControlLayout* result : results)
-        offerSolution(screen.fields().at(result->name), *keeper);
+Solution::Solution(QWidget& screen, const ScreenLayout& layout, ScreenFields& fields)
+    : QObject(&screen), screen_(screen), layout_(layout) {
+    screen.installEventFilter(this);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), &screen), &QShortcut::activated, this,
+            [this] { open(); });
+    for (const ControlLayout* result : resultFields(layout.id))
+        offerSolution(fields.at(result->name), *this);
 }
 
-void showWorking(Screen& screen, const calc::Working& working) {
-    if (SolutionKeeper* keeper = keeperOf(screen)) keeper->keep(working);
+void Solution::keep(const calc::Working& working) {
+    working_ = working;
+    if (window_) window_->setWorking(&*working_);
+}
+
+void Solution::open() {
+    if (!window_) {
+        window_ = new SolutionWindow(screen_, layout_);
+        window_->setWorking(working_ ? &*working_ : nullptr);
+    }
+    window_->open();
+}
+
+// The window goes when its screen is left.
+bool Solution::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Hide && window_) window_->hide();
+    return false;
 }
 
 }  // namespace screens

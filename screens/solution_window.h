@@ -1,16 +1,18 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "calc/working.h"
 #include "screens/accessible.h"
 #include "screens/kept_place.h"
+#include "screens/layout.h"
+#include "screens/screen_fields.h"
 
 class QPlainTextEdit;
 
 namespace screens {
 
-class Screen;
 class FigureSketch;
 
 // The working of one screen's last compute, step by step, in a window of its own beside the
@@ -18,7 +20,8 @@ class FigureSketch;
 // get it as a window (as a dialog, Orca would name it again before each announcement in it).
 class SolutionWindow : public QWidget, public OwnAccessible {
   public:
-    explicit SolutionWindow(Screen& screen);
+    // For the screen built from `table`, beside it.
+    SolutionWindow(QWidget& screen, const ScreenLayout& table);
 
     // Shows the working (null before any compute).
     void setWorking(const calc::Working* working);
@@ -36,17 +39,33 @@ class SolutionWindow : public QWidget, public OwnAccessible {
   private:
     void placeBesideScreen();
 
-    Screen& screen_;
+    QWidget& screen_;
+    ScreenId id_;
     QPlainTextEdit* text_;
     FigureSketch* sketch_ = nullptr;  // the geometry screens' figure
     KeptPlace place_;
 };
 
-// Gives a working screen its solution: F1 and «Показать решение» in the result fields' menus
-// open it. The window is made when first opened.
-void attachSolution(Screen& screen);
+// A working screen's solution: the working of its last compute, and the window that shows it,
+// made when first opened. F1 and «Показать решение» in the result fields' menus open it; it goes
+// when its screen is hidden.
+class Solution : public QObject {
+  public:
+    // For the screen of `layout`, whose result fields are among `fields`; a child of the screen.
+    Solution(QWidget& screen, const ScreenLayout& layout, ScreenFields& fields);
 
-// Hands a compute's working to the screen's solution, which shows it from then on.
-void showWorking(Screen& screen, const calc::Working& working);
+    // A compute's working, shown from then on.
+    void keep(const calc::Working& working);
+    void open();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget& screen_;
+    const ScreenLayout& layout_;
+    std::optional<calc::Working> working_;
+    SolutionWindow* window_ = nullptr;  // a child of the screen
+};
 
 }  // namespace screens

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "screens/accessible_text.h"
+#include "screens/font_fit.h"
 
 namespace screens {
 
@@ -72,19 +73,12 @@ QRect TextBox::textRect() const {
     return contents.marginsRemoved(textMargins()).adjusted(kTextMargin, 0, -kTextMargin, 0);
 }
 
-// A text that cannot fit (more letters than pixels) is not measured: a field may hold millions.
 void TextBox::fitText() {
     QFont font = QApplication::font(this);
     if (font.pointSizeF() <= 0) return;  // a pixel-sized desktop font is left as it is
-    const QString whole = text();
     const int room = textRect().width() - kCursorWidth;
-    const qreal smallest = font.pointSizeF() * kSmallestScale;
-    if (whole.size() > room) {
-        font.setPointSizeF(smallest);
-    } else {
-        while (QFontMetrics(font).horizontalAdvance(whole) > room && font.pointSizeF() > smallest)
-            font.setPointSizeF(std::max(smallest, font.pointSizeF() - kPointSizeStep));
-    }
+    font.setPointSizeF(
+        fittingPointSize(font, text(), room, font.pointSizeF() * kSmallestScale, kPointSizeStep));
     if (font != this->font()) setFont(font);
 }
 

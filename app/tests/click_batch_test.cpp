@@ -4,9 +4,9 @@
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <array>
 
 #include "program_harness.h"
+#include "testing/busy_processes.h"
 
 namespace app {
 namespace {
@@ -57,28 +57,13 @@ TEST(Clicks, AReleaseReportedOffTheButtonActsUnlessThePupilDraggedAway) {
     }
 }
 
-// Processes that keep the processors busy for as long as the test runs, and not a moment longer.
-struct Busy {
-    Busy() {
-        for (QProcess& process : processes)
-            process.start("sh", {"-c", "while kill -0 $PPID; do :; done"});
-    }
-    ~Busy() {
-        for (QProcess& process : processes) {
-            process.terminate();
-            process.waitForFinished();
-        }
-    }
-    std::array<QProcess, 3> processes;
-};
-
 // The real path: xdotool sends the typing, the press, the release and the next motion at once,
 // while busy processes load the machine; every click acts.
 TEST(Clicks, NoClickLostInABatchUnderLoad) {
     if (QGuiApplication::platformName() != "xcb" ||
         QStandardPaths::findExecutable("xdotool").isEmpty())
         GTEST_SKIP() << "needs an X display and xdotool";
-    Busy busy;
+    const BusyProcesses busy(3);
     CircleHarness h;
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.circle));
     const QString window = QString::number(h.circle->winId());

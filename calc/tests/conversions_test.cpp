@@ -285,7 +285,7 @@ TEST(PositionalText, RoundedLikeTheDecimalRow) {
         {kTiny, digitsAfterZeros("0.", 357, "1"), digitsAfterZeros("0.", 268, "4")},
         {1e-300, digitsAfterZeros("0.", 332, "52670376057436326"),
          digitsAfterZeros("0.", 249, "AB70FE17C79AC")},
-        {HUGE_VAL, "∞", "∞"},  // non-finite values are written as before
+        {HUGE_VAL, "∞", "∞"},  // non-finite values read the same in every base
         {-HUGE_VAL, "-∞", "-∞"},
         {std::nan(""), "NaN", "NaN"},
     };

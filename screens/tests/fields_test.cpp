@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <functional>
+#include <new>
 
 #include "calc/messages.h"
 #include "screen_harness.h"
+#include "screens/error_field.h"
 
 namespace screens {
 namespace {
@@ -58,6 +62,37 @@ TEST(Fields, UnknownNamesAreErrors) {
                 EXPECT_EQ(error.code(), calc::Error::UnknownField) << c.name;
             }
         }
+    }
+}
+
+// An error that stops a compute is worded once: the solution says what the message box will.
+TEST(Fields, AnErrorIsWordedAlikeForTheBoxAndTheSolution) {
+    calc::RuntimeError empty(calc::Error::TypeMismatch, calc::Detail::EmptyField);
+    empty.setField("txt1");
+    const struct {
+        std::function<void()> raise;
+        const char* message;
+    } cases[] = {
+        {[&] { throw empty; }, "Нужно ввести число. Поле «радиус» пустое."},
+        {[] { throw calc::RuntimeError(calc::Error::Overflow, calc::Detail::Area); },
+         "Переполнение. Не удалось найти площадь."},
+        {[] { throw std::bad_alloc(); }, "Не хватает памяти."},
+        {[] { throw std::out_of_range("a fault of the program's own"); }, "Непредвиденная ошибка."},
+    };
+    testing::ScreenHarness harness(ScreenId::Circle);
+    ASSERT_TRUE(harness.showActive());
+    QTest::keyClick(harness.screen->focusWidget(), Qt::Key_F1);
+    const auto* solution = harness.screen->findChild<QPlainTextEdit*>();
+    ASSERT_TRUE(solution);
+    for (const auto& c : cases) {
+        try {
+            harness.screen->runExplained([&](calc::FieldAccess&) { c.raise(); });
+            ADD_FAILURE() << c.message << " not passed on";
+        } catch (const std::exception& error) {
+            EXPECT_EQ(messageOnScreen(harness.screen->fields(), error), c.message);
+        }
+        EXPECT_TRUE(solution->toPlainText().contains(QString::fromUtf8(c.message)))
+            << solution->toPlainText().toStdString();
     }
 }
 

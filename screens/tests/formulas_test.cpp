@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "calc/calc.h"
-#include "testing/separator_guard.h"
 #include "screen_harness.h"
-#include "screens/formula_tips.h"
+#include "testing/separator_guard.h"
 
 namespace screens {
 namespace {
@@ -84,7 +83,7 @@ TEST(Formulas, GeneralThenWorkedOrGeneralAgainAfterAnError) {
             for (const auto& [name, text] : c.typed)
                 harness.screen->fields().setText(name, ones ? "1" : text);
             try {
-                runExplained(*harness.screen, c.run);
+                harness.screen->runExplained(c.run);
             } catch (const calc::RuntimeError&) {
                 EXPECT_FALSE(ones) << c.field << " computed from ones";
             }
