@@ -5,6 +5,7 @@
 #include <new>
 
 #include "calc/messages.h"
+#include "product.h"
 #include "screens/error_field.h"
 #include "screens/formula_tips.h"
 #include "screens/spoken_answer.h"
@@ -64,7 +65,7 @@ void Program::perform(Screen& screen, const screens::Action& action) {
 }
 
 void Program::showErrorBox(Screen& screen, const std::string& message) {
-    QMessageBox box(QMessageBox::Critical, screens::fromUtf8(screens::kProductName),
+    QMessageBox box(QMessageBox::Critical, screens::fromUtf8(product::kName),
                     QString::fromStdString(message), QMessageBox::Ok, &screen);
     box.exec();
     screen.activateWindow();
