@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 program=${1:-build/reshalkin}
 command -v orca >/dev/null || { echo "SKIP: Orca is not installed (apt-get install orca)"; exit 0; }
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
-source "$(dirname "$program")/identity.sh"
+source build/identity.sh  # the product's name, which starts the main menu's title
 
 work=$(mktemp -d)
 # shellcheck source=../testing/accessibility_bus.sh
