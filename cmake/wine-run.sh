@@ -7,6 +7,7 @@
 export WINEPREFIX="$1"
 wine=$2
 shift 2
+# shellcheck source=wine-prefix.sh
 source "$(dirname "$0")/wine-prefix.sh"
 unset DISPLAY WAYLAND_DISPLAY
 if [ -n "$RESHALKIN_TEST_DISPLAY_FILE" ] && [ -s "$RESHALKIN_TEST_DISPLAY_FILE" ]; then

@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 program=${1:-build/reshalkin}
 command -v orca >/dev/null || { echo "SKIP: Orca is not installed (apt-get install orca)"; exit 0; }
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
+# shellcheck source=../cmake/identity.sh.in
 source build/identity.sh  # the product's name, which starts the main menu's title
 
 work=$(mktemp -d)

@@ -32,6 +32,7 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUIL
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
 cmake --build "$build" --target installer bare_window >/dev/null
+# shellcheck source=../cmake/identity.sh.in
 source "$build/identity.sh"
 program="$build/$program_file"
 installer="$build/$installer_file"

@@ -12,6 +12,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(realpath "$1")
+# shellcheck source=../cmake/identity.sh.in
 source "$build/identity.sh"
 program=$build/$program_file
 installer=$build/$installer_file
@@ -109,6 +110,7 @@ focus() {
     for ((i = 0; i < steps; i++)); do echo "$key"; done
 }
 
+# shellcheck disable=SC2046 # the keys that focus prints are words of their own
 smoke_test() {
     "$wine" "$program" >"$work/program.log" 2>&1 &
     app=$!

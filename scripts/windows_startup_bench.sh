@@ -10,6 +10,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 linux=$(cd "${1:-$root/build}" && pwd)
 windows=$(cd "${2:-$root/build-windows}" && pwd)
+# shellcheck source=../cmake/identity.sh.in
 source "$windows/identity.sh"
 export WINEPREFIX=$windows/wine-prefix-smoke
 source "$root/testing/wine_session.sh"

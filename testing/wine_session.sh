@@ -7,6 +7,7 @@ wineserver=/usr/lib/wine/wineserver
 wine_session_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 wine_session_dir=$(mktemp -d)
 wine_server=''
+# shellcheck source=../cmake/wine-prefix.sh
 source "$wine_session_root/cmake/wine-prefix.sh"
 
 wine_session_start() {
