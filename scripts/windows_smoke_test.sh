@@ -16,7 +16,8 @@ build=$(realpath "$1")
 source "$build/identity.sh"
 program=$build/$program_file
 installer=$build/$installer_file
-export WINEPREFIX=$(realpath -m "$2")
+WINEPREFIX=$(realpath -m "$2")
+export WINEPREFIX
 source "$here/../testing/wine_session.sh"
 
 work=$wine_session_dir
