@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "product.h"
 #include "screens/error_field.h"
 #include "screens/spoken_answer.h"
 #include "screens/utf8.h"
@@ -57,7 +58,7 @@ void Program::perform(Screen& screen, const screens::Action& action) {
 }
 
 void Program::showErrorBox(Screen& screen, const std::string& message) {
-    QMessageBox box(QMessageBox::Critical, screens::fromUtf8(screens::kProductName),
+    QMessageBox box(QMessageBox::Critical, screens::fromUtf8(product::kName),
                     QString::fromStdString(message), QMessageBox::Ok, &screen);
     box.exec();
     screen.activateWindow();

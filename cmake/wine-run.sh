@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Runs a Windows program under Wine, in a Wine prefix of the build's own:
 #   wine-run.sh PREFIX WINE64 PROGRAM [ARGUMENTS...]
 # With no display, unless RESHALKIN_TEST_DISPLAY_FILE names the file that holds the GUI tests'
@@ -7,24 +7,15 @@
 export WINEPREFIX="$1"
 wine=$2
 shift 2
-export WINEDEBUG=-all
-# No Mono or Gecko installer: the programs need neither, and there is nobody to answer it.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# shellcheck source=wine-prefix.sh
+source "$(dirname "$0")/wine-prefix.sh"
 unset DISPLAY WAYLAND_DISPLAY
 if [ -n "$RESHALKIN_TEST_DISPLAY_FILE" ] && [ -s "$RESHALKIN_TEST_DISPLAY_FILE" ]; then
     DISPLAY=$(cat "$RESHALKIN_TEST_DISPLAY_FILE")
     export DISPLAY WINEPREFIX="$WINEPREFIX-gui"
 fi
 
-# The prefix is made once, by whichever program comes first; the others wait for it. Windows's
-# interface fonts become FreeSans: Debian's Wine finds no Tahoma of its own, and Qt's text
-# would fall back to a serif face.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$(dirname "$WINEPREFIX")"
-    flock "$WINEPREFIX.lock" sh -c '[ -f "$1/system.reg" ] ||
-        { "$2" wineboot --init && "$2" regedit /S "$3"; }' - \
-        "$WINEPREFIX" "$wine" "$(dirname "$0")/wine-fonts.reg" </dev/null >/dev/null 2>&1
-fi
+wine_prefix_make "$wine"
 
 # Wine's server and services outlive the program by seconds and keep its output open; through
 # files, whoever reads the output (ctest) gets it as soon as the program ends.

@@ -13,8 +13,6 @@
 
 namespace screens {
 
-inline constexpr std::string_view kProductName = "Решалкин";
-
 // What a button's click does, as data; the program interprets it.
 struct Navigate {
     ScreenId target;

@@ -1,6 +1,5 @@
 // The main menu: five "Открыть" buttons beside the painted menu items.
 #include <array>
-#include <string>
 
 #include "product.h"
 #include "screens/screen_tables.h"
@@ -10,8 +9,6 @@ namespace screens::tables {
 namespace {
 
 using assets::Picture;
-
-constexpr int kBlanksBeforeVersion = 138;
 
 // One row a control, as the layout gives them (twips). The buttons all read "Открыть"; their
 // accessible names say which painted menu item each opens.
@@ -28,13 +25,9 @@ constexpr std::array kControls{
 }  // namespace
 
 const ScreenLayout& mainMenu() {
-    // "ver" and the project's major.minor version: "ver 1.1" is the release as teachers and
-    // pupils quote it from the menu.
-    static const std::string caption = std::string(kProductName) +
-                                       std::string(kBlanksBeforeVersion, ' ') + "ver " +
-                                       product::kVersion;
-    static const ScreenLayout layout{ScreenId::MainMenu,      caption, kWideClient, kClientHeight,
-                                     Picture::MenuBackground, true,    kControls};
+    static const ScreenLayout layout{ScreenId::MainMenu, product::kMainMenuCaption, kWideClient,
+                                     kClientHeight,      Picture::MenuBackground,   true,
+                                     kControls};
     return layout;
 }
 

@@ -11,6 +11,8 @@ cd "$(dirname "$0")/.."
 program=${1:-build/reshalkin}
 command -v orca >/dev/null || { echo "SKIP: Orca is not installed (apt-get install orca)"; exit 0; }
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
+# shellcheck source=../cmake/identity.sh.in
+source build/identity.sh  # the product's name, which starts the main menu's title
 
 work=$(mktemp -d)
 # shellcheck source=../testing/accessibility_bus.sh
@@ -78,7 +80,7 @@ for _ in $(seq 100); do [ -s "$log" ] && break; sleep 0.1; done
 "$program" 2>/dev/null &
 pids+=($!)
 disown
-timeout 10 xdotool search --sync --onlyvisible --name '^Решалкин' >/dev/null || fail "no main menu"
+timeout 10 xdotool search --sync --onlyvisible --name "^$product" >/dev/null || fail "no main menu"
 settle 0 >/dev/null
 step "Открыть окружность" keys Tab space
 step "2,5 и Enter" typed "2,5"

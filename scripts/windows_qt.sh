@@ -50,11 +50,15 @@ if [[ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
     exit 0
 fi
 
-# apt-get source needs a deb-src entry. Where the machine has none, derive one from its own
-# Debian entries, in a file of its own.
-src_list=/etc/apt/sources.list.d/reshalkin-deb-src.sources
-if ! grep -rqsE '^[[:space:]]*deb-src[[:space:]]|^Types:.*deb-src' \
-    /etc/apt/sources.list /etc/apt/sources.list.d/; then
+# apt-get source needs a deb-src entry, which a machine set up only to install packages lacks.
+# Where there is none, this derives them from the machine's own Debian entries (the same archive,
+# suites and components) into a file of its own, leaving APT's other lists as they were. It reads
+# both forms: debian.sources (deb822, where only the type changes) and a one-line sources.list
+# ("deb [options] URI SUITE COMPONENT...", whose options a source entry does not need).
+add_deb_src_entries() {
+    local list=/etc/apt/sources.list.d/reshalkin-deb-src.sources
+    grep -rqsE '^[[:space:]]*deb-src[[:space:]]|^Types:.*deb-src' \
+        /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
     [[ -w /etc/apt/sources.list.d ]] ||
         fail "no deb-src entry in APT's sources; add one (as root) for Debian's archive"
     {
@@ -63,18 +67,19 @@ if ! grep -rqsE '^[[:space:]]*deb-src[[:space:]]|^Types:.*deb-src' \
         fi
         if [[ -f /etc/apt/sources.list ]]; then
             grep -E '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list |
-                sed -E 's/^[[:space:]]*deb[[:space:]]+(\[[^]]*\][[:space:]]+)?/Types: deb-src\nURIs: /' |
-                awk '/^URIs:/ {print "URIs: " $2; print "Suites: " $3;
-                     c=""; for (i = 4; i <= NF; i++) c = c " " $i; print "Components:" c; print ""; next}
-                     {print}'
+                sed -E 's/^[[:space:]]*deb[[:space:]]+(\[[^]]*\][[:space:]]+)?//' |
+                awk '{print "Types: deb-src"; print "URIs: " $1; print "Suites: " $2;
+                      c = ""; for (i = 3; i <= NF; i++) c = c " " $i; print "Components:" c; print ""}'
         fi
-    } >"$src_list"
-    grep -q '^URIs:' "$src_list" || {
-        rm -f "$src_list"
+    } >"$list"
+    grep -q '^URIs:' "$list" || {
+        rm -f "$list"
         fail "no Debian entry in APT's sources to derive a deb-src entry from; add one by hand"
     }
-    echo "windows_qt.sh: added $src_list (source packages of this machine's Debian archive)" >&2
-fi
+    echo "windows_qt.sh: added $list (source packages of this machine's Debian archive)" >&2
+}
+add_deb_src_entries
+
 log="$cache/qt-$qt_version-mingw-$key.log"
 : >"$log"
 if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $debian_version"; then

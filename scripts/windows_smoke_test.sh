@@ -4,20 +4,21 @@
 # overflow and closes; then the installer installs it silently for every user and for the user
 # alone, the installed program starts, and the uninstaller removes it all.
 #
-#   windows_smoke_test.sh PROGRAM.exe INSTALLER.exe PREFIX
+#   windows_smoke_test.sh BUILD PREFIX
 #
-# PREFIX is the Wine prefix to use, made on first use. Every wait is bounded, and every process
-# started here (Wine's server among them) is ended on the way out.
+# BUILD is the Windows build folder, whose identity.sh names the program file, the installer and
+# what they show; PREFIX is the Wine prefix to use, made on first use. Every wait is bounded, and
+# every process started here (Wine's server among them) is ended on the way out.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-program=$(realpath "$1")
-installer=$(realpath "$2")
-export WINEPREFIX=$(realpath -m "$3")
+build=$(realpath "$1")
+# shellcheck source=../cmake/identity.sh.in
+source "$build/identity.sh"
+program=$build/$program_file
+installer=$build/$installer_file
+WINEPREFIX=$(realpath -m "$2")
+export WINEPREFIX
 source "$here/../testing/wine_session.sh"
-
-product=Решалкин
-menu_caption="$product$(printf '%138s' '')ver 1.1"
-uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Reshalkin'
 
 work=$wine_session_dir
 app=''
@@ -93,6 +94,24 @@ expect_clean_exit() {
     [[ $status -eq 0 ]] || fail "$1 ended with status $status"
 }
 
+# The triangle's controls in their tab order, as its table (screens/triangle.cpp) numbers them.
+triangle_tab_order=(first_leg second_leg hypotenuse area compute main_menu)
+
+# The keys that move the focus on the triangle from control $1 to control $2: Tab forwards,
+# shift+Tab back.
+focus() {
+    local i from='' to='' key=Tab
+    for i in "${!triangle_tab_order[@]}"; do
+        [[ ${triangle_tab_order[i]} == "$1" ]] && from=$i
+        [[ ${triangle_tab_order[i]} == "$2" ]] && to=$i
+    done
+    [[ -n "$from" && -n "$to" ]] || { echo "focus: no control $1 or $2" >&2; return 1; }
+    local steps=$((to - from))
+    if ((steps < 0)); then key=shift+Tab steps=$((-steps)); fi
+    for ((i = 0; i < steps; i++)); do echo "$key"; done
+}
+
+# shellcheck disable=SC2046 # the keys that focus prints are words of their own
 smoke_test() {
     "$wine" "$program" >"$work/program.log" 2>&1 &
     app=$!
@@ -103,16 +122,16 @@ smoke_test() {
     # Focus starts on the first "Открыть", which opens the right triangle.
     keys "$menu" space
     triangle=$(wait_window 'треугольника' 20) || { fail "the triangle did not open"; return; }
-    # The legs, then Tab past both results to «вычислить».
-    keys "$triangle" 3 Tab 4 Tab Tab Tab space
-    keys "$triangle" shift+Tab
+    # The focus starts on the first leg.
+    keys "$triangle" 3 $(focus first_leg second_leg) 4 $(focus second_leg compute) space
+    keys "$triangle" $(focus compute area)
     clipboard_matches "$triangle" '^6$' || fail "the area is not 6"
-    keys "$triangle" shift+Tab
+    keys "$triangle" $(focus area hypotenuse)
     clipboard_matches "$triangle" '^5$' || fail "the hypotenuse is not 5"
     # A leg whose square overflows: the error box says so, and copies its text with Ctrl+C.
-    keys "$triangle" shift+Tab shift+Tab
+    keys "$triangle" $(focus hypotenuse first_leg)
     xdotool type --delay 60 1e200
-    keys "$triangle" Tab Tab Tab Tab space
+    keys "$triangle" $(focus first_leg compute) space
     if box=$(wait_window "^$product\$" 20); then
         clipboard_matches "$box" 'Переполнение' || fail "the error box does not say Переполнение"
         keys "$box" Return
@@ -120,8 +139,8 @@ smoke_test() {
     else
         fail "no error box for an overflow"
     fi
-    # «Главное меню» follows «вычислить», which keeps the focus after the box.
-    keys "$triangle" Tab space
+    # «вычислить» keeps the focus after the box.
+    keys "$triangle" $(focus compute main_menu) space
     menu=$(wait_window "^$product " 20) || { fail "the main menu did not come back"; return; }
     wait_gone 'треугольника' 10 || fail "the triangle stayed open"
     keys "$menu" alt+F4
@@ -190,7 +209,7 @@ installation_test() {  # AllUsers|CurrentUser
     close_installed
     install "$1" || fail "$1: the install over itself failed"
     local entries
-    entries=$(timeout 60 "$wine" reg query "${key%\\*}" 2>/dev/null | grep -c '\\Reshalkin') || true
+    entries=$(timeout 60 "$wine" reg query "${key%\\*}" 2>/dev/null | grep -cF "\\${key##*\\}") || true
     [[ $entries -eq 1 ]] || fail "$1: $entries entries after installing over itself"
 
     # The uninstaller runs a copy of itself from the temporary folder and returns at once.

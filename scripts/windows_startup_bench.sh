@@ -10,6 +10,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 linux=$(cd "${1:-$root/build}" && pwd)
 windows=$(cd "${2:-$root/build-windows}" && pwd)
+# shellcheck source=../cmake/identity.sh.in
+source "$windows/identity.sh"
 export WINEPREFIX=$windows/wine-prefix-smoke
 source "$root/testing/wine_session.sh"
 trap wine_session_end EXIT
@@ -28,6 +30,6 @@ END
     chmod +x "$wine_session_dir/$1"
 }
 launcher bare_window "$windows/bench/bare_window.exe"
-launcher reshalkin "$windows/Решалкин.exe"
+launcher reshalkin "$windows/$program_file"
 "$linux/bench/startup_bench" "$wine_session_dir/bare_window" "$root/assets/menu.jpg" \
     "$wine_session_dir/reshalkin"

@@ -1,14 +1,14 @@
 # Sourced by the scripts that drive Windows programs under Wine on a display of their own: the
 # GUI tests' display (Xvfb with openbox) and a Wine server of the session's own for WINEPREFIX,
-# whose prefix is made on first use, with FreeSans for Windows's interface fonts.
+# whose prefix is made on first use (cmake/wine-prefix.sh).
 # wine_session_end, which the caller traps on exit, ends every process the session started.
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 wine_session_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 wine_session_dir=$(mktemp -d)
 wine_server=''
-# No Mono or Gecko prompts, and no menu entries of the installed programs on the host desktop.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# shellcheck source=../cmake/wine-prefix.sh
+source "$wine_session_root/cmake/wine-prefix.sh"
 
 wine_session_start() {
     "$wine_session_root/testing/test_display.sh" start "$wine_session_dir/display" >/dev/null
@@ -17,11 +17,7 @@ wine_session_start() {
     mkdir -p "$WINEPREFIX"
     "$wineserver" --foreground --persistent &
     wine_server=$!
-    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-        timeout 120 "$wine" wineboot --init >/dev/null 2>&1 &&
-            timeout 60 "$wine" regedit /S "$wine_session_root/cmake/wine-fonts.reg" >/dev/null 2>&1 ||
-            return 1
-    fi
+    wine_prefix_make "$wine" || return 1
     wine_session_own_folders
 }
 

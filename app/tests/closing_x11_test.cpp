@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "product.h"
 #include "window_manager.h"
 
 namespace app {
@@ -21,7 +22,8 @@ TEST(Closing, TheProgramExitsCleanlyFromTheWindowManagersCloseBox) {
         tool.waitForFinished(10000);
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     };
-    const QString menu = xdotool({"search", "--sync", "--onlyvisible", "--name", "^Решалкин"});
+    const QString menu = xdotool(
+        {"search", "--sync", "--onlyvisible", "--name", "^" + QString::fromUtf8(product::kName)});
     ASSERT_FALSE(menu.isEmpty());
     // A click on the first "Открыть" (at 530, 100 in the window) opens the triangle screen. A
     // click that comes before the window manager has settled the new window may be lost, so it

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "product.h"
 #include "program_harness.h"
 
 namespace app {
@@ -125,7 +126,7 @@ TEST(Compute, ClicksWriteTheResultsOrShowTheError) {
         }
         EXPECT_EQ(box.shown, c.message != nullptr) << c.what;
         if (c.message) {
-            EXPECT_EQ(box.title, QStringLiteral("Решалкин")) << c.what;
+            EXPECT_EQ(box.title, QString::fromUtf8(product::kName)) << c.what;
             EXPECT_TRUE(box.text.startsWith(QString::fromUtf8(c.message))) << c.what;
         }
     }

@@ -12,7 +12,7 @@ scale=${2:-1}
 # shellcheck source=x11_checks.sh
 source "$(dirname "$0")/x11_checks.sh"
 
-readonly menu_title='^Решалкин ' triangle_title='^Находим площадь и гипотенузу' \
+readonly menu_title="^$product " triangle_title='^Находим площадь и гипотенузу' \
     circle_title='^Находим площадь и длинну'
 # Client-area pixels of the controls clicked (centres), at the scale asked for.
 scaled() { awk -v s="${scale/,/.}" '{printf "%d %d", $1 * s, $2 * s}' <<<"$1"; }
@@ -93,7 +93,7 @@ xdotool mousemove --sync --window "$triangle" $back click 1 \
     mousemove --window "$triangle" $compute click 1
 find_window "$menu_title" >/dev/null
 sleep 1.5
-[ -z "$(shown '^Решалкин$')" ] || fail "the hidden triangle showed an error box"
+[ -z "$(shown "^$product\$")" ] || fail "the hidden triangle showed an error box"
 [ "$(xdotool getactivewindow 2>/dev/null)" = "$menu" ] || fail "the main menu does not have the keys"
 
 finish "desk checks"

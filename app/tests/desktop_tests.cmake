@@ -36,11 +36,13 @@ function(reshalkin_x11_script_test name timeout)
     endif()
     add_test(NAME ${name}
              COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${script}_test.sh $<TARGET_FILE:reshalkin> ${ARGN})
+    set(environment RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display
+                    RESHALKIN_PRODUCT=${RESHALKIN_PRODUCT})
     set_tests_properties(${name} PROPERTIES
         FIXTURES_REQUIRED test_display
         RESOURCE_LOCK test_display
         TIMEOUT ${timeout}
-        ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display")
+        ENVIRONMENT "${environment}")
 endfunction()
 
 # Frame, taskbar and close box as the window manager sees them; places kept and late clicks
@@ -56,7 +58,8 @@ reshalkin_x11_script_test(screen_reader 60)
 add_test(NAME projector
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/projector_test.sh $<TARGET_FILE:reshalkin>
                  ${CMAKE_CURRENT_BINARY_DIR}/projector)
-set_tests_properties(projector PROPERTIES TIMEOUT 120)
+set_tests_properties(projector PROPERTIES TIMEOUT 120
+                     ENVIRONMENT "RESHALKIN_PRODUCT=${RESHALKIN_PRODUCT}")
 
 # Under a headless Wayland compositor of its own: no X display, so no lock on it.
 add_executable(wayland_tests wayland_test.cpp)

@@ -20,7 +20,7 @@ menu_width() {  # size, arguments...
     DISPLAY=$(cat "$state/display") QT_QPA_PLATFORM=xcb "$program" "$@" 2>"$work/stderr" &
     local pid=$! window
     window=$(DISPLAY=$(cat "$state/display") timeout 10 xdotool search --sync --onlyvisible \
-        --name '^Решалкин ' 2>/dev/null | head -1)
+        --name "^${RESHALKIN_PRODUCT:?} " 2>/dev/null | head -1)
     DISPLAY=$(cat "$state/display") xwininfo -id "$window" 2>/dev/null | awk '/Width:/ {print $2}'
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null

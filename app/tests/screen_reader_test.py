@@ -4,6 +4,7 @@ them, the figure described, the solution's signs in words, «Скопирова�
 
     screen_reader_test.py PROGRAM   (on a display, with the accessibility bus running)
 """
+import os
 import subprocess
 import sys
 import time
@@ -127,7 +128,7 @@ def main():
     program = subprocess.Popen([sys.argv[1]])
     try:
         app = pump_until(program_app)
-        menu = app and pump_until(lambda: window(app, "Решалкин"))
+        menu = app and pump_until(lambda: window(app, os.environ["RESHALKIN_PRODUCT"]))
         check(menu and menu.getRole() == pyatspi.ROLE_FRAME, "the main menu is not a frame")
         if menu:
             find(menu, pyatspi.ROLE_PUSH_BUTTON,

@@ -36,7 +36,7 @@ check_window() {
 
 "$program" &
 pid=$!
-menu=$(find_window '^Решалкин')
+menu=$(find_window "^$product")
 [ -n "$menu" ] || { kill "$pid"; echo "FAIL: the main menu never showed" >&2; exit 1; }
 check_window "$menu" 600 399 "main menu"
 

@@ -1,7 +1,9 @@
 # Sourced by the tests that drive the real program on the test display (X11 with openbox):
-# the display, failures counted, and windows found by title.
+# the display, failures counted, and windows found by title; the product's name, which starts the
+# main menu's title and is an error box's whole title, is in $RESHALKIN_PRODUCT.
 DISPLAY=$(cat "${RESHALKIN_TEST_DISPLAY_FILE:?}")
 export DISPLAY QT_QPA_PLATFORM=xcb
+product=${RESHALKIN_PRODUCT:?}
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }

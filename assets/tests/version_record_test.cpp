@@ -179,12 +179,12 @@ TEST_F(VersionRecord, TranslationComesBeforeTheSixStringsInOrder) {
     ASSERT_EQ(strings.children.size(), 1u);
     EXPECT_EQ(strings.children[0].key, "040904B0");
     const std::pair<QString, QString> expected[] = {
-        {"CompanyName", "www.reshalkin.example"},
-        {"ProductName", "Решалкин"},
+        {"CompanyName", RESHALKIN_PUBLISHER},
+        {"ProductName", RESHALKIN_PRODUCT},
         {"FileVersion", "1.00"},
         {"ProductVersion", "1.00"},
-        {"InternalName", "Решалкин"},
-        {"OriginalFilename", "Решалкин.exe"},
+        {"InternalName", RESHALKIN_PRODUCT},
+        {"OriginalFilename", RESHALKIN_PROGRAM_FILE},
     };
     const auto& table = strings.children[0].children;
     ASSERT_EQ(table.size(), std::size(expected));

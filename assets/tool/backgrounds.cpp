@@ -4,6 +4,7 @@
 #include <array>
 
 #include "failure.h"
+#include "product.h"
 #include "ramps.h"
 
 namespace drawing {
@@ -77,7 +78,7 @@ const std::vector<Background>& backgrounds() {
          {
              // The title's capitals stand about 22 pixels high, as on the other screens,
              // with a wide gap between letters.
-             {"Решалкин", box(161, 16, 557, 40), {38.7, 30, 1.0}},
+             {product::kName, box(161, 16, 557, 40), {38.7, 30, 1.0}},
              {"Площадь и гипотенуза треугольника", box(153, 93, 447, 104), {16.02, 0, 0.935}},
              {"Находим площадь и длину окружности", box(153, 123, 456, 134), {16.02, 0, 0.935}},
              {"Находим площадь полной и боковой", box(153, 152, 438, 162), {14.43, 0, 1.038}},
@@ -85,7 +86,7 @@ const std::vector<Background>& backgrounds() {
              {"Находим площадь полной и боковой", box(153, 201, 438, 211), {14.43, 0, 1.038}},
              {"поверхности конуса", box(153, 223, 312, 232), {16.2, 0, 0.925}},
              {"Калькулятор", box(153, 251, 249, 262), {16.02, 0, 0.932}},
-             {"www.reshalkin.example", box(408, 377, 569, 384), {9.87, 1.8, 1.021}},
+             {product::kPublisher, box(408, 377, 569, 384), {9.87, 1.8, 1.021}},
          }},
         {Picture::TriangleBackground,
          {

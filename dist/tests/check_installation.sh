@@ -6,7 +6,7 @@
 #   check_installation.sh install|package|rpm BUILD_DIR WORK_DIR
 set -euo pipefail
 mode=$1 build=$2 work=$3
-id=${RESHALKIN_APP_ID:?} sizes=${RESHALKIN_ICON_SIZES:?}
+id=${RESHALKIN_APP_ID:?} product=${RESHALKIN_PRODUCT:?} sizes=${RESHALKIN_ICON_SIZES:?}
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -39,7 +39,7 @@ check_tree() {
     done
     local entry="$root/share/applications/$id.desktop"
     desktop-file-validate "$entry" || fail "desktop-file-validate rejects $entry"
-    grep -qx 'Name=Решалкин' "$entry" || fail "desktop entry lacks Name=Решалкин"
+    grep -qx "Name=$product" "$entry" || fail "desktop entry lacks Name=$product"
     grep -qx 'Categories=Education;Math;' "$entry" || fail "desktop entry lacks its categories"
     grep -q '^Comment=.*треугольника' "$entry" || fail "desktop entry lacks a Russian comment"
     grep -qx "Icon=$id" "$entry" || fail "desktop entry names another icon"

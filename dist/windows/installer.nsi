@@ -2,16 +2,14 @@
 ; administrator rights) or for the user alone (their own programs folder, HKCU; needs none), its
 ; Start-menu shortcuts, a desktop shortcut, an uninstaller and the entry in the list of installed
 ; programs. In Russian, for pupils and their teachers. Built by the `installer` target
-; (CMakeLists.txt), which defines VERSION, PROGRAM (the program file), ICON, LICENSE (the
-; licence as Windows text), RUNNING_MARK (what the running program holds) and OUTFILE.
+; (CMakeLists.txt), which defines IDENTITY (the include that names the product, its program file,
+; publisher, homepage, version, entry in the installed programs and what the running program
+; holds), PROGRAM (the program file), ICON, LICENSE (the licence as Windows text) and OUTFILE.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 
-!define PRODUCT "Решалкин"
-!define PROGRAM_FILE "Решалкин.exe"
-!define PUBLISHER "www.reshalkin.example"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Reshalkin"
+!include "${IDENTITY}"
 !define LARGE_SHORTCUT "${PRODUCT} — крупно"
 
 ; Asks for administrator rights where the user has them, and runs without them otherwise; `/S
@@ -142,7 +140,7 @@ Section "-${PRODUCT}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${PROGRAM_FILE},0"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "https://www.reshalkin.example/"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "${HOMEPAGE}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
