@@ -1,7 +1,7 @@
 # Tests of the program on the desktops it is installed on: a high-density screen, a window
 # manager, a Wayland compositor, and a long session of random input.
 
-add_executable(high_density_tests high_density_test.cpp)
+add_executable(high_density_tests high_density_screen_test.cpp)
 target_link_libraries(high_density_tests PRIVATE reshalkin_app gui_test_main)
 reshalkin_gui_tests(high_density_tests)
 
