@@ -27,6 +27,10 @@ if(WIN32)
     return()
 endif()
 
+# Tells the scripts where the screen tables put a control or how large a screen is.
+add_executable(control_place control_place.cpp)
+target_link_libraries(control_place PRIVATE screens)
+
 # The real program on the test display, driven from a script with xdotool. Further arguments:
 # the script's name, when not the test's, and what the script is given after the program.
 function(reshalkin_x11_script_test name timeout)
@@ -34,13 +38,15 @@ function(reshalkin_x11_script_test name timeout)
     if(ARGN)
         list(POP_FRONT ARGN script)
     endif()
+    set(environment RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display
+                    RESHALKIN_CONTROL_PLACE=$<TARGET_FILE:control_place>)
     add_test(NAME ${name}
              COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${script}_test.sh $<TARGET_FILE:reshalkin> ${ARGN})
     set_tests_properties(${name} PROPERTIES
         FIXTURES_REQUIRED test_display
         RESOURCE_LOCK test_display
         TIMEOUT ${timeout}
-        ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display")
+        ENVIRONMENT "${environment}")
 endfunction()
 
 # Frame, taskbar and close box as the window manager sees them; places kept and late clicks
