@@ -3,7 +3,7 @@
 # the GUI test programs, the program and the libraries they need, at -O1 so it stays quick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-targets=(screens_tests app_tests high_density_tests random_user_tests wayland_tests reshalkin)
+targets=(screens_tests app_tests high_density_tests random_user_tests wayland_tests reshalkin control_place)
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g $sanitizers" \
