@@ -5,10 +5,25 @@
 #include <QTest>
 
 #include "product.h"
+#include "screens/layout.h"
+#include "screens/twips.h"
 #include "window_manager.h"
 
 namespace app {
 namespace {
+
+// The centre of the main menu's button that opens the triangle, in client pixels, as xdotool
+// takes it.
+QStringList triangleButton() {
+    for (const screens::ControlLayout& c :
+         screens::layoutOf(screens::ScreenId::MainMenu).controls) {
+        const auto* navigate = std::get_if<screens::Navigate>(&c.action);
+        if (!navigate || navigate->target != screens::ScreenId::Triangle) continue;
+        const QPoint centre = screens::pixelRect(c.left, c.top, c.width, c.height).center();
+        return {QString::number(centre.x()), QString::number(centre.y())};
+    }
+    return {};
+}
 
 // The real program under the test display's window manager: closing the screen opened from
 // the menu, as its close box does, ends the program with status 0.
@@ -25,12 +40,13 @@ TEST(Closing, TheProgramExitsCleanlyFromTheWindowManagersCloseBox) {
     const QString menu = xdotool(
         {"search", "--sync", "--onlyvisible", "--name", "^" + QString::fromUtf8(product::kName)});
     ASSERT_FALSE(menu.isEmpty());
-    // A click on the first "Открыть" (at 530, 100 in the window) opens the triangle screen. A
-    // click that comes before the window manager has settled the new window may be lost, so it
-    // is tried again.
+    ASSERT_EQ(triangleButton().size(), 2);
+    // A click on the "Открыть" beside the triangle opens its screen. A click that comes before the
+    // window manager has settled the new window may be lost, so it is tried again.
     QString triangle;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        xdotool({"mousemove", "--window", menu.section('\n', 0, 0), "530", "100", "click", "1"});
+        xdotool(QStringList{"mousemove", "--window", menu.section('\n', 0, 0)} + triangleButton() +
+                QStringList{"click", "1"});
         const auto opened = [&] {
             triangle = xdotool({"search", "--onlyvisible", "--name", "треугольника"});
             return !triangle.isEmpty();

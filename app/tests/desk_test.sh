@@ -15,11 +15,15 @@ source "$(dirname "$0")/x11_checks.sh"
 readonly menu_title="^$product " triangle_title='^Находим площадь и гипотенузу' \
     circle_title='^Находим площадь и длинну'
 # Client-area pixels of the controls clicked (centres), at the scale asked for.
-scaled() { awk -v s="${scale/,/.}" '{printf "%d %d", $1 * s, $2 * s}' <<<"$1"; }
-menu_triangle=$(scaled '532 100') menu_circle=$(scaled '532 132')
-legs_a=$(scaled '332 111') legs_b=$(scaled '332 127') compute=$(scaled '424 196')
-back=$(scaled '500 370')
+scaled() { place "$@" | awk -v s="${scale/,/.}" '{printf "%d %d", $1 * s, $2 * s}'; }
+menu_triangle=$(scaled frm1 'Открыть: площадь и гипотенуза треугольника')
+menu_circle=$(scaled frm1 'Открыть: площадь и длина окружности')
+legs_a=$(scaled frm2 'первый катет') legs_b=$(scaled frm2 'второй катет')
+compute=$(scaled frm2 'вычислить') back=$(scaled frm2 'Главное меню')
 readonly menu_triangle menu_circle legs_a legs_b compute back
+for centre in "$menu_triangle" "$menu_circle" "$legs_a" "$legs_b" "$compute" "$back"; do
+    [ -n "$centre" ] || { echo "FAIL: a control the test clicks is not in the tables" >&2; exit 1; }
+done
 
 shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x "," y}'; }

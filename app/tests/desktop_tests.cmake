@@ -1,7 +1,7 @@
 # Tests of the program on the desktops it is installed on: a high-density screen, a window
 # manager, a Wayland compositor, and a long session of random input.
 
-add_executable(high_density_tests high_density_test.cpp)
+add_executable(high_density_tests high_density_screen_test.cpp)
 target_link_libraries(high_density_tests PRIVATE reshalkin_app gui_test_main)
 reshalkin_gui_tests(high_density_tests)
 
@@ -27,6 +27,10 @@ if(WIN32)
     return()
 endif()
 
+# Tells the scripts where the screen tables put a control or how large a screen is.
+add_executable(control_place control_place.cpp)
+target_link_libraries(control_place PRIVATE screens)
+
 # The real program on the test display, driven from a script with xdotool. Further arguments:
 # the script's name, when not the test's, and what the script is given after the program.
 function(reshalkin_x11_script_test name timeout)
@@ -34,6 +38,8 @@ function(reshalkin_x11_script_test name timeout)
     if(ARGN)
         list(POP_FRONT ARGN script)
     endif()
+    set(environment RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display
+                    RESHALKIN_CONTROL_PLACE=$<TARGET_FILE:control_place>)
     add_test(NAME ${name}
              COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${script}_test.sh $<TARGET_FILE:reshalkin> ${ARGN})
     set(environment RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display

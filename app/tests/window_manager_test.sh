@@ -38,7 +38,8 @@ check_window() {
 pid=$!
 menu=$(find_window "^$product")
 [ -n "$menu" ] || { kill "$pid"; echo "FAIL: the main menu never showed" >&2; exit 1; }
-check_window "$menu" 600 399 "main menu"
+# shellcheck disable=SC2046  # the size is two words
+check_window "$menu" $(place frm1) "main menu"
 
 # Openbox offers minimise to every window whatever it asks; a minimised screen returns at once.
 viewable() { xwininfo -id "$1" | grep -q 'IsViewable' && [[ $(property "$1" _NET_WM_STATE) != *HIDDEN* ]]; }
@@ -54,10 +55,12 @@ wait_until viewable "$menu" || fail "the minimised main menu did not come back"
 xdotool windowactivate --sync "$menu"
 
 # "Открыть" beside "Калькулятор" opens the narrower calculator screen.
-xdotool mousemove --sync --window "$menu" 530 252 click 1
+# shellcheck disable=SC2046  # the centre is two words
+xdotool mousemove --sync --window "$menu" $(place frm1 'Открыть: калькулятор') click 1
 calculator=$(find_window 'Мультисистемный калькулятор')
 if [ -n "$calculator" ]; then
-    check_window "$calculator" 598 399 "calculator"
+    # shellcheck disable=SC2046  # the size is two words
+    check_window "$calculator" $(place frm6) "calculator"
     xdotool windowactivate --sync "$calculator" key alt+F4
 else
     fail "the calculator never showed"

@@ -7,6 +7,8 @@ product=${RESHALKIN_PRODUCT:?}
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+# Where the screen tables put a control (its centre) or how large a screen is: "x y".
+place() { "${RESHALKIN_CONTROL_PLACE:?}" "$@"; }
 find_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
 # Ends the test: passed when nothing failed.
 finish() {  # what was checked

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <cstdlib>
 
 namespace assets_test {
 
@@ -22,26 +21,8 @@ QImage committedPicture(const QString& fileName) {
     return QImage(QDir(RESHALKIN_ASSETS_DIR).filePath(fileName));
 }
 
-QImage decodedPicture(const QString& fileName) {
-    return QImage(QStringLiteral(":/pictures/") + fileName);
-}
-
-bool near(QRgb pixel, QRgb expected, int tolerance) {
-    return std::abs(qRed(pixel) - qRed(expected)) <= tolerance &&
-           std::abs(qGreen(pixel) - qGreen(expected)) <= tolerance &&
-           std::abs(qBlue(pixel) - qBlue(expected)) <= tolerance;
-}
-
 bool isInk(QRgb pixel) {
     return qGray(pixel) < kInkThreshold;
-}
-
-int inkIn(const QImage& picture, const QRect& rect) {
-    int count = 0;
-    const QRect inside = rect & picture.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x) count += isInk(picture.pixel(x, y));
-    return count;
 }
 
 }  // namespace assets_test

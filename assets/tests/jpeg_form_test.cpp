@@ -13,17 +13,23 @@ using assets_test::committedBytes;
 
 struct PictureCase {
     Picture picture;
+    const char* file;
     int width;
     int height;
 };
 
 const PictureCase kJpegPictures[] = {
-    {Picture::MenuBackground, 600, 400},   {Picture::TriangleBackground, 600, 400},
-    {Picture::CircleBackground, 600, 400}, {Picture::CylinderBackground, 600, 400},
-    {Picture::ConeBackground, 600, 400},   {Picture::CalculatorBackground, 600, 400},
-    {Picture::ButtonFace, 150, 38},        {Picture::PlusSign, 20, 20},
-    {Picture::MinusSign, 20, 20},          {Picture::TimesSign, 20, 20},
-    {Picture::DivisionSign, 20, 20},
+    {Picture::MenuBackground, "menu.jpg", 600, 400},
+    {Picture::TriangleBackground, "triangle.jpg", 600, 400},
+    {Picture::CircleBackground, "circle.jpg", 600, 400},
+    {Picture::CylinderBackground, "cylinder.jpg", 600, 400},
+    {Picture::ConeBackground, "cone.jpg", 600, 400},
+    {Picture::CalculatorBackground, "calculator.jpg", 600, 400},
+    {Picture::ButtonFace, "button.jpg", 150, 38},
+    {Picture::PlusSign, "plus.jpg", 20, 20},
+    {Picture::MinusSign, "minus.jpg", 20, 20},
+    {Picture::TimesSign, "times.jpg", 20, 20},
+    {Picture::DivisionSign, "division.jpg", 20, 20},
 };
 
 constexpr unsigned char kStartOfImage = 0xD8;
@@ -97,6 +103,15 @@ TEST(PictureFiles, EveryPictureTheProgramDecodesDiffersFromEveryOther) {
         for (std::size_t j = i + 1; j < decoded.size(); ++j)
             EXPECT_NE(decoded[i], decoded[j]) << i << " and " << j;
     }
+}
+
+// Each role shows its own picture: a sign or a background given another's file fails here.
+TEST(PictureFiles, EachRoleDecodesItsOwnFile) {
+    for (const PictureCase& c : kJpegPictures)
+        EXPECT_EQ(QImage(assets::resourcePath(c.picture)), assets_test::committedPicture(c.file))
+            << c.file;
+    EXPECT_EQ(QImage(assets::resourcePath(Picture::ProgramIcon)),
+              assets_test::committedPicture("icon.ico"));
 }
 
 // Every picture and its copy drawn at twice the size for high-density screens.

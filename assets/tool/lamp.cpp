@@ -175,6 +175,28 @@ void paintPencil(QPainter& painter) {
     painter.restore();
 }
 
+// Qt's conversion out of premultiplied alpha divides with the processor's approximate
+// reciprocal, so a value half way between two levels goes up on one machine and down on
+// another. Dividing exactly here, halves rounded up, gives the same bytes everywhere.
+constexpr int kOpaque = 255;  // the alpha of an opaque pixel, and the largest channel value
+
+QImage straightAlpha(const QImage& premultiplied) {
+    QImage image(premultiplied.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int alpha = qAlpha(from[x]);
+            const auto unpremultiplied = [alpha](int channel) {
+                return alpha == 0 ? 0 : (channel * kOpaque + alpha / 2) / alpha;
+            };
+            to[x] = qRgba(unpremultiplied(qRed(from[x])), unpremultiplied(qGreen(from[x])),
+                          unpremultiplied(qBlue(from[x])), alpha);
+        }
+    }
+    return image;
+}
+
 }  // namespace
 
 QImage drawLampIcon(int size) {
@@ -193,7 +215,7 @@ QImage drawLampIcon(int size) {
     paintShade(painter);
     paintBase(painter);
     painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return straightAlpha(image);
 }
 
 }  // namespace drawing

@@ -1,31 +1,21 @@
 // The copies drawn at twice the size for high-density screens: the same pictures, finer.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "assets/pictures.h"
-#include "committed_files.h"
 
 namespace {
-
-using assets_test::committedPicture;
-
-const char* const kBackgrounds[] = {"menu", "triangle", "circle", "cylinder", "cone", "calculator"};
 
 // Averaging each 2 x 2 block gives back the picture drawn at its own size, but for the
 // smoothing of letter edges and the JPEG's own errors, largest on the small signs (a mean of
 // about 2.7, 33 at worst); a missing stroke or letter differs by well over 100.
 constexpr double kLargestMeanDifference = 4.0;
 constexpr double kLargestDifference = 60;
-// Near the bar JPEG moves a channel by a few steps, never half way between black and white.
-constexpr int kSharpEdgeTolerance = 24;
 constexpr int kScale = 2;
-
-QString at2x(const char* name) {
-    return QStringLiteral("%1@2x.jpg").arg(name);
-}
 
 // Every picture but the icon, which carries its own sizes.
 std::vector<assets::Picture> drawnTwice() {
@@ -67,7 +57,7 @@ Difference differenceOf(const QImage& small, const QImage& large) {
 }
 
 // As the program decodes them: a copy missing from the program, or another picture's, fails here.
-TEST(HighDensity, EachPictureHasACopyAtTwiceTheSizeFromTheSameDrawing) {
+TEST(DoubleSize, EachPictureHasACopyAtTwiceTheSizeFromTheSameDrawing) {
     for (const assets::Picture picture : drawnTwice()) {
         const QString path = assets::resourcePath(picture);
         SCOPED_TRACE(path.toStdString());
@@ -77,29 +67,6 @@ TEST(HighDensity, EachPictureHasACopyAtTwiceTheSizeFromTheSameDrawing) {
         const Difference d = differenceOf(small, large);
         EXPECT_LT(d.mean, kLargestMeanDifference);
         EXPECT_LT(d.largest, kLargestDifference) << "no stroke or word is missing";
-    }
-}
-
-// The bar lies on rows 389 to 394 and columns 25 to 575: at twice the size on rows 778 to 789
-// and columns 50 to 1151, with sharp edges.
-TEST(HighDensity, TheBarIsBlackWithSharpEdgesAtTwiceTheSize) {
-    const struct {
-        QPoint pixel;
-        QRgb expected;
-    } cases[] = {
-        {{600, 777}, qRgb(255, 255, 255)},  // white ground just above the bar
-        {{600, 778}, qRgb(0, 0, 0)},        // top row of the bar
-        {{600, 789}, qRgb(0, 0, 0)},        // bottom row
-        {{600, 790}, qRgb(255, 255, 255)},  // just below
-        {{50, 784}, qRgb(0, 0, 0)},         // left end, over the band
-        {{1151, 784}, qRgb(0, 0, 0)},       // right end, over the band
-    };
-    for (const char* name : kBackgrounds) {
-        const QImage large = committedPicture(at2x(name));
-        for (const auto& c : cases) {
-            EXPECT_TRUE(assets_test::near(large.pixel(c.pixel), c.expected, kSharpEdgeTolerance))
-                << name << " at " << c.pixel.x() << ", " << c.pixel.y();
-        }
     }
 }
 
