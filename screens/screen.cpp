@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -28,8 +30,10 @@ namespace screens {
 
 namespace {
 
-constexpr Qt::WindowFlags kFrame =
-    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+// A fixed frame on Windows too: no screen is ever resized.
+constexpr Qt::WindowFlags kFrame = Qt::Tool | Qt::MSWindowsFixedSizeDialogHint |
+                                   Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowCloseButtonHint;
 
 // Controls stacked back to front: labels behind everything else, and within each group the
 // higher TabIndex in front. Qt stacks later siblings in front.
@@ -43,6 +47,18 @@ std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> con
         return a->tabIndex < b->tabIndex;
     });
     return order;
+}
+
+// On Windows every screen is owned by one window that is never shown. Wine presents only owned
+// windows as dialogs, and only to a dialog with no taskbar button does the window manager give
+// the focus back when a message box over it closes.
+QWindow* screenOwner() {
+    static QWindow* const owner = [] {
+        auto* window = new QWindow;  // lives as long as the program
+        window->create();
+        return window;
+    }();
+    return owner;
 }
 
 }  // namespace
@@ -87,6 +103,10 @@ void Screen::setUpWindow() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);
     if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
+    if (QGuiApplication::platformName() == QLatin1String("windows")) {
+        create();
+        windowHandle()->setTransientParent(screenOwner());
+    }
 }
 
 void Screen::createControls() {

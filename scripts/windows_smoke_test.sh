@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows program as a pupil meets it, under Wine on a display of its own (Xvfb with
 # openbox), driven with xdotool: the program file starts, computes a triangle, reports an
-# overflow and closes; then the installer installs it silently for every user and for the user
-# alone, the installed program starts, and the uninstaller removes it all.
+# overflow and an empty field (the keys typed next go into it), and closes; then the installer
+# installs it silently for every user and for the user alone, the installed program starts,
+# and the uninstaller removes it all.
 #
 #   windows_smoke_test.sh BUILD PREFIX
 #
@@ -143,9 +144,32 @@ smoke_test() {
     keys "$triangle" $(focus compute main_menu) space
     menu=$(wait_window "^$product " 20) || { fail "the main menu did not come back"; return; }
     wait_gone 'треугольника' 10 || fail "the triangle stayed open"
+    # The cylinder, third on the menu: a radius and Return, with the height left empty, bring
+    # the error box; once Return closes it, what the pupil types goes into the height, with no
+    # window activated, and Return computes with it.
+    keys "$menu" Tab Tab space
+    local cylinder
+    cylinder=$(wait_window 'цилиндра' 20) || { fail "the cylinder did not open"; return; }
+    keys "$cylinder" 2 Return
+    if box=$(wait_window "^$product\$" 20); then
+        clipboard_matches "$box" 'высота' || fail "the error box does not name the height"
+        keys "$box" Return
+        wait_gone "^$product\$" 10 || fail "the error box did not close"
+        sleep 0.5
+        xdotool key --delay 60 7 Return
+        # Tab from the height: «вычислить», then the lateral surface, 2 · 3,14 · 2 · 7.
+        keys "$cylinder" Tab Tab
+        clipboard_matches "$cylinder" '^87[,.]92$' || fail "the 7 typed after the error box missed the height"
+    else
+        fail "no error box for an empty height"
+    fi
+    # Then the total surface and «Главное меню».
+    keys "$cylinder" Tab Tab space
+    menu=$(wait_window "^$product " 20) || { fail "the main menu did not come back"; return; }
     keys "$menu" alt+F4
     expect_clean_exit "the program"
-    echo "smoke test: main menu, triangle 3 4 -> 5 6, overflow box, back, closed"
+    echo "smoke test: main menu, triangle 3 4 -> 5 6, overflow box, back; cylinder's empty" \
+        "height box, the keys typed after it in the height; closed"
 }
 
 # Where an installation of each kind puts the program, its shortcuts and its entry.
