@@ -25,7 +25,8 @@ QWidget* solutionOf(Screen& screen) {
 // On the screen, active as the pupil sees it.
 QWidget* pressF1(ProgramHarness& harness, ScreenId id) {
     Screen& screen = harness.screen(id);
-    if (!QTest::qWaitForWindowActive(&screen)) return nullptr;
+    // Windows's style calls every tool window active: wait for the one the keys go to.
+    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &screen; })) return nullptr;
     QTest::keyClick(screen.focusWidget() ? screen.focusWidget() : &screen, Qt::Key_F1);
     QWidget* solution = solutionOf(screen);
     // Qt calls a window active while its transient parent is: wait for the keys to go to it.
