@@ -39,11 +39,10 @@ function(reshalkin_x11_script_test name timeout)
         list(POP_FRONT ARGN script)
     endif()
     set(environment RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display
-                    RESHALKIN_CONTROL_PLACE=$<TARGET_FILE:control_place>)
+                    RESHALKIN_CONTROL_PLACE=$<TARGET_FILE:control_place>
+                    RESHALKIN_PRODUCT=${RESHALKIN_PRODUCT})
     add_test(NAME ${name}
              COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${script}_test.sh $<TARGET_FILE:reshalkin> ${ARGN})
-    set(environment RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display
-                    RESHALKIN_PRODUCT=${RESHALKIN_PRODUCT})
     set_tests_properties(${name} PROPERTIES
         FIXTURES_REQUIRED test_display
         RESOURCE_LOCK test_display
