@@ -85,7 +85,8 @@ settle 0 >/dev/null
 step "Открыть окружность" keys Tab space
 step "2,5 и Enter" typed "2,5"
 step "Tab к результатам" keys Tab Tab Tab
-step "F1, строка вниз" keys F1 Down
+# Down to the first line with numbers: «Дано», a blank line and the formula come first.
+step "F1, три строки вниз" keys F1 Down Down Down
 step "«Копировать»" keys Tab space
 step "Escape" keys Escape
 step "Ошибка: 1e400 и Enter" eval 'keys Tab Tab; typed 1e400'
