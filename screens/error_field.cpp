@@ -23,7 +23,7 @@ QLineEdit* fieldOf(const ScreenFields& fields, const std::exception& error) {
 // operand on the calculator.
 std::string messageOnScreen(const ScreenFields& fields, const std::exception& error) {
     if (const auto* runtime = dynamic_cast<const calc::RuntimeError*>(&error)) {
-        const QLineEdit* field = fieldOf(fields, error);
+        const QLineEdit* field = fields.find(runtime->field());
         return field ? runtime->messageNaming(field->accessibleName().toStdString())
                      : runtime->what();
     }
