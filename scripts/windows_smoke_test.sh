@@ -95,18 +95,22 @@ expect_clean_exit() {
     [[ $status -eq 0 ]] || fail "$1 ended with status $status"
 }
 
-# The triangle's controls in their tab order, as its table (screens/triangle.cpp) numbers them.
-triangle_tab_order=(first_leg second_leg hypotenuse area compute main_menu)
+# The controls of the screens the test uses, in their tab order, as their tables
+# (screens/main_menu.cpp, triangle.cpp, cylinder.cpp) number them; the menu's by what they open.
+menu_tabs=(triangle circle cylinder cone calculator)
+triangle_tabs=(first_leg second_leg hypotenuse area compute main_menu)
+cylinder_tabs=(radius height compute lateral total main_menu)
 
-# The keys that move the focus on the triangle from control $1 to control $2: Tab forwards,
+# The keys that move the focus on screen $1 from control $2 to control $3: Tab forwards,
 # shift+Tab back.
 focus() {
+    local -n tabs=${1}_tabs
     local i from='' to='' key=Tab
-    for i in "${!triangle_tab_order[@]}"; do
-        [[ ${triangle_tab_order[i]} == "$1" ]] && from=$i
-        [[ ${triangle_tab_order[i]} == "$2" ]] && to=$i
+    for i in "${!tabs[@]}"; do
+        [[ ${tabs[i]} == "$2" ]] && from=$i
+        [[ ${tabs[i]} == "$3" ]] && to=$i
     done
-    [[ -n "$from" && -n "$to" ]] || { echo "focus: no control $1 or $2" >&2; return 1; }
+    [[ -n "$from" && -n "$to" ]] || { echo "focus: no control $2 or $3 on $1" >&2; return 1; }
     local steps=$((to - from))
     if ((steps < 0)); then key=shift+Tab steps=$((-steps)); fi
     for ((i = 0; i < steps; i++)); do echo "$key"; done
@@ -124,15 +128,16 @@ smoke_test() {
     keys "$menu" space
     triangle=$(wait_window 'треугольника' 20) || { fail "the triangle did not open"; return; }
     # The focus starts on the first leg.
-    keys "$triangle" 3 $(focus first_leg second_leg) 4 $(focus second_leg compute) space
-    keys "$triangle" $(focus compute area)
+    keys "$triangle" 3 $(focus triangle first_leg second_leg) 4 \
+        $(focus triangle second_leg compute) space
+    keys "$triangle" $(focus triangle compute area)
     clipboard_matches "$triangle" '^6$' || fail "the area is not 6"
-    keys "$triangle" $(focus area hypotenuse)
+    keys "$triangle" $(focus triangle area hypotenuse)
     clipboard_matches "$triangle" '^5$' || fail "the hypotenuse is not 5"
     # A leg whose square overflows: the error box says so, and copies its text with Ctrl+C.
-    keys "$triangle" $(focus hypotenuse first_leg)
+    keys "$triangle" $(focus triangle hypotenuse first_leg)
     xdotool type --delay 60 1e200
-    keys "$triangle" $(focus first_leg compute) space
+    keys "$triangle" $(focus triangle first_leg compute) space
     if box=$(wait_window "^$product\$" 20); then
         clipboard_matches "$box" 'Переполнение' || fail "the error box does not say Переполнение"
         keys "$box" Return
@@ -141,13 +146,13 @@ smoke_test() {
         fail "no error box for an overflow"
     fi
     # «вычислить» keeps the focus after the box.
-    keys "$triangle" $(focus compute main_menu) space
+    keys "$triangle" $(focus triangle compute main_menu) space
     menu=$(wait_window "^$product " 20) || { fail "the main menu did not come back"; return; }
     wait_gone 'треугольника' 10 || fail "the triangle stayed open"
-    # The cylinder, third on the menu: a radius and Return, with the height left empty, bring
-    # the error box; once Return closes it, what the pupil types goes into the height, with no
-    # window activated, and Return computes with it.
-    keys "$menu" Tab Tab space
+    # The cylinder: a radius and Return, with the height left empty, bring the error box; once
+    # Return closes it, what the pupil types goes into the height, with no window activated, and
+    # Return computes with it. The menu's focus is where it was, on the triangle's button.
+    keys "$menu" $(focus menu triangle cylinder) space
     local cylinder
     cylinder=$(wait_window 'цилиндра' 20) || { fail "the cylinder did not open"; return; }
     keys "$cylinder" 2 Return
@@ -157,14 +162,14 @@ smoke_test() {
         wait_gone "^$product\$" 10 || fail "the error box did not close"
         sleep 0.5
         xdotool key --delay 60 7 Return
-        # Tab from the height: «вычислить», then the lateral surface, 2 · 3,14 · 2 · 7.
-        keys "$cylinder" Tab Tab
-        clipboard_matches "$cylinder" '^87[,.]92$' || fail "the 7 typed after the error box missed the height"
+        # The lateral surface, 2 · 3,14 · 2 · 7.
+        keys "$cylinder" $(focus cylinder height lateral)
+        clipboard_matches "$cylinder" '^87[,.]92$' ||
+            fail "the 7 typed after the error box missed the height"
     else
         fail "no error box for an empty height"
     fi
-    # Then the total surface and «Главное меню».
-    keys "$cylinder" Tab Tab space
+    keys "$cylinder" $(focus cylinder lateral main_menu) space
     menu=$(wait_window "^$product " 20) || { fail "the main menu did not come back"; return; }
     keys "$menu" alt+F4
     expect_clean_exit "the program"
