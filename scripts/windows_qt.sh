@@ -26,14 +26,14 @@ command -v "$compiler" >/dev/null ||
     fail "$compiler is missing; run: apt-get install g++-mingw-w64-x86-64-posix"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
-# Only what the program and its tests use. Debian's source lacks the tablet header, so tablet
-# events are off; the image formats, zlib, fonts and regular expressions come bundled, so that
+# Only what the program and its tests use (print support included: the solution goes on paper
+# and into PDF). Debian's source lacks the tablet header, so tablet events are off; the image formats, zlib, fonts and regular expressions come bundled, so that
 # the program needs no DLL beside Windows's own.
 options=(
     -release -static -static-runtime
     -nomake examples -nomake tests
     -no-opengl -no-dbus -no-icu -no-feature-vulkan
-    -no-feature-network -no-feature-sql -no-feature-printsupport -no-feature-tabletevent
+    -no-feature-network -no-feature-sql -no-feature-tabletevent
     -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre
     -qt-host-path /usr
 )
