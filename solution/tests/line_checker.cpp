@@ -225,6 +225,7 @@ bool equal(const Value& a, const Value& b) {
 
 // |a - b| within the rounding of b: half its last digit, a whole one where its digits go on.
 bool near(const Value& a, const Value& b) {
+    if (equal(a, b)) return true;
     if (!b.unit) return false;
     Exact allowed = b.goesOn ? *b.unit : *b.unit / 2;
     if (!a.root) return abs(a.number - b.number) <= allowed;
@@ -316,7 +317,10 @@ std::vector<std::string> falseLines(std::string_view text) {
         }
         if (sides.size() == 1) continue;  // words, or a number alone
         std::optional<Value> left = valueOf(sides[0]);
-        if (!left && answer && sides[0].find_first_of("0123456789") == std::string::npos)
+        // "Ответ: S ≈ 19,63", "Ответ: 1 : 7 ≈ 0,14": the answer goes on from the working's
+        // last number, which the lines above have checked.
+        if (answer && (!exact[0] || (!left && sides[0].find_first_of("0123456789") ==
+                                                  std::string::npos)))
             left = last;
         for (std::size_t i = 1; i < sides.size(); ++i) {
             std::optional<Value> right = valueOf(sides[i]);
