@@ -73,8 +73,9 @@ FieldAgrees agreement(const Exact& field, const Exact& exact, int base, int digi
 Rounding roundingOf(const Formula& formula, const calc::Working& working,
                     const calc::WorkedResult& result) {
     Rounding rounding{working.op.has_value(), std::nullopt};
-    if (std::optional<Exact> field = fieldValue(result.text, formula.base))
-        rounding.answer = answerOf(*field).value;
+    // A field that shows 0 for a number too small for the computer gives no answer to arrive at.
+    std::optional<Exact> field = fieldValue(result.text, formula.base);
+    if (field && *field != 0) rounding.answer = answerOf(*field).value;
     return rounding;
 }
 

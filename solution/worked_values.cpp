@@ -115,9 +115,14 @@ Shown WorkedValues::written(std::span<const calc::Step> steps, std::size_t at,
         return shown;
     }
     const std::vector<Exact> choices = roundings(x);
-    if (rounding.answer)
-        for (const Exact& choice : choices)
-            if (leadsTo(steps, at, choice, *rounding.answer)) return {choice, true};
+    if (!rounding.answer) {  // no answer to arrive at: the digits a pupil copies
+        auto copied = std::find_if(choices.rbegin(), choices.rend(), [](const Exact& choice) {
+            return isShort(choice, kCopiedDigits);
+        });
+        return {copied == choices.rend() ? choices.front() : *copied, true};
+    }
+    for (const Exact& choice : choices)
+        if (leadsTo(steps, at, choice, *rounding.answer)) return {choice, true};
     // Nothing leads to the field's answer (the computer's number differs from the working's in
     // its hundredths): the closest the working can come.
     return {choices.back(), true};

@@ -153,8 +153,9 @@ std::vector<std::string> brokenRules(std::string_view text, const calc::Working&
                     std::ranges::find(longRounded, number.str()) != longRounded.end() ||
                     anyLengthOf(number, typedOrShown))
                     continue;
-                bool rounded = line.substr(0, static_cast<std::size_t>(number.position()))
-                                   .ends_with("≈ ");
+                // after "≈": a rounded value, or one worked from it
+                bool rounded =
+                    has(line.substr(0, static_cast<std::size_t>(number.position())), "≈");
                 if (rounded && significantDigits(number) <= kFieldDigits) {
                     longRounded.push_back(number.str());
                     ++seen.longRounded;

@@ -20,7 +20,7 @@ struct Exceptions {
 // Reads a solution's text as a pupil copies it into a notebook, and says which lines break its
 // rules: a number too long to copy (more than 8 significant digits, 15 in the calculator, where
 // it has more than two decimals or an exponent; a fraction of more than 4-digit parts) unless the
-// pupil typed it, a field shows it or it is rounded ("≈") to at most the field's digits; brackets
+// pupil typed it, a field shows it or it stands after "≈" with at most the field's digits; brackets
 // that do not pair; a line that begins with a sign; more than one note for a result; an answer
 // that says "≈" where no step before it did, or "=" where one did; a decimal answer that is not
 // the field's number rounded as it says, unless a note says why and gives the field's number.
