@@ -1,8 +1,6 @@
 #include "screens/solution_window.h"
 
 #include <QAccessibleWidget>
-#include <algorithm>
-#include <cmath>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -20,6 +18,8 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "screens/accessible_text.h"
 #include "screens/announcer.h"

@@ -10,10 +10,10 @@ namespace solution {
 namespace {
 
 constexpr int kLargestPlain = kExponentFrom;  // from 1E+15 on, the fields write an exponent...
-constexpr int kLongestPlain = 30;      // ...but a longer number is clearer in full below 1E+30
-constexpr int kSmallestPlain = -4;     // below 1E-04 an exponent
-constexpr std::size_t kGroupFrom = 5;  // integer digits from which they are grouped
-constexpr std::size_t kFewDecimals = 2;  // a number with no more is short at any length
+constexpr int kLongestPlain = 30;           // ...but a longer number is clearer in full below 1E+30
+constexpr int kSmallestPlain = -4;          // below 1E-04 an exponent
+constexpr std::size_t kGroupFrom = 5;       // integer digits from which they are grouped
+constexpr std::size_t kFewDecimals = 2;     // a number with no more is short at any length
 constexpr std::size_t kFractionDigits = 4;  // a fraction's numerator and denominator at most
 
 std::string bracketed(std::string text, bool needed) {

@@ -121,9 +121,9 @@ std::string answerLine(const Worked& worked, const Shown& last, const std::strin
     if (worked.formula.base == kDecimal) {
         AnswerValue answer = answerOf(last.value);
         if (answer.value != last.value) {
-            std::string rounded = numberText(answer.value, Place::Alone) +
-                                  std::string(answer.significant ? words::kToSignificant
-                                                                 : words::kToHundredths);
+            std::string rounded =
+                numberText(answer.value, Place::Alone) +
+                std::string(answer.significant ? words::kToSignificant : words::kToHundredths);
             value = approximate ? rounded : digits + " ≈ " + rounded;
         }
     }
@@ -145,9 +145,9 @@ std::optional<std::string> fieldNote(const Worked& worked, const Shown& last) {
         std::string text = worked.result.text + subscript(base);
         const int digits = fieldDigitsOf(base);
         if (agreement(*field, last.value, base, digits) == FieldAgrees::Rounded)
-            return say(words::kFieldRounds,
-                       {std::to_string(digits), base == 8 ? words::kOctal : words::kHexadecimal,
-                        text});
+            return say(
+                words::kFieldRounds,
+                {std::to_string(digits), base == 8 ? words::kOctal : words::kHexadecimal, text});
         if (*field == 0) return std::string(words::kFieldVanished);
         return say(words::kFieldDiffers, {text});
     }
@@ -175,10 +175,9 @@ void addWorked(Lines& lines, const Worked& worked) {
     }
     const Shown* last = worked.values.last();
     if (!last) return;
-    bool approximate = std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(),
-                                   [](const std::string& line) {
-                                       return line.find("≈") != std::string::npos;
-                                   });
+    bool approximate =
+        std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(),
+                    [](const std::string& line) { return line.find("≈") != std::string::npos; });
     std::string digits = numberText(last->value, Place::Alone);
     if (worked.formula.base != kDecimal) {
         Conversion conversion = converted(last->value, worked.formula.base);

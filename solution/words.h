@@ -26,9 +26,11 @@ inline constexpr std::string_view kNotComputed = "Не вычислено.";
 
 // The one note a result may have, where the field shows more or other digits than the working.
 // The working rounded a value on the way and went on from it.
-inline constexpr std::string_view kRoundedOnTheWay = "В поле — {1}: компьютер не округляет по пути.";
+inline constexpr std::string_view kRoundedOnTheWay =
+    "В поле — {1}: компьютер не округляет по пути.";
 // The field shows the value to its significant digits.
-inline constexpr std::string_view kFieldDigitsShown = "В поле — {1}: компьютер пишет {2} значащих цифр.";
+inline constexpr std::string_view kFieldDigitsShown =
+    "В поле — {1}: компьютер пишет {2} значащих цифр.";
 // The field shows the value to its digits in base 8 or 16, the last rounded.
 inline constexpr std::string_view kFieldRounds = "В поле {1} {2} цифр, последняя округлена: {3}";
 inline constexpr std::string_view kOctal = "восьмеричных";

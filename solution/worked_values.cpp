@@ -9,10 +9,10 @@ namespace solution {
 
 namespace {
 
-constexpr int kAnswerDecimals = 2;       // answers to hundredths...
-constexpr int kAnswerSignificant = 3;    // ...or to three significant digits
-constexpr int kFewestDecimals = 2;       // a rounded value keeps at least these
-constexpr int kExactRootDigits = 40;     // a root that is not whole, as far as it decides anything
+constexpr int kAnswerDecimals = 2;        // answers to hundredths...
+constexpr int kAnswerSignificant = 3;     // ...or to three significant digits
+constexpr int kFewestDecimals = 2;        // a rounded value keeps at least these
+constexpr int kExactRootDigits = 40;      // a root that is not whole, as far as it decides anything
 const Exact kSmallestHundredths(1, 200);  // 0,005: below it, hundredths say 0
 
 const Shown* findIn(const std::vector<std::pair<std::string_view, Shown>>& named,
@@ -55,14 +55,13 @@ std::vector<Exact> roundings(const Exact& x) {
     if (x == 0) return {x};
     const int power = leadingPower(x);
     auto add = [&choices](const Exact& choice) {
-        if (choice != 0 && (choices.empty() || choices.back() != choice))
-            choices.push_back(choice);
+        if (choice != 0 && (choices.empty() || choices.back() != choice)) choices.push_back(choice);
     };
     if (power >= kExponentFrom || power < -kFewestDecimals) {
-        for (int digits = 1; digits <= kFieldDigits; ++digits)
-            add(roundedSignificant(x, digits));
+        for (int digits = 1; digits <= kFieldDigits; ++digits) add(roundedSignificant(x, digits));
     } else {
-        for (int decimals = kFewestDecimals; decimals <= kFieldDigits - 1 - power; ++decimals)
+        const int most = std::max(kFewestDecimals, kFieldDigits - 1 - power);
+        for (int decimals = kFewestDecimals; decimals <= most; ++decimals)
             add(roundedDecimals(x, decimals));
     }
     return choices;

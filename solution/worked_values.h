@@ -16,8 +16,8 @@ namespace solution {
 // A number of the working as the pupil writes it.
 struct Shown {
     Exact value;
-    bool rounded = false;   // written with "≈": a root, or a value too long to copy
-    bool vanished = false;  // too small for the computer, which took it as 0
+    bool rounded = false;       // written with "≈": a root, or a value too long to copy
+    bool vanished = false;      // too small for the computer, which took it as 0
     std::string fraction = {};  // "7/12": a quotient written as a short fraction first
 };
 
@@ -57,7 +57,8 @@ class WorkedValues {
   private:
     using Named = std::vector<std::pair<std::string_view, Shown>>;
 
-    Shown written(std::span<const calc::Step> steps, std::size_t at, const Rounding& rounding) const;
+    Shown written(std::span<const calc::Step> steps, std::size_t at,
+                  const Rounding& rounding) const;
     bool leadsTo(std::span<const calc::Step> steps, std::size_t at, const Exact& choice,
                  const Exact& answer) const;
 

