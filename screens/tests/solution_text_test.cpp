@@ -648,6 +648,11 @@ FF,8₁₆ = 1111 1111,1000₂ = 011 111 111,100₂ = 377,4₈
 const Case kParts[] = {
     {Circle, calc::computeCircle, fields("-1"), "S = πr² ≈ 3,14 · (-1)² = 3,14 · 1 = 3,14\nОтвет: S ≈ 3,14"},
     {Calculator, calc::computeRowsWith<calc::RowOp::Subtract>, rowFields("3", "0", "0", "5"), "3 − 5 = -2\nОтвет: 3 − 5 = -2\n"},
+    // Long results: the field's digits, answers to hundredths or, below 0,005, three digits.
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("-0,297909731330648", "1", "1", "-988"), "(-0,297909731330648) : (-988) ≈ 0,000301528068148429\nОтвет: (-0,297909731330648) : (-988) ≈ 0,000302 (округлили до трёх значащих цифр)\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>, rowFields("-0,762606909253044", "1", "1", "0,166905844026605"), "(-0,762606909253044) · 0,166905844026605 ≈ -0,1272835498494\nОтвет: (-0,762606909253044) · 0,166905844026605 ≈ -0,13 (округлили до сотых)\n"},
+    // 0,0050454931… ≈ 0,005 is enough: √676 670,77 ≈ 822,6, as the field's 822,600003… rounds.
+    {Triangle, calc::computeTriangle, fields("0,07103163490938916", "-822,6"), "≈ √(0,005 + 676 670,76) ≈ √676 670,77 ≈ 822,6\nВ поле — 822,600003066796: компьютер не округляет по пути.\nОтвет: c ≈ 822,6\n"},
     // Legs of 1e-200: the squares are exact, and the computer's 0 is said.
     {Triangle, calc::computeTriangle, fields("1e-200", "1e-200"), "√((1E-200)² + (1E-200)²) = √((1E-400) + (1E-400)) = √(2E-400) ≈ 1,4142136E-200\nВ поле 0, потому что 1E-400 — слишком маленькое число: компьютер считает его нулём.\nОтвет: c ≈ 1,41E-200 (округлили до трёх значащих цифр)\n"},
     // A fault at each step it can stop at: the steps done, the failing one in words, and every
