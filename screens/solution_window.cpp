@@ -14,9 +14,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "screens/accessible_text.h"
 #include "screens/announcer.h"
@@ -31,7 +34,9 @@ namespace screens {
 
 namespace {
 
-constexpr int kWidth = 560;  // pixels; the height is the screen's
+constexpr int kWidth = 560;  // pixels; the height is the screen's, or the text's where it is taller
+constexpr int kFrameTries = 20;   // looks for the window manager's frame after showing,
+constexpr int kFrameWaitMs = 25;  // this far apart
 
 // Copies as plain Unicode text only, so a notebook file gets no formatting; screen readers get
 // its signs in words. Its menu names the keys that size it.
@@ -118,11 +123,13 @@ SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
 void SolutionWindow::setWorking(const calc::Working* working) {
     text_->setPlainText(fromUtf8(solutionText(id_, working)));
     if (sketch_) sketch_->setWorking(working);
+    if (isVisible()) fitHeight();
 }
 
 // Where it was, unless the screen has been moved under that place meanwhile.
 void SolutionWindow::open() {
     if (!isVisible()) {
+        fitHeight();
         const std::optional<QPoint>& kept = place_.place();
         const QRect keptFrame = QRect(kept.value_or(QPoint()), size()) + frameMargins(screen_);
         if (kept && keptFrame.intersects(screen_.frameGeometry())) place_.forget();
@@ -132,6 +139,7 @@ void SolutionWindow::open() {
     raise();
     activateWindow();
     text_->setFocus();
+    keepFrameOnDesk(kFrameTries);
 }
 
 QAccessibleInterface* SolutionWindow::createAccessible() {
@@ -144,6 +152,43 @@ void SolutionWindow::placeBesideScreen() {
     const QMargins margins = frameMargins(screen_);
     const QRect desk = screen_.screen()->availableGeometry();
     setGeometry(besideScreen(screen_.frameGeometry(), size().grownBy(margins), desk) - margins);
+}
+
+// Tall enough for the whole text where the desk has room below the window's top (the desk's
+// height before it is placed), never below the screen's height; where the desk has no room the
+// text scrolls. The window keeps its place.
+void SolutionWindow::fitHeight() {
+    ensurePolished();
+    const QMargins margins = frameMargins(screen_);
+    const QMargins inside = layout()->contentsMargins();
+    QTextDocument measured;
+    measured.setDefaultFont(text_->font());
+    measured.setDocumentMargin(text_->document()->documentMargin());
+    measured.setPlainText(text_->toPlainText());
+    measured.setTextWidth(width() - inside.left() - inside.right() - 2 * text_->frameWidth());
+    const int around = layout()->sizeHint().height() - text_->sizeHint().height();
+    const int wanted = around + 2 * text_->frameWidth() +
+                       static_cast<int>(std::ceil(measured.size().height())) +
+                       text_->fontMetrics().lineSpacing();  // a line to spare
+    const QRect desk = screen_.screen()->availableGeometry();
+    const std::optional<QPoint> top = isVisible() ? geometry().topLeft() : place_.place();
+    const int room = (top ? desk.bottom() + 1 - top->y() : desk.height()) - margins.bottom() -
+                     (top ? 0 : margins.top());
+    const int least = isVisible() ? height() : screen_.height();
+    resize(width(), std::max(least, std::min(wanted, room)));
+}
+
+// Its own frame may be taller than the screen's (a resize handle): once the window manager has
+// framed it, the bottom edge comes back onto the desk.
+void SolutionWindow::keepFrameOnDesk(int triesLeft) {
+    if (frameGeometry() == geometry()) {  // not framed yet, or never
+        if (triesLeft > 0)
+            QTimer::singleShot(kFrameWaitMs, this,
+                               [this, triesLeft] { keepFrameOnDesk(triesLeft - 1); });
+        return;
+    }
+    const int below = frameGeometry().bottom() - screen_.screen()->availableGeometry().bottom();
+    if (below > 0 && height() - below >= screen_.height()) resize(width(), height() - below);
 }
 
 void SolutionWindow::showEvent(QShowEvent* event) {
