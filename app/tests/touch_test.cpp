@@ -2,6 +2,7 @@
 // registered touch screen sent to the real windows, text from an input method.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QMenu>
@@ -138,6 +139,12 @@ TEST(Touch, ATapOnSolutionOpensItsWindowBesideTheScreen) {
         ASSERT_NE(solution, nullptr) << screens::nameOf(id);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(solution));
         EXPECT_EQ(sweeps, 0) << "as F1: no sweep";
+        const auto buttons = solution->findChildren<QAbstractButton*>();
+        EXPECT_FALSE(buttons.isEmpty());
+        for (const QAbstractButton* b : buttons) {
+            EXPECT_GE(b->width(), 34) << "9 mm for a finger: " << b->text().toStdString();
+            EXPECT_GE(b->height(), 34) << "9 mm for a finger: " << b->text().toStdString();
+        }
         EXPECT_TRUE(QTest::qWaitFor([&] {
             return !solution->frameGeometry().intersects(screen.frameGeometry());
         })) << screens::nameOf(id);
