@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolTip>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -201,12 +202,13 @@ TEST(Touch, HoldingAResultFieldShowsItsTipThenItsMenu) {
         if (tip) {
             EXPECT_GE(clock.elapsed(), 450) << c.what << ": about half a second";
             EXPECT_EQ(QToolTip::text(), field->toolTip());
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (w->objectName() == "qtooltip_label" && w->isVisible()) {
-                    EXPECT_LT(w->frameGeometry().bottom(), field->mapToGlobal(at).y())
-                        << "above the finger";
-                }
-            }
+            const QList<QWidget*> windows = QApplication::topLevelWidgets();
+            const auto tipLabel = std::ranges::find_if(windows, [](const QWidget* w) {
+                return w->objectName() == "qtooltip_label" && w->isVisible();
+            });
+            ASSERT_NE(tipLabel, windows.end());
+            EXPECT_LT((*tipLabel)->frameGeometry().bottom(), field->mapToGlobal(at).y())
+                << "above the finger";
         }
         if (c.finger) {
             lift(field, at + QPoint(c.movedBy, 0));
