@@ -133,6 +133,11 @@ TEST(Touch, TextFromAnInputMethodComputesOnATapOrOnEnter) {
             EXPECT_EQ(harness.text(c.screen, field), text) << screens::nameOf(c.screen);
         harness.click(c.screen, "cmd2");
     }
+    // Typed over, a result is no longer the worked one, as when typed on keys.
+    open(harness, ScreenId::Cone);
+    tap(harness.control(ScreenId::Cone, "txt3"));
+    commitText("50");
+    EXPECT_FALSE(harness.control(ScreenId::Cone, "txt3")->toolTip().contains("47.1"));
 }
 
 // The solution as F1 opens it: at once, with no sweep, beside the screen.
