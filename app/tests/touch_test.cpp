@@ -32,10 +32,11 @@ QPointingDevice* touchScreen() {
 }
 
 // One finger on a control, at `at` in it (its centre when none). A window just shown is first let
-// become active: the window manager activating it between a press and its release would let go
-// of a pressed button. One shown again after a sweep of synthetic input may stay inactive.
+// become the one the keys go to (Windows's style calls every tool window active): the window
+// manager activating it between a press and its release would let go of a pressed button. One
+// shown again after a sweep of synthetic input may stay inactive.
 void press(QWidget* control, std::optional<QPoint> at = {}) {
-    (void)QTest::qWaitForWindowActive(control->window(), 1000);
+    (void)QTest::qWaitFor([&] { return QApplication::activeWindow() == control->window(); }, 1000);
     QTest::touchEvent(control->window(), touchScreen())
         .press(0, at.value_or(control->rect().center()), control);
 }
