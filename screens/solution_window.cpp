@@ -1,7 +1,9 @@
 #include "screens/solution_window.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QChildEvent>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -25,9 +27,11 @@
 #include "screens/announcer.h"
 #include "screens/beside_place.h"
 #include "screens/figure_sketch.h"
+#include "screens/finger.h"
 #include "screens/formulas.h"
 #include "screens/solution_text.h"
 #include "screens/text_zoom.h"
+#include "screens/touch_scroll.h"
 #include "screens/utf8.h"
 
 namespace screens {
@@ -39,10 +43,12 @@ constexpr int kFrameTries = 20;   // looks for the window manager's frame after 
 constexpr int kFrameWaitMs = 25;  // this far apart
 
 // Copies as plain Unicode text only, so a notebook file gets no formatting; screen readers get
-// its signs in words. Its menu names the keys that size it.
+// its signs in words. Its menu names the keys that size it; fingers scroll and size it too.
 class PlainText : public QPlainTextEdit, public OwnAccessible {
   public:
-    explicit PlainText(QWidget* parent) : QPlainTextEdit(parent), zoom_(new TextZoom(*this)) {}
+    explicit PlainText(QWidget* parent) : QPlainTextEdit(parent), zoom_(new TextZoom(*this)) {
+        new TouchScroll(*this);
+    }
 
     QAccessibleInterface* createAccessible() override { return accessibleReadingText(*this); }
 
@@ -62,6 +68,22 @@ class PlainText : public QPlainTextEdit, public OwnAccessible {
 
   private:
     TextZoom* zoom_;
+};
+
+// The window's row of buttons: every button in it, whenever added, is large enough for a finger
+// at a board, whatever its caption.
+class FingerRow : public QWidget {
+  public:
+    explicit FingerRow(QWidget* parent) : QWidget(parent) {}
+
+  protected:
+    void childEvent(QChildEvent* event) override {
+        auto* button = qobject_cast<QAbstractButton*>(event->child());
+        if (event->polished() && button)
+            button->setMinimumSize(
+                button->minimumSize().expandedTo(QSize(finger::kTarget, finger::kTarget)));
+        QWidget::childEvent(event);
+    }
 };
 
 // The standard menu with «Показать решение» at its end.
@@ -112,10 +134,11 @@ SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
         QApplication::clipboard()->setText(text_->toPlainText());
         copied->say(QStringLiteral("Скопировано"));
     });
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout(new FingerRow(this));
+    buttons->setContentsMargins({});
     buttons->addStretch();
     buttons->addWidget(copy);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons->parentWidget());
 
     setFocusProxy(text_);
 }

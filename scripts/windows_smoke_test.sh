@@ -98,8 +98,8 @@ expect_clean_exit() {
 # The controls of the screens the test uses, in their tab order, as their tables
 # (screens/main_menu.cpp, triangle.cpp, cylinder.cpp) number them; the menu's by what they open.
 menu_tabs=(triangle circle cylinder cone calculator)
-triangle_tabs=(first_leg second_leg hypotenuse area compute main_menu)
-cylinder_tabs=(radius height compute lateral total main_menu)
+triangle_tabs=(first_leg second_leg hypotenuse area compute main_menu solution)
+cylinder_tabs=(radius height compute lateral total main_menu solution)
 
 # The keys that move the focus on screen $1 from control $2 to control $3: Tab forwards,
 # shift+Tab back.
