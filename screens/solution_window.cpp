@@ -23,6 +23,7 @@
 #include "screens/beside_place.h"
 #include "screens/figure_sketch.h"
 #include "screens/formulas.h"
+#include "screens/solution_paper.h"
 #include "screens/solution_text.h"
 #include "screens/text_zoom.h"
 #include "screens/utf8.h"
@@ -50,6 +51,8 @@ class PlainText : public QPlainTextEdit, public OwnAccessible {
     void contextMenuEvent(QContextMenuEvent* event) override {
         QMenu* menu = createStandardContextMenu(event->pos());
         menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addActions(window()->actions());  // print and PDF
         menu->addSeparator();
         menu->addActions(zoom_->actions());
         menu->popup(event->globalPos());
@@ -107,9 +110,13 @@ SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
         QApplication::clipboard()->setText(text_->toPlainText());
         copied->say(QStringLiteral("Скопировано"));
     });
+    auto* paper = new SolutionPaper(*this, id_, [this, title = fromUtf8(table.caption).trimmed()] {
+        return SolutionPage{title, sketch_, text_->toPlainText(), text_->font()};
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copy);
+    paper->addButtons(*buttons);
     layout->addLayout(buttons);
 
     setFocusProxy(text_);
