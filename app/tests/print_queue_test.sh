@@ -29,6 +29,7 @@ stop() {
     rm -rf "$folder"
 }
 trap stop EXIT
+trap 'exit 1' TERM INT  # a timeout stops cupsd too
 
 mkdir "$folder/config" "$folder/spool" "$folder/cache" "$folder/state"
 cat >"$folder/config/cupsd.conf" <<EOF
