@@ -13,6 +13,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include "calc/messages.h"
 #include "program_harness.h"
 #include "screens/figure_sketch.h"
@@ -26,33 +30,54 @@ namespace {
 using screens::ScreenId;
 using testing::ProgramHarness;
 
-// A poppler tool reading the PDF from its standard input ("-" among the arguments); its output.
-QByteArray poppler(const char* tool, QStringList arguments, const QByteArray& pdf) {
-#ifdef Q_OS_WIN
-    const QString program = QStringLiteral("Z:/usr/bin/") + tool;  // Wine's drive of the root
-#else
-    const QString program = QString::fromLatin1(tool);
-#endif
-    QProcess process;
-    process.start(program, arguments);
-    process.write(pdf);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        ADD_FAILURE() << tool << ": " << process.readAllStandardError().toStdString();
-        return {};
-    }
-    return process.readAllStandardOutput();
-}
-
 QByteArray fileBytes(const QString& name) {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A path as Unix programs see it: under Wine, the Unix file behind the Windows one.
+QString unixPath(const QString& path) {
+#ifdef Q_OS_WIN
+    using ToUnix = char* (*)(const wchar_t*);
+    const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    if (!toUnix) return {};
+    char* unix = toUnix(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()));
+    const QString found = QString::fromUtf8(unix);
+    HeapFree(GetProcessHeap(), 0, unix);
+    return found;
+#else
+    return path;
+#endif
+}
+
+// Runs poppler's `command` on `pdf` through sh: it reads "$1" and writes "$2.part", which moves
+// to "$2" once written. Wine starts a Unix program without waiting for it and without pipes to
+// it, so the finished file, not the program's end, is what the test waits for.
+QByteArray poppler(const QString& command, const QByteArray& pdf) {
+#ifdef Q_OS_WIN
+    const QString sh = QStringLiteral("Z:/bin/sh");  // Wine's drive of the Unix root
+#else
+    const QString sh = QStringLiteral("/bin/sh");
+#endif
+    QTemporaryDir folder;
+    const QString in = folder.filePath("in.pdf"), out = folder.filePath("out");
+    QFile file(in);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) return {};
+    file.close();
+    const QString script = command + R"(; mv -f "$2.part" "$2" 2>/dev/null || : >"$2")";
+    if (!QProcess::startDetached(sh, {"-c", script, "sh", unixPath(in), unixPath(out)}) ||
+        !QTest::qWaitFor([&] { return QFile::exists(out); }, 30000)) {
+        ADD_FAILURE() << "no output from " << command.toStdString();
+        return {};
+    }
+    return fileBytes(out);
+}
+
 // The text of each page as pdftotext lays it out: no-break spaces as plain ones.
 QStringList pdfPages(const QByteArray& pdf) {
     QString text =
-        QString::fromUtf8(poppler("pdftotext", {"-layout", "-enc", "UTF-8", "-", "-"}, pdf));
+        QString::fromUtf8(poppler(R"(pdftotext -layout -enc UTF-8 "$1" "$2.part")", pdf));
     text.replace(QChar(0x00A0), ' ');
     QStringList pages = text.split('\f');
     pages.removeLast();  // after the last page's form feed
@@ -165,8 +190,8 @@ TEST(SolutionPaper, APdfHasTheWindowsTextLineForLineAndTheFigureOnItsFirstPage) 
     EXPECT_EQ(joined(solutionLines(pages, paper.title())), joined(windowLines(*paper.solution)));
 
     // At 72 pixels an inch a pixel is a point: ink in the figure's box, none where the text goes.
-    const QImage page = QImage::fromData(
-        poppler("pdftoppm", {"-r", "72", "-f", "1", "-l", "1", "-singlefile", "-png", "-"}, pdf));
+    const QImage page = QImage::fromData(poppler(
+        R"(pdftoppm -r 72 -f 1 -l 1 -singlefile -png "$1" "$2" && mv "$2.png" "$2.part")", pdf));
     ASSERT_FALSE(page.isNull());
     QPrinter printer(QPrinter::HighResolution);
     screens::setUpPaper(printer);
@@ -240,7 +265,7 @@ TEST(SolutionPaper, ACancelledDialogWritesNothingAndAFailureIsTold) {
 QList<QList<double>> wordEnds(const QByteArray& pdf) {
     static const QRegularExpression word(
         R"re(<word xMin="[\d.]+" yMin="[\d.]+" xMax="([\d.]+)" yMax="([\d.]+)")re");
-    const QString boxes = QString::fromUtf8(poppler("pdftotext", {"-bbox", "-", "-"}, pdf));
+    const QString boxes = QString::fromUtf8(poppler(R"(pdftotext -bbox "$1" "$2.part")", pdf));
     constexpr double kLineGap = 6;  // points; the signs of one line reach up to different heights
     QList<QList<double>> lines;
     double lineAt = -kLineGap;
