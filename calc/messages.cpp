@@ -69,7 +69,7 @@ static_assert(kStartProblems.size() == static_cast<std::size_t>(StartProblem::Sc
 constexpr std::array<std::string_view, 2> kPaperProblems{{
     "Не удалось записать файл «%». Возможно, в эту папку нельзя записывать или на диске нет "
     "места. Выберите другую папку; решение в окне осталось.",
-    "Не удалось напечатать решение: принтер недоступен. Решение в окне осталось.",
+    "Не удалось напечатать решение. Проверьте принтер; решение в окне осталось.",
 }};
 static_assert(kPaperProblems.size() == static_cast<std::size_t>(PaperProblem::NotPrinted) + 1);
 
