@@ -65,6 +65,14 @@ constexpr std::array<std::string_view, 2> kStartProblems{{
 }};
 static_assert(kStartProblems.size() == static_cast<std::size_t>(StartProblem::ScaleBad) + 1);
 
+// In PaperProblem order; "%" stands for the file's path.
+constexpr std::array<std::string_view, 2> kPaperProblems{{
+    "Не удалось записать файл «%». Возможно, в эту папку нельзя записывать или на диске нет "
+    "места. Выберите другую папку; решение в окне осталось.",
+    "Не удалось напечатать решение. Проверьте принтер; решение в окне осталось.",
+}};
+static_assert(kPaperProblems.size() == static_cast<std::size_t>(PaperProblem::NotPrinted) + 1);
+
 std::string_view detailText(Detail detail, std::string_view caption) {
     if (!caption.empty()) {
         for (const auto& [known, text] : kFieldDetails) {
@@ -128,6 +136,13 @@ std::string startMessage(StartProblem problem, std::string_view given) {
     std::replace_if(
         quoted.begin(), quoted.end(), [](char c) { return c >= 0 && c < ' '; }, '?');
     replaceMark(text, '%', quoted);
+    return text;
+}
+
+// A path the user chose in a dialog: quoted whole, so the message names the folder.
+std::string paperMessage(PaperProblem problem, std::string_view given) {
+    std::string text(kPaperProblems[static_cast<std::size_t>(problem)]);
+    replaceMark(text, '%', given);
     return text;
 }
 

@@ -77,6 +77,15 @@ enum class StartProblem {
 // What the program says about it on standard error.
 std::string startMessage(StartProblem problem, std::string_view given = {});
 
+// What can go wrong putting a solution on paper; nothing of the solution is lost by it.
+enum class PaperProblem {
+    FileNotWritten,  // quotes the file's path
+    NotPrinted,
+};
+
+// What the program says about it in a message box.
+std::string paperMessage(PaperProblem problem, std::string_view given = {});
+
 // The table's text for an error ("Переполнение." for Overflow).
 std::string_view messageFor(Error code);
 

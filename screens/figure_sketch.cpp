@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 namespace screens {
@@ -34,10 +35,15 @@ QString description(ScreenId screen) {
     }
 }
 
-// A letter centred on a point.
+// A letter centred on a point, drawn as outlines: it belongs to the drawing, so the text a PDF
+// of the page holds is the solution's alone.
 void letter(QPainter& painter, QPointF at, const char* text) {
-    const QRectF box(at.x() - kLetterGap, at.y() - kLetterGap, 2 * kLetterGap, 2 * kLetterGap);
-    painter.drawText(box, Qt::AlignCenter, QString::fromUtf8(text));
+    const QString letter = QString::fromUtf8(text);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    QPainterPath outline;
+    outline.addText(at.x() - metrics.horizontalAdvance(letter) / 2,
+                    at.y() - metrics.height() / 2 + metrics.ascent(), painter.font(), letter);
+    painter.fillPath(outline, painter.pen().color());
 }
 
 void drawTriangle(QPainter& painter, const QRectF& room, QSizeF legs) {
@@ -161,7 +167,11 @@ void FigureSketch::paintEvent(QPaintEvent*) {
     QFont italic = font();
     italic.setItalic(true);
     painter.setFont(italic);
-    const QRectF room = QRectF(rect()).adjusted(kMargin, kMargin / 2, -kMargin, -kMargin);
+    draw(painter, rect());
+}
+
+void FigureSketch::draw(QPainter& painter, const QRectF& box) const {
+    const QRectF room = box.adjusted(kMargin, kMargin / 2, -kMargin, -kMargin);
     switch (screen_) {
         case ScreenId::Triangle:
             drawTriangle(painter, room, legs_.value_or(kUsualLegs));

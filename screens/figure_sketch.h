@@ -7,6 +7,8 @@
 #include "screens/accessible.h"
 #include "screens/screen_id.h"
 
+class QPainter;
+
 namespace screens {
 
 // A small drawing of a geometry screen's figure with the letters its formulas use; screen readers
@@ -17,6 +19,8 @@ class FigureSketch : public QWidget, public OwnAccessible {
 
     // The triangle is drawn in the proportions of the legs last worked with.
     void setWorking(const calc::Working* working);
+    // The same drawing in `box` of any painter (a printed page), with its pen and font.
+    void draw(QPainter& painter, const QRectF& box) const;
 
     QAccessibleInterface* createAccessible() override;
 

@@ -29,6 +29,7 @@
 #include "screens/figure_sketch.h"
 #include "screens/finger.h"
 #include "screens/formulas.h"
+#include "screens/solution_paper.h"
 #include "screens/solution_text.h"
 #include "screens/text_zoom.h"
 #include "screens/touch_scroll.h"
@@ -61,6 +62,8 @@ class PlainText : public QPlainTextEdit, public OwnAccessible {
     void contextMenuEvent(QContextMenuEvent* event) override {
         QMenu* menu = createStandardContextMenu(event->pos());
         menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addActions(window()->actions());  // print and PDF
         menu->addSeparator();
         menu->addActions(zoom_->actions());
         menu->popup(event->globalPos());
@@ -134,10 +137,14 @@ SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
         QApplication::clipboard()->setText(text_->toPlainText());
         copied->say(QStringLiteral("Скопировано"));
     });
+    auto* paper = new SolutionPaper(*this, id_, [this, title = fromUtf8(table.caption).trimmed()] {
+        return SolutionPage{title, sketch_, text_->toPlainText(), text_->font()};
+    });
     auto* buttons = new QHBoxLayout(new FingerRow(this));
     buttons->setContentsMargins({});
     buttons->addStretch();
     buttons->addWidget(copy);
+    paper->addButtons(*buttons);
     layout->addWidget(buttons->parentWidget());
 
     setFocusProxy(text_);

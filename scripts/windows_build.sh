@@ -46,6 +46,9 @@ others=$(sed -E 's/\.dll$//I' <<<"$imports" |
 [[ -z "$others" ]] || fail "the program file imports DLLs that are not Windows's own: $others"
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "the program file is not a GUI program"
 grep -q 'Magic.*20b' <<<"$headers" || fail "the program file is not 64-bit"
+# Printing goes through Qt's Windows printer support, a plug-in that Qt's print module builds in
+# and imports itself: its class name is in the file where it is linked.
+grep -qa QWindowsPrinterSupportPlugin "$program" || fail "the program file cannot print on Windows"
 resources=$(wrestool --list "$program")
 grep -q -- '--type=14 --name=1 ' <<<"$resources" || fail "the program file carries no icon group"
 # The icon's images (resources 1, 2, ... of type 3), in order, are those of assets/icon.ico after

@@ -72,3 +72,13 @@ target_link_libraries(wayland_tests PRIVATE reshalkin_app gui_test_main)
 add_test(NAME wayland
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland_test.sh $<TARGET_FILE:wayland_tests>)
 set_tests_properties(wayland PROPERTIES TIMEOUT 120)
+
+# The solution printed to a CUPS-PDF queue of a cupsd the test starts and stops itself.
+add_test(NAME print_queue
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/print_queue_test.sh $<TARGET_FILE:app_tests>)
+set_tests_properties(print_queue PROPERTIES
+    FIXTURES_REQUIRED test_display
+    RESOURCE_LOCK test_display
+    TIMEOUT 120
+    SKIP_RETURN_CODE 77
+    ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display")

@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "program_harness.h"
+#include "screens/solution_paper.h"
 
 namespace app {
 namespace {
@@ -253,6 +254,10 @@ TEST(RandomUser, ALessonOfRandomInputNeitherCrashesNorHangsNorGrows) {
     const int settledAfter = std::min(kSettledAfter, events);
     ProgramHarness harness;
     BoxCloser boxes;
+    // A click on «Печать…» or «Сохранить в PDF…» gets its dialog answered as cancelled: no random
+    // click closes the system's own dialogs.
+    screens::paperDialogs() = {[](QPrinter&, QWidget&) { return false; },
+                               [](QWidget&, const QString&) { return QString(); }};
     Watchdog watchdog;
     RandomUser user(harness, seed);
     double settledMb = 0;

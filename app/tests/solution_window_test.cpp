@@ -213,7 +213,7 @@ TEST(SolutionWindow, TallEnoughForTheWholeTextWhereTheDeskHasRoom) {
 }
 
 // Keys and the wheel step the text from 1.25 times the interface font to 3 times; the size stays
-// for the next window, and the text's menu names the keys.
+// for the next window, and the text's menu names the keys, after print and PDF.
 TEST(SolutionWindow, KeysAndWheelSizeTheTextAndTheSizeStays) {
     ProgramHarness harness;
     harness.click(ScreenId::MainMenu, "cmd1");
@@ -258,9 +258,10 @@ TEST(SolutionWindow, KeysAndWheelSizeTheTextAndTheSizeStays) {
     for (QAction* action : menu->actions())
         entries << action->text() + "  " + action->shortcut().toString(QKeySequence::NativeText);
     menu->close();
-    EXPECT_GT(entries.size(), 3) << "the text's own entries stay";
-    EXPECT_EQ(entries.mid(entries.size() - 3),
-              (QStringList{"Крупнее  Ctrl++", "Мельче  Ctrl+-", "Обычный размер  Ctrl+0"}));
+    EXPECT_GT(entries.size(), 6) << "the text's own entries stay";
+    EXPECT_EQ(entries.mid(entries.size() - 6),
+              (QStringList{"Печать…  Ctrl+P", "Сохранить в PDF…  ", "  ", "Крупнее  Ctrl++",
+                           "Мельче  Ctrl+-", "Обычный размер  Ctrl+0"}));
 
     harness.click(ScreenId::Triangle, "cmd2");
     harness.click(ScreenId::MainMenu, "cmd2");

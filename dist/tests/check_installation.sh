@@ -72,7 +72,8 @@ case $mode in
         check_tree "$work/root/usr"
         depends=$(dpkg-deb -f "$deb" Depends)
         echo "Depends: $depends"
-        for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 qt6-translations-l10n; do
+        for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 \
+            qt6-translations-l10n; do
             grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library"
         done
         grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
@@ -93,7 +94,7 @@ case $mode in
         requires=$(rpm -qp --requires "$rpm")
         echo "Requires: $(tr "\n" " " <<<"$requires")"
         for library in libc.so.6 libstdc++.so.6 libQt6Widgets.so.6 libQt6Gui.so.6 libQt6Core.so.6 \
-            hicolor-icon-theme qt6-qttranslations; do
+            libQt6PrintSupport.so.6 hicolor-icon-theme qt6-qttranslations; do
             grep -q "^$library" <<<"$requires" || fail "Requires lacks $library"
         done
         # Signing is the distribution's business; anything else rpmlint calls an error is ours.
