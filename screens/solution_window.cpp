@@ -103,9 +103,8 @@ void offerSolution(QLineEdit& field, Solution& solution) {
                      });
 }
 
-// The frame the window manager gives the screen, taken to be the window's too.
-QMargins frameMargins(const QWidget& screen) {
-    const QRect frame = screen.frameGeometry(), client = screen.geometry();
+QMargins marginsOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry(), client = window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(),
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
@@ -159,9 +158,13 @@ void SolutionWindow::setWorking(const calc::Working* working) {
 // Where it was, unless the screen has been moved under that place meanwhile.
 void SolutionWindow::open() {
     if (!isVisible()) {
+        // Windows frames a window as it makes it, so its own frame is measured before it is
+        // placed; an X11 window manager frames it only once mapped, and a window made before it
+        // is placed there does not come back where it was.
+        if (QGuiApplication::platformName() == QLatin1String("windows")) create();
         fitHeight();
         const std::optional<QPoint>& kept = place_.place();
-        const QRect keptFrame = QRect(kept.value_or(QPoint()), size()) + frameMargins(screen_);
+        const QRect keptFrame = QRect(kept.value_or(QPoint()), size()) + frameMargins();
         if (kept && keptFrame.intersects(screen_.frameGeometry())) place_.forget();
         if (!place_.place()) placeBesideScreen();
     }
@@ -179,7 +182,7 @@ QAccessibleInterface* SolutionWindow::createAccessible() {
 // Placed by its client area, as the screens are: a frame position asks the window manager to
 // move a withdrawn window by its frame, and it creeps each time it is shown again.
 void SolutionWindow::placeBesideScreen() {
-    const QMargins margins = frameMargins(screen_);
+    const QMargins margins = frameMargins();
     const QRect desk = screen_.screen()->availableGeometry();
     setGeometry(besideScreen(screen_.frameGeometry(), size().grownBy(margins), desk) - margins);
 }
@@ -189,7 +192,7 @@ void SolutionWindow::placeBesideScreen() {
 // text scrolls. The window keeps its place.
 void SolutionWindow::fitHeight() {
     ensurePolished();
-    const QMargins margins = frameMargins(screen_);
+    const QMargins margins = frameMargins();
     const QMargins inside = layout()->contentsMargins();
     QTextDocument measured;
     measured.setDefaultFont(text_->font());
@@ -208,8 +211,13 @@ void SolutionWindow::fitHeight() {
     resize(width(), std::max(least, std::min(wanted, room)));
 }
 
-// Its own frame may be taller than the screen's (a resize handle): once the window manager has
-// framed it, the bottom edge comes back onto the desk.
+// The frame the window manager gives this window once it has framed it; before, the screen's.
+QMargins SolutionWindow::frameMargins() const {
+    return frameGeometry() != geometry() ? marginsOf(*this) : marginsOf(screen_);
+}
+
+// Its own frame may differ from the screen's (a taller title, a resize handle): once the window
+// manager has framed it, the frame's edges come back onto the desk.
 void SolutionWindow::keepFrameOnDesk(int triesLeft) {
     if (frameGeometry() == geometry()) {  // not framed yet, or never
         if (triesLeft > 0)
@@ -217,7 +225,11 @@ void SolutionWindow::keepFrameOnDesk(int triesLeft) {
                                [this, triesLeft] { keepFrameOnDesk(triesLeft - 1); });
         return;
     }
-    const int below = frameGeometry().bottom() - screen_.screen()->availableGeometry().bottom();
+    const QRect desk = screen_.screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QPoint onto(std::max(frame.left(), desk.left()), std::max(frame.top(), desk.top()));
+    if (onto != frame.topLeft()) setGeometry(geometry().translated(onto - frame.topLeft()));
+    const int below = frameGeometry().bottom() - desk.bottom();
     if (below > 0 && height() - below >= screen_.height()) resize(width(), height() - below);
 }
 

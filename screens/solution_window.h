@@ -40,6 +40,7 @@ class SolutionWindow : public QWidget, public OwnAccessible {
     void placeBesideScreen();
     void fitHeight();
     void keepFrameOnDesk(int triesLeft);
+    QMargins frameMargins() const;
 
     QWidget& screen_;
     ScreenId id_;
