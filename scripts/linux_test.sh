@@ -41,11 +41,10 @@ fail() {
 symbols=$(objdump -T "$program" | awk '{ for (i = 1; i < NF; i++) if ($i ~ /^\(?GLIBC_[0-9.]+\)?$/) {
     v = $i; gsub(/[()]|GLIBC_/, "", v); print v, $NF } }' | sort -V)
 newest=$(tail -n1 <<<"$symbols")
-too_new=$(awk -v oldest="$oldest_glibc" '{ print $1 "\n" oldest "\t" $0 }' <<<"$symbols" |
-    paste - - | while read -r version limit symbol_version symbol; do
-        [[ $(printf '%s\n' "$version" "$limit" | sort -V | tail -n1) == "$limit" ]] ||
-            echo "$symbol@GLIBC_$symbol_version"
-    done)
+too_new=$(while read -r version symbol; do
+    [[ $(printf '%s\n' "$version" "$oldest_glibc" | sort -V | tail -n1) == "$oldest_glibc" ]] ||
+        echo "$symbol@GLIBC_$version"
+done <<<"$symbols")
 [[ -z "$too_new" ]] || fail "symbols newer than GLIBC_$oldest_glibc: $too_new"
 echo "C library: GLIBC_$oldest_glibc or later; the newest symbol is ${newest#* }@GLIBC_${newest%% *}"
 

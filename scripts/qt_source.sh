@@ -1,5 +1,5 @@
-# Debian's qt6-base source package, as the builds of Qt for Windows and for the self-contained
-# Linux program fetch it (sourced; the sourcing script defines fail).
+# What the builds of Qt for Windows and for the self-contained Linux program share: the cache's
+# lock and Debian's qt6-base source package (sourced; the sourcing script defines fail).
 # shellcheck shell=bash
 
 # apt-get source needs a deb-src entry, which a machine set up only to install packages lacks.
@@ -44,4 +44,22 @@ qt_source_fetch() {
     dir=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
     [[ -n "$dir" ]] || fail "the qt6-base source package did not unpack"
     echo "$PWD/${dir#./}"
+}
+
+# Begins a Qt build into the cache folder $1 under the lock file $2 (two runs at once build Qt
+# once): where that Qt is installed already, prints its folder and ends the script; otherwise
+# sets log (emptied) and work, a temporary folder beside it, removed on exit.
+qt_build_begin() {
+    local prefix=$1
+    mkdir -p "$(dirname "$prefix")"
+    exec 9>"$2"
+    flock 9
+    if [[ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
+        echo "$prefix"
+        exit 0
+    fi
+    log=$prefix.log
+    : >"$log"
+    work=$(mktemp -d "$(dirname "$prefix")/build-$(basename "$prefix").XXXXXX")
+    trap 'rm -rf "$work"' EXIT
 }

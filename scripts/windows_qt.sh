@@ -44,19 +44,7 @@ key=$(printf '%s\n' "$debian_version" "$("$compiler" --version | head -n1)" "${o
 cache=${RESHALKIN_QT_CACHE:-/var/cache/reshalkin}
 prefix="$cache/qt-$qt_version-mingw-$key"
 
-mkdir -p "$cache"
-exec 9>"$cache/qt-build.lock"
-flock 9 # two runs at once build Qt once
-if [[ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
-    echo "$prefix"
-    exit 0
-fi
-
-log="$cache/qt-$qt_version-mingw-$key.log"
-: >"$log"
-
-work=$(mktemp -d "$cache/build-qt-$key.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+qt_build_begin "$prefix" "$cache/qt-build.lock"
 cd "$work"
 echo "windows_qt.sh: building Qt $qt_version for Windows (about 20 minutes; log: $log)" >&2
 source_dir=$(qt_source_fetch "$debian_version" "$log")
