@@ -47,17 +47,7 @@ key=$(printf '%s\n' "$debian_version" "$chroot" "${options[@]}" "$(cat "$glibc_h
 cache=$(linux_cache)
 prefix="$cache/qt-$qt_version-linux-$key"
 
-exec 9>"$cache/qt-linux-build.lock"
-flock 9 # two runs at once build Qt once
-if [[ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
-    echo "$prefix"
-    exit 0
-fi
-
-log="$cache/qt-$qt_version-linux-$key.log"
-: >"$log"
-work=$(mktemp -d "$cache/build-qt-linux-$key.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+qt_build_begin "$prefix" "$cache/qt-linux-build.lock"
 cd "$work"
 echo "linux_qt.sh: building Qt $qt_version for the self-contained Linux program" \
     "(about an hour on two cores; log: $log)" >&2
