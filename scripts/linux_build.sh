@@ -14,6 +14,10 @@ started=$SECONDS
 qt=$(bash scripts/linux_qt.sh | tail -n1)
 chroot=$(bash scripts/linux_chroot.sh bullseye build | tail -n1)
 linux_host_tools "$chroot" cpp-12 gcc-12 g++-12 libgcc-12-dev libstdc++-12-dev
+# The exception unwinder linked in is Debian 11's (GCC 10): GCC 12's finds the exception tables
+# with _dl_find_object, which C libraries have only from 2.35 on. Its interface is the same.
+gcc_lib=/usr/lib/gcc/x86_64-linux-gnu
+ln -sfn ../10/libgcc_eh.a "$chroot$gcc_lib/12/libgcc_eh.a"
 cache=$(linux_cache)
 translations=/usr/share/qt6/translations
 [[ -f $translations/qtbase_ru.qm ]] ||

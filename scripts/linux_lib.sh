@@ -73,7 +73,7 @@ linux_host_tools() {
             while read -r file; do
                 [[ -f "$file" && ! -L "$file" ]] || continue
                 mkdir -p "$root$(dirname "$file")"
-                cp -p "$file" "$root$file"
+                cp -p --remove-destination "$file" "$root$file"
                 # A program (not a shared library) that runs on this machine's libraries.
                 loader=$(patchelf --print-interpreter "$file" 2>/dev/null) || continue
                 ldd "$file" | awk '$2 == "=>" && $3 ~ /^\// { print $3 }' |
