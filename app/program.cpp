@@ -34,10 +34,12 @@ void Program::start() {
 }
 
 // The one place where an error ends: it is shown, and the fields stay as the failing step left
-// them.
+// them. The solution opens at once, as F1 and the result fields' menus open it: it shows the last
+// compute and changes nothing.
 void Program::click(Screen& screen, const screens::ControlLayout& control) {
     try {
-        beforeAction_(registry_, screen.id());
+        if (!std::holds_alternative<screens::OpenSolution>(control.action))
+            beforeAction_(registry_, screen.id());
         perform(screen, control.action);
     } catch (const std::exception& error) {
         reportError_(screen, screens::messageOnScreen(screen.fields(), error));
@@ -49,6 +51,7 @@ void Program::perform(Screen& screen, const screens::Action& action) {
     std::visit(Overloaded{
                    [](std::monostate) {},
                    [&](screens::Navigate go) { showScreen(registry_, screen.id(), go.target); },
+                   [&](screens::OpenSolution) { screen.openSolution(); },
                    [&](screens::Compute compute) {
                        screen.runExplained(compute.run);
                        screens::sayAnswer(screen);

@@ -1,6 +1,7 @@
 // Times building the solution's text for the inputs that make it longest: the largest and the
 // smallest numbers in every row of the calculator, a quotient whose period is long, and a
-// triangle whose squares are too small for the computer. Prints the median of many builds.
+// triangle whose squares are too small for the computer, a long quotient, and geometry whose
+// roundings take the longest to find. Prints the median of many builds.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -49,6 +50,11 @@ int main() {
         {"1e-300 : 7, every row", ScreenId::Calculator, calc::computeRowsWith<RowOp::Divide>,
          "1e-300", "7"},
         {"triangle, legs 1e-200", ScreenId::Triangle, calc::computeTriangle, "1e-200", "1e-200"},
+        {"(-564,468) : (-0,97…), every row", ScreenId::Calculator,
+         calc::computeRowsWith<RowOp::Divide>, "-564,468", "-0,978177593338024"},
+        {"cone 999999,9999 and 0,0001", ScreenId::Cone, calc::computeCone, "999999,9999", "0,0001"},
+        {"cylinder 123456,789 and 9876,5432", ScreenId::Cylinder, calc::computeCylinder,
+         "123456,789", "9876,5432"},
     };
     calc::setDecimalSeparator(',');
     std::printf("%-36s %10s %10s %8s\n", "input", "median ms", "worst ms", "chars");

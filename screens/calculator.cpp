@@ -41,6 +41,7 @@ constexpr std::array kControls{
     label("Label2", "восьмеричная с/ч", 2520, 2640, 1455, 255, 15, kWhite),
     // "шеснадцатеричная", without its "т", is the word as the screen paints it: kept as painted.
     label("Label3", "шеснадцатеричная с/ч", 2520, 4320, 2535, 255, 16, kWhite),
+    solutionButton(17),
 };
 // clang-format on
 

@@ -24,6 +24,7 @@ constexpr std::array kControls{
     resultBox("txt2", 4560, 3960, 1455, 285, 2, "длина", kCircumference),
     resultBox("txt3", 4560, 4320, 1455, 285, 3, "площадь", kArea),
     backButton(4),
+    solutionButton(5),
 };
 // clang-format on
 

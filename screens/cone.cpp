@@ -28,6 +28,7 @@ constexpr std::array kControls{
     resultBox("txt3", 6240, 3960, 1455, 285, 3, "площадь боковой поверхности", kLateral),
     resultBox("txt4", 6240, 4320, 1455, 285, 4, "площадь полной поверхности", kTotal),
     backButton(5),
+    solutionButton(6),
 };
 // clang-format on
 

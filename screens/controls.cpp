@@ -5,6 +5,7 @@
 #include "screens/colours.h"
 #include "screens/picture_button.h"
 #include "screens/text_box.h"
+#include "screens/touch_hold.h"
 #include "screens/twips.h"
 #include "screens/utf8.h"
 
@@ -16,8 +17,11 @@ QWidget* createButton(const ControlLayout& layout, QWidget* parent) {
     return new PictureButton(fromUtf8(layout.caption), layout.picture, parent);
 }
 
+// A finger held on a field shows what hover and the right button show a mouse.
 QWidget* createTextBox(QWidget* parent) {
-    return new TextBox(parent);
+    auto* box = new TextBox(parent);
+    new TouchHold(*box);
+    return box;
 }
 
 QWidget* createLabel(const ControlLayout& layout, QWidget* parent) {
@@ -52,6 +56,7 @@ QWidget* createControl(const ControlLayout& layout, QWidget* parent) {
     widget->setObjectName(fromUtf8(layout.name));
     widget->setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));
     if (!layout.accessibleName.empty()) widget->setAccessibleName(fromUtf8(layout.accessibleName));
+    if (!layout.toolTip.empty()) widget->setToolTip(fromUtf8(layout.toolTip));
     return widget;
 }
 

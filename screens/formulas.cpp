@@ -1,12 +1,12 @@
 #include "screens/formulas.h"
 
+#include "screens/screen_tables.h"
 #include "solution/solution_text.h"
 
 namespace screens {
 
 namespace {
 
-constexpr std::string_view kSolutionKey = "F1 — решение по шагам";
 constexpr std::string_view kComputePrompt = "Ваши числа появятся здесь после нажатия «вычислить».";
 constexpr std::string_view kOperatorPrompt =
     "Ваши числа появятся здесь после нажатия кнопки действия: +, −, ·, :.";
@@ -25,7 +25,7 @@ std::string explanation(const ControlLayout& result, const calc::Working* workin
     std::string text = solution::generalOf(*result.formula);
     const calc::WorkedResult* worked = working ? working->find(result.name) : nullptr;
     if (worked) text.append("\n").append(solution::workedLine(*result.formula, *working, *worked));
-    return text.append("\n").append(kSolutionKey);
+    return text.append("\n").append(tables::kSolutionKey);
 }
 
 std::string_view promptOf(ScreenId screen) {

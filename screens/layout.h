@@ -20,7 +20,8 @@ struct Navigate {
 struct Compute {
     void (*run)(calc::FieldAccess&);
 };
-using Action = std::variant<std::monostate, Navigate, Compute>;
+struct OpenSolution {};  // the screen's solution window, as F1 opens it
+using Action = std::variant<std::monostate, Navigate, Compute, OpenSolution>;
 
 // How a result field is found, in school notation, for its tooltip and the solution window.
 using Formula = solution::Formula;
@@ -39,6 +40,7 @@ struct ControlLayout {
     std::string_view accessibleName;
     Action action;
     const Formula* formula;  // a result field's; none on other controls
+    std::string_view toolTip = {};
 };
 
 // One screen: its window and its controls.

@@ -96,6 +96,10 @@ void Screen::runExplained(const std::function<void(calc::FieldAccess&)>& compute
     explain();
 }
 
+void Screen::openSolution() {
+    if (solution_) solution_->open();
+}
+
 void Screen::setUpWindow() {
     setObjectName(fromUtf8(nameOf(layout_.id)));
     setWindowTitle(fromUtf8(layout_.caption));

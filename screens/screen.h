@@ -38,6 +38,8 @@ class Screen : public QWidget, public OwnAccessible {
     // working to the solution, also where an error stopped the compute; the error goes on to the
     // caller.
     void runExplained(const std::function<void(calc::FieldAccess&)>& compute);
+    // Opens the window with the working of the last compute, where the screen has results.
+    void openSolution();
 
     QAccessibleInterface* createAccessible() override;
 

@@ -18,6 +18,18 @@ inline constexpr ControlLayout backButton(int tabIndex) {
                   assets::Picture::ButtonFace, Navigate{ScreenId::MainMenu});
 }
 
+// The key that opens a working screen's solution, as its tooltips name it.
+inline constexpr std::string_view kSolutionKey = "F1 — решение по шагам";
+
+// Shared by the five working screens: the solution within a finger's reach, left of the back
+// button, where no screen paints a word.
+inline constexpr ControlLayout solutionButton(int tabIndex) {
+    ControlLayout opener = button("cmdSolution", "Решение", 5400, 5400, 1335, 300, tabIndex,
+                                  assets::Picture::ButtonFace, OpenSolution{}, "Решение по шагам");
+    opener.toolTip = kSolutionKey;
+    return opener;
+}
+
 // Client sizes in twips.
 inline constexpr int kWideClient = 9000;
 inline constexpr int kNarrowClient = 8970;

@@ -1,7 +1,9 @@
 #include "screens/solution_window.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QChildEvent>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -14,30 +16,39 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "screens/accessible_text.h"
 #include "screens/announcer.h"
 #include "screens/beside_place.h"
 #include "screens/figure_sketch.h"
+#include "screens/finger.h"
 #include "screens/formulas.h"
 #include "screens/solution_text.h"
 #include "screens/text_zoom.h"
+#include "screens/touch_scroll.h"
 #include "screens/utf8.h"
 
 namespace screens {
 
 namespace {
 
-constexpr int kWidth = 560;  // pixels; the height is the screen's
+constexpr int kWidth = 560;  // pixels; the height is the screen's, or the text's where it is taller
+constexpr int kFrameTries = 20;   // looks for the window manager's frame after showing,
+constexpr int kFrameWaitMs = 25;  // this far apart
 
 // Copies as plain Unicode text only, so a notebook file gets no formatting; screen readers get
-// its signs in words. Its menu names the keys that size it.
+// its signs in words. Its menu names the keys that size it; fingers scroll and size it too.
 class PlainText : public QPlainTextEdit, public OwnAccessible {
   public:
-    explicit PlainText(QWidget* parent) : QPlainTextEdit(parent), zoom_(new TextZoom(*this)) {}
+    explicit PlainText(QWidget* parent) : QPlainTextEdit(parent), zoom_(new TextZoom(*this)) {
+        new TouchScroll(*this);
+    }
 
     QAccessibleInterface* createAccessible() override { return accessibleReadingText(*this); }
 
@@ -57,6 +68,22 @@ class PlainText : public QPlainTextEdit, public OwnAccessible {
 
   private:
     TextZoom* zoom_;
+};
+
+// The window's row of buttons: every button in it, whenever added, is large enough for a finger
+// at a board, whatever its caption.
+class FingerRow : public QWidget {
+  public:
+    explicit FingerRow(QWidget* parent) : QWidget(parent) {}
+
+  protected:
+    void childEvent(QChildEvent* event) override {
+        auto* button = qobject_cast<QAbstractButton*>(event->child());
+        if (event->polished() && button)
+            button->setMinimumSize(
+                button->minimumSize().expandedTo(QSize(finger::kTarget, finger::kTarget)));
+        QWidget::childEvent(event);
+    }
 };
 
 // The standard menu with «Показать решение» at its end.
@@ -107,10 +134,11 @@ SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
         QApplication::clipboard()->setText(text_->toPlainText());
         copied->say(QStringLiteral("Скопировано"));
     });
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout(new FingerRow(this));
+    buttons->setContentsMargins({});
     buttons->addStretch();
     buttons->addWidget(copy);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons->parentWidget());
 
     setFocusProxy(text_);
 }
@@ -118,11 +146,13 @@ SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
 void SolutionWindow::setWorking(const calc::Working* working) {
     text_->setPlainText(fromUtf8(solutionText(id_, working)));
     if (sketch_) sketch_->setWorking(working);
+    if (isVisible()) fitHeight();
 }
 
 // Where it was, unless the screen has been moved under that place meanwhile.
 void SolutionWindow::open() {
     if (!isVisible()) {
+        fitHeight();
         const std::optional<QPoint>& kept = place_.place();
         const QRect keptFrame = QRect(kept.value_or(QPoint()), size()) + frameMargins(screen_);
         if (kept && keptFrame.intersects(screen_.frameGeometry())) place_.forget();
@@ -132,6 +162,7 @@ void SolutionWindow::open() {
     raise();
     activateWindow();
     text_->setFocus();
+    keepFrameOnDesk(kFrameTries);
 }
 
 QAccessibleInterface* SolutionWindow::createAccessible() {
@@ -144,6 +175,43 @@ void SolutionWindow::placeBesideScreen() {
     const QMargins margins = frameMargins(screen_);
     const QRect desk = screen_.screen()->availableGeometry();
     setGeometry(besideScreen(screen_.frameGeometry(), size().grownBy(margins), desk) - margins);
+}
+
+// Tall enough for the whole text where the desk has room below the window's top (the desk's
+// height before it is placed), never below the screen's height; where the desk has no room the
+// text scrolls. The window keeps its place.
+void SolutionWindow::fitHeight() {
+    ensurePolished();
+    const QMargins margins = frameMargins(screen_);
+    const QMargins inside = layout()->contentsMargins();
+    QTextDocument measured;
+    measured.setDefaultFont(text_->font());
+    measured.setDocumentMargin(text_->document()->documentMargin());
+    measured.setPlainText(text_->toPlainText());
+    measured.setTextWidth(width() - inside.left() - inside.right() - 2 * text_->frameWidth());
+    const int around = layout()->sizeHint().height() - text_->sizeHint().height();
+    const int wanted = around + 2 * text_->frameWidth() +
+                       static_cast<int>(std::ceil(measured.size().height())) +
+                       text_->fontMetrics().lineSpacing();  // a line to spare
+    const QRect desk = screen_.screen()->availableGeometry();
+    const std::optional<QPoint> top = isVisible() ? geometry().topLeft() : place_.place();
+    const int room = (top ? desk.bottom() + 1 - top->y() : desk.height()) - margins.bottom() -
+                     (top ? 0 : margins.top());
+    const int least = isVisible() ? height() : screen_.height();
+    resize(width(), std::max(least, std::min(wanted, room)));
+}
+
+// Its own frame may be taller than the screen's (a resize handle): once the window manager has
+// framed it, the bottom edge comes back onto the desk.
+void SolutionWindow::keepFrameOnDesk(int triesLeft) {
+    if (frameGeometry() == geometry()) {  // not framed yet, or never
+        if (triesLeft > 0)
+            QTimer::singleShot(kFrameWaitMs, this,
+                               [this, triesLeft] { keepFrameOnDesk(triesLeft - 1); });
+        return;
+    }
+    const int below = frameGeometry().bottom() - screen_.screen()->availableGeometry().bottom();
+    if (below > 0 && height() - below >= screen_.height()) resize(width(), height() - below);
 }
 
 void SolutionWindow::showEvent(QShowEvent* event) {

@@ -38,6 +38,8 @@ class SolutionWindow : public QWidget, public OwnAccessible {
 
   private:
     void placeBesideScreen();
+    void fitHeight();
+    void keepFrameOnDesk(int triesLeft);
 
     QWidget& screen_;
     ScreenId id_;

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGestureEvent>
 #include <QPlainTextEdit>
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace screens {
 
@@ -44,7 +46,9 @@ TextZoom::TextZoom(QPlainTextEdit& text) : QObject(&text), text_(text) {
         text.addAction(action);
         actions_.append(action);
     }
-    text.viewport()->installEventFilter(this);  // the wheel turns over the page
+    text.viewport()->installEventFilter(this);  // the wheel turns and fingers pinch over the page
+    text.viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
+    text.viewport()->grabGesture(Qt::PinchGesture);
     text.installEventFilter(this);
     apply();
 }
@@ -53,6 +57,14 @@ TextZoom::TextZoom(QPlainTextEdit& text) : QObject(&text), text_(text) {
 // again takes the size another has chosen meanwhile.
 bool TextZoom::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::Show) apply();
+    if (event->type() == QEvent::Gesture) {
+        auto* gestures = static_cast<QGestureEvent*>(event);
+        if (auto* pinched = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture))) {
+            pinch(*pinched);
+            gestures->accept(pinched);
+        }
+        return false;  // a drag in the same event scrolls
+    }
     if (event->type() != QEvent::Wheel) return false;
     auto* wheel = static_cast<QWheelEvent*>(event);
     if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
@@ -67,6 +79,17 @@ bool TextZoom::eventFilter(QObject*, QEvent* event) {
 void TextZoom::step(int by) {
     const int last = static_cast<int>(kScales.size()) - 1;
     keptStep = by == 0 ? 0 : std::clamp(keptStep + by, 0, last);
+    apply();
+}
+
+// The fingers set the size they have spread or closed to, from the size they began at, to the
+// nearest step.
+void TextZoom::pinch(const QPinchGesture& pinch) {
+    if (pinch.state() == Qt::GestureStarted) pinchedFrom_ = kScales.at(keptStep);
+    const double wanted = pinchedFrom_ * pinch.totalScaleFactor();
+    const auto nearest =
+        std::ranges::min_element(kScales, {}, [wanted](double s) { return std::abs(s - wanted); });
+    keptStep = static_cast<int>(nearest - kScales.begin());
     apply();
 }
 

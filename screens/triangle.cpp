@@ -25,6 +25,7 @@ constexpr std::array kControls{
     resultBox("txt4", 4920, 4440, 1935, 285, 3, "площадь", kArea),
     button("cmd1", "вычислить", 5640, 2760, 1455, 375, 4, Picture::ButtonFace, Compute{calc::computeTriangle}),
     backButton(5),
+    solutionButton(6),
 };
 // clang-format on
 

@@ -89,7 +89,7 @@ step "Tab к результатам" keys Tab Tab Tab
 step "F1, три строки вниз" keys F1 Down Down Down
 step "«Копировать»" keys Tab space
 step "Escape" keys Escape
-step "Ошибка: 1e400 и Enter" eval 'keys Tab Tab; typed 1e400'
+step "Ошибка: 1e400 и Enter" eval 'keys Tab Tab Tab; typed 1e400'
 step "OK" keys Return
 step "Заголовок окна (Insert+KP_Enter)" keys Insert+KP_Enter
 

@@ -138,6 +138,10 @@ Exact roundedDecimals(const Exact& x, int decimals) {
     return roundedAt(x, -decimals);
 }
 
+Exact roundedSignificant(const Exact& x, int digits) {
+    return x == 0 ? x : roundedAt(x, leadingPower(x) - digits + 1);
+}
+
 Exact squareRoot(const Exact& x, int digits, bool& rounded) {
     rounded = false;
     if (x <= 0) return Exact(0);

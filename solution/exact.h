@@ -42,6 +42,8 @@ std::optional<Decimal> decimalOf(const Exact& x, std::size_t longestPeriod);
 
 // `x` rounded to `decimals` places after the comma, half away from zero.
 Exact roundedDecimals(const Exact& x, int decimals);
+// `x` rounded to `digits` significant digits, half away from zero; 0 stays 0.
+Exact roundedSignificant(const Exact& x, int digits);
 
 // The square root of x >= 0: exact where x is the square of a rational, else rounded to
 // `digits` significant digits (`rounded` says which).

@@ -9,10 +9,12 @@ namespace solution {
 
 namespace {
 
-constexpr int kLargestPlain = 15;      // from 1E+15 on, the fields write an exponent...
-constexpr int kLongestPlain = 30;      // ...but a longer number is clearer in full below 1E+30
-constexpr int kSmallestPlain = -4;     // below 1E-04 an exponent
-constexpr std::size_t kGroupFrom = 5;  // integer digits from which they are grouped
+constexpr int kLargestPlain = kExponentFrom;  // from 1E+15 on, the fields write an exponent...
+constexpr int kLongestPlain = 30;           // ...but a longer number is clearer in full below 1E+30
+constexpr int kSmallestPlain = -4;          // below 1E-04 an exponent
+constexpr std::size_t kGroupFrom = 5;       // integer digits from which they are grouped
+constexpr std::size_t kFewDecimals = 2;     // a number with no more is short at any length
+constexpr std::size_t kFractionDigits = 4;  // a fraction's numerator and denominator at most
 
 std::string bracketed(std::string text, bool needed) {
     if (!needed) return text;
@@ -82,6 +84,23 @@ std::string groupedByThree(std::string_view digits) {
     return text;
 }
 
+bool isShort(const Exact& x, int mostDigits) {
+    std::optional<Decimal> decimal = decimalOf(x, 0);
+    if (!decimal) return false;
+    Significant significant = significantOf(*decimal);
+    if (static_cast<int>(significant.digits.size()) <= mostDigits) return true;
+    return significant.power < kLargestPlain && decimal->fraction.size() <= kFewDecimals;
+}
+
+std::optional<std::string> shortFraction(const Exact& x) {
+    using boost::multiprecision::denominator;
+    using boost::multiprecision::numerator;
+    std::string num = digitsOf(numerator(x)), den = digitsOf(denominator(x));
+    if (num.size() - (x < 0 ? 1 : 0) > kFractionDigits || den.size() > kFractionDigits)
+        return std::nullopt;
+    return num + "/" + den;
+}
+
 std::string numberText(const Exact& x, Place place) {
     const bool operand = place == Place::Operand;
     std::optional<Decimal> decimal = decimalOf(x, kLongestPeriod);
@@ -128,6 +147,11 @@ std::string superscript(int number) {
 
 std::string unbracketed(std::string text) {
     if (text.size() < 2 || text.front() != '(' || text.back() != ')') return text;
+    int depth = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        depth += text[i] == '(' ? 1 : text[i] == ')' ? -1 : 0;
+        if (depth == 0) return text;  // the first bracket closes before the end
+    }
     return text.substr(1, text.size() - 2);
 }
 

@@ -14,8 +14,22 @@ inline constexpr std::string_view kNoBreakSpace = "\u00A0";
 // The significant digits a decimal field shows.
 inline constexpr int kFieldDigits = 15;
 
+// From 1E+15 on the fields write a number with E.
+inline constexpr int kExponentFrom = 15;
+
 // The longest period a decimal is written with; a longer one is written as a fraction.
 inline constexpr std::size_t kLongestPeriod = 16;
+
+// The most significant digits of a number the working writes, where it is not the pupil's or
+// the field's: a pupil copies and checks it by hand.
+inline constexpr int kCopiedDigits = 8;
+
+// Written whole: a finite decimal of at most `mostDigits` significant digits, or, below 1E+15,
+// one with at most two decimals (2 947 592,27).
+bool isShort(const Exact& x, int mostDigits);
+
+// "7/12" where numerator and denominator have at most four digits each; none otherwise.
+std::optional<std::string> shortFraction(const Exact& x);
 
 // Where a number stands: an operand is bracketed where it is negative, in exponent form or a
 // fraction, as "3,14 · (-2)²" must be.
@@ -38,7 +52,8 @@ std::string breakingAtSigns(std::string_view line);
 std::string subscript(int number);    // "₁₆"
 std::string superscript(int number);  // "⁻²"
 
-// The bracketed text without its brackets, for a number that ends a line.
+// The text without the brackets round all of it, for a number that ends a line; "(a) · (b)"
+// keeps both pairs.
 std::string unbracketed(std::string text);
 
 }  // namespace solution

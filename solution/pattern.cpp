@@ -60,7 +60,9 @@ std::string filled(std::string_view pattern, const Lookup& lookup) {
             named.push_back(name);
             line.roundedSince = line.roundedSince || (value->rounded && arrives);
             bool endsLine = pattern.empty() || pattern.front() == '\n';
-            line.text += endsLine ? unbracketed(value->text) : value->text;
+            const std::string& text =
+                arrives && !value->arrival.empty() ? value->arrival : value->text;
+            line.text += endsLine ? unbracketed(text) : text;
         } else {
             line.text += pattern.front();
             pattern.remove_prefix(1);

@@ -8,10 +8,12 @@
 
 namespace solution {
 
-// A value put in place of a "{name}": its text as an operand, and whether it is rounded.
+// A value put in place of a "{name}": its text as an operand, whether it is rounded, and the
+// text where the working arrives at it, if another ("7/12 = 0,58(3)").
 struct Filled {
     std::string text;
     bool rounded = false;
+    std::string arrival = {};
 };
 using Lookup = std::function<std::optional<Filled>(std::string_view name)>;
 

@@ -1,5 +1,6 @@
 #include "solution/solution_text.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -20,7 +21,6 @@ namespace {
 using Lines = std::vector<std::string>;
 
 constexpr int kDecimal = 10;
-constexpr int kKeptDecimals = 2;  // answers to hundredths
 
 // In the order of calc::StepOp; a square root has one operand.
 constexpr std::array<std::string_view, 5> kStepSigns{" + ", " − ", " · ", " : ", "√"};
@@ -68,12 +68,24 @@ FieldAgrees agreement(const Exact& field, const Exact& exact, int base, int digi
     return abs(field - exact) * 2 <= unit ? FieldAgrees::Rounded : FieldAgrees::Otherwise;
 }
 
-// One result's working: the values worked exactly and the lookup the patterns fill from.
+// The rounding of a result's working: in the calculator to the field's digits, on the geometry
+// screens as far as the answer the field gives allows.
+Rounding roundingOf(const Formula& formula, const calc::Working& working,
+                    const calc::WorkedResult& result) {
+    Rounding rounding{working.op.has_value(), std::nullopt};
+    // A field that shows 0 for a number too small for the computer gives no answer to arrive at.
+    std::optional<Exact> field = fieldValue(result.text, formula.base);
+    if (field && *field != 0) rounding.answer = answerOf(*field).value;
+    return rounding;
+}
+
+// One result's working: the values worked as a pupil works them and the lookup the patterns
+// fill from.
 struct Worked {
     const Formula& formula;
     const calc::Working& working;
     const calc::WorkedResult& result;
-    WorkedValues values{result.values, result.steps};
+    WorkedValues values{result.values, result.steps, roundingOf(formula, working, result)};
 
     std::optional<Filled> lookup(std::string_view name) const {
         if (name == "=") {  // "≈" where the field is not exactly the worked value
@@ -85,8 +97,14 @@ struct Worked {
             if (!working.op) return std::nullopt;
             return Filled{std::string(calc::signOf(*working.op))};
         }
-        if (const Shown* shown = values.find(name))
-            return Filled{numberText(shown->value), shown->rounded};
+        if (const Shown* shown = values.find(name)) {
+            std::string text = numberText(shown->value);
+            if (shown->fraction.empty()) return Filled{text, shown->rounded};
+            // "1 : 3 = 1/3 = 0,(3)": the "=" before the fraction is exact.
+            std::string sign = shown->rounded ? " ≈ " : " = ";
+            return Filled{text, false,
+                          shown->fraction + sign + numberText(shown->value, Place::Alone)};
+        }
         return constant(name);
     }
     std::string fill(std::string_view pattern) const {
@@ -94,79 +112,81 @@ struct Worked {
     }
 };
 
-std::string subscriptOf(int base) {
-    return base == kDecimal ? "" : subscript(base);
-}
-
-// Where the number is written without an exponent and has more than two decimals.
-bool keepsHundredths(const Exact& value) {
-    if (numberText(value, Place::Alone).find('E') != std::string::npos) return false;
-    return roundedDecimals(value, kKeptDecimals) != value;
-}
-
-std::string answerLine(const Worked& worked, const Shown& last, const std::string& digits) {
-    std::string named = worked.fill(std::string(worked.formula.answer) + " ");
-    named.pop_back();  // the operands keep their brackets: the line goes on
-    std::string value = named + (last.rounded ? " ≈ " : " = ") + digits;
-    if (worked.formula.base == kDecimal && keepsHundredths(last.value)) {
-        std::string hundredths =
-            numberText(roundedDecimals(last.value, kKeptDecimals), Place::Alone);
-        value = last.rounded ? named + " ≈ " + hundredths : value + " ≈ " + hundredths;
-        value = say(words::kToHundredths, {value});
+// "S ≈ 19,63 (округлили до сотых)": the answer named as the working names it, "≈" where a step
+// on the way was, the working's last number rounded as answers are. The working is rounded so
+// that this is the field's number rounded, wherever the computer's number allows.
+std::string answerLine(const Worked& worked, const Shown& last, const std::string& digits,
+                       bool approximate) {
+    std::string value = digits;
+    if (worked.formula.base == kDecimal) {
+        AnswerValue answer = answerOf(last.value);
+        if (answer.value != last.value) {
+            std::string rounded =
+                numberText(answer.value, Place::Alone) +
+                std::string(answer.significant ? words::kToSignificant : words::kToHundredths);
+            value = approximate ? rounded : digits + " ≈ " + rounded;
+        }
     }
-    return say(words::kAnswer, {breakingAtSigns(value)});
+    std::string line = filled(std::string(worked.formula.answer) + " = {answer}",
+                              [&](std::string_view name) -> std::optional<Filled> {
+                                  if (name == "answer") return Filled{value, approximate};
+                                  return worked.lookup(name);
+                              });
+    return say(words::kAnswer, {breakingAtSigns(line)});
 }
 
-// The note where the field shows the number otherwise than the working: rounded to its digits,
-// or different in a digit it shows.
-void addFieldNote(Lines& lines, const Worked& worked, const Shown& last) {
-    int base = worked.formula.base;
+// The one note where the field shows the number otherwise than the working: to more digits, or
+// a value the computer got otherwise. It gives the field's number.
+std::optional<std::string> fieldNote(const Worked& worked, const Shown& last) {
+    const int base = worked.formula.base;
     std::optional<Exact> field = fieldValue(worked.result.text, base);
-    if (!field) return;
-    int digits = base == kDecimal ? kFieldDigits : fieldDigitsOf(base);
-    FieldAgrees agrees = agreement(*field, last.value, base, digits);
-    std::string fieldText = base == kDecimal
-                                ? fieldNumber(calc::valueOf(worked.result.text), Place::Alone)
-                                : worked.result.text + subscript(base);
-    if (agrees == FieldAgrees::Exactly) return;
-    if (agrees == FieldAgrees::Rounded && !last.rounded) {
-        std::string exact =
-            numberText(last.value, Place::Alone) + (base == kDecimal ? "" : subscript(kDecimal));
-        lines.push_back(say(words::kFieldRounds,
-                            {breakingAtSigns(exact + " ≈ " + fieldText), std::to_string(digits)}));
-    } else if (*field == 0) {
-        lines.emplace_back(words::kFieldVanished);
-    } else {
-        lines.push_back(say(words::kFieldDiffers, {fieldText}));
+    if (!field || *field == last.value) return std::nullopt;
+    if (base != kDecimal) {
+        std::string text = worked.result.text + subscript(base);
+        const int digits = fieldDigitsOf(base);
+        if (agreement(*field, last.value, base, digits) == FieldAgrees::Rounded)
+            return say(
+                words::kFieldRounds,
+                {std::to_string(digits), base == 8 ? words::kOctal : words::kHexadecimal, text});
+        if (*field == 0) return std::string(words::kFieldVanished);
+        return say(words::kFieldDiffers, {text});
     }
+    std::string text = fieldNumber(calc::valueOf(worked.result.text), Place::Alone);
+    const std::vector<Shown>& steps = worked.values.steps();
+    for (const Shown& step : steps)
+        if (step.vanished)
+            return say(words::kVanished, {text, numberText(step.value, Place::Alone)});
+    if (*field == 0) return std::string(words::kFieldVanished);
+    if (std::any_of(steps.begin(), steps.end() - 1, [](const Shown& s) { return s.rounded; }))
+        return say(words::kRoundedOnTheWay, {text});
+    bool fieldRounds = last.rounded ? !worked.working.op.has_value()
+                                    : agreement(*field, last.value, kDecimal, kFieldDigits) ==
+                                          FieldAgrees::Rounded;
+    if (fieldRounds) return say(words::kFieldDigitsShown, {text, std::to_string(kFieldDigits)});
+    return say(words::kFieldDiffers, {text});
 }
 
 void addWorked(Lines& lines, const Worked& worked) {
+    const std::size_t first = lines.size();
     std::string steps = worked.fill(worked.formula.steps);
     for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1) {
         end = steps.find('\n', at);
         lines.push_back(breakingAtSigns(steps.substr(at, end - at)));
     }
-    bool rounded = false;
-    for (const Shown& step : worked.values.steps()) {
-        rounded = rounded || step.rounded;
-        if (!step.vanished) continue;
-        std::string said = say(words::kVanished, {numberText(step.value, Place::Alone)});
-        if (lines.back() != said) lines.push_back(said);  // a² and b² alike: said once
-    }
-    if (rounded) lines.push_back(say(words::kRoundedSteps, {std::to_string(kFieldDigits)}));
     const Shown* last = worked.values.last();
     if (!last) return;
+    bool approximate =
+        std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end(),
+                    [](const std::string& line) { return line.find("≈") != std::string::npos; });
     std::string digits = numberText(last->value, Place::Alone);
     if (worked.formula.base != kDecimal) {
         Conversion conversion = converted(last->value, worked.formula.base);
         lines.insert(lines.end(), conversion.lines.begin(), conversion.lines.end());
+        approximate = approximate || conversion.digits.cut;
         digits = digitsText(conversion.digits) + subscript(worked.formula.base);
     }
-    addFieldNote(lines, worked, *last);
-    Shown answer = *last;
-    answer.rounded = answer.rounded || digits.ends_with("…" + subscriptOf(worked.formula.base));
-    lines.push_back(answerLine(worked, answer, digits));
+    if (std::optional<std::string> note = fieldNote(worked, *last)) lines.push_back(*note);
+    lines.push_back(answerLine(worked, *last, digits, approximate));
 }
 
 std::string stepText(const calc::Step& step, const WorkedValues& values) {
@@ -179,7 +199,7 @@ std::string stepText(const calc::Step& step, const WorkedValues& values) {
 // The steps done before the fault, one a line, the failing one saying what went wrong; where no
 // step failed, a number could not be read, and the error's message says which.
 void addFailed(Lines& lines, const calc::Working& working) {
-    WorkedValues values({}, working.pending);
+    WorkedValues values({}, working.pending, Rounding{working.op.has_value(), std::nullopt});
     for (std::size_t i = 0; i < working.pending.size(); ++i) {
         const calc::Step& step = working.pending[i];
         if (!step.fault) {

@@ -20,21 +20,29 @@ inline constexpr std::string_view kSign = "Число отрицательное
 
 inline constexpr std::string_view kGiven = "Дано: {1}. Найти: {2}.";
 inline constexpr std::string_view kAnswer = "Ответ: {1}";
-inline constexpr std::string_view kToHundredths = "{1} (округлили до сотых)";
+inline constexpr std::string_view kToHundredths = " (округлили до сотых)";
+inline constexpr std::string_view kToSignificant = " (округлили до трёх значащих цифр)";
 inline constexpr std::string_view kNotComputed = "Не вычислено.";
-// Where the field shows fewer digits than the exact value has.
-inline constexpr std::string_view kFieldRounds =
-    "В поле {2} значащих цифр, последняя округлена: {1}";
-// Where the computer's value differs from the exact one in a digit the field shows.
+
+// The one note a result may have, where the field shows more or other digits than the working.
+// The working rounded a value on the way and went on from it.
+inline constexpr std::string_view kRoundedOnTheWay =
+    "В поле — {1}: компьютер не округляет по пути.";
+// The field shows the value to its significant digits.
+inline constexpr std::string_view kFieldDigitsShown =
+    "В поле — {1}: компьютер пишет {2} значащих цифр.";
+// The field shows the value to its digits in base 8 or 16, the last rounded.
+inline constexpr std::string_view kFieldRounds = "В поле {1} {2} цифр, последняя округлена: {3}";
+inline constexpr std::string_view kOctal = "восьмеричных";
+inline constexpr std::string_view kHexadecimal = "шестнадцатеричных";
+// The computer's value differs from the exact one in a digit the field shows.
 inline constexpr std::string_view kFieldDiffers =
-    "Компьютер считает в двоичной системе, и в поле чуть другое число: {1}";
+    "В поле — {1}: компьютер считает в двоичной системе, и число чуть другое.";
 // Where the field shows 0 for a number too small for the computer.
 inline constexpr std::string_view kFieldVanished =
     "В поле 0: число слишком маленькое для компьютера, и он записал 0.";
 // Where a step's exact value is too small for the computer.
 inline constexpr std::string_view kVanished =
-    "{1} — слишком маленькое число: компьютер считает его нулём.";
-// The rounding of a root or a long quotient in the working.
-inline constexpr std::string_view kRoundedSteps = "≈ — округлили до {1} значащих цифр, как в поле.";
+    "В поле {1}, потому что {2} — слишком маленькое число: компьютер считает его нулём.";
 
 }  // namespace solution::words

@@ -67,12 +67,12 @@ expect_clean_exit() {
 # shellcheck disable=SC2034 # read by focus, through the screen's name
 {
     menu_tabs=(triangle circle cylinder cone calculator)
-    triangle_tabs=(first_leg second_leg hypotenuse area compute main_menu)
-    circle_tabs=(radius compute length area main_menu)
-    cylinder_tabs=(radius height compute lateral total main_menu)
-    cone_tabs=(radius height compute lateral total main_menu)
+    triangle_tabs=(first_leg second_leg hypotenuse area compute main_menu solution)
+    circle_tabs=(radius compute length area main_menu solution)
+    cylinder_tabs=(radius height compute lateral total main_menu solution)
+    cone_tabs=(radius height compute lateral total main_menu solution)
     calculator_tabs=(first_decimal second_decimal decimal_result times second_octal octal_result plus
-        first_octal minus divide first_hex second_hex hex_result main_menu)
+        first_octal minus divide first_hex second_hex hex_result main_menu solution)
 }
 
 # The keys that move the focus on screen $1 from control $2 to control $3: Tab forwards,

@@ -29,7 +29,7 @@ shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x "," y}'; }
 click() {  # window, client x y
     timeout 5 xdotool windowactivate --sync "$1" 2>/dev/null
-    xdotool mousemove --sync --window "$1" $2 click 1
+    timeout 5 xdotool mousemove --sync --window "$1" $2 click 1
 }
 # Clicks one control and goes to the window that opens: the sweep takes under a second.
 go() {  # from-window, control, target title
@@ -66,8 +66,8 @@ done
 
 # Dragged by its title bar, the triangle comes back where the user put it.
 read -r x y < <(origin "$triangle" | tr , ' ')
-xdotool mousemove --sync $((x + 200)) $((y - 8)) mousedown 1
-for step in 1 2 3 4 5; do xdotool mousemove --sync $((x + 200 + 24 * step)) $((y - 8 + 20 * step)); done
+timeout 5 xdotool mousemove --sync $((x + 200)) $((y - 8)) mousedown 1
+for step in 1 2 3 4 5; do timeout 5 xdotool mousemove --sync $((x + 200 + 24 * step)) $((y - 8 + 20 * step)); done
 xdotool mouseup 1
 sleep 0.3
 dragged_at=$(origin "$triangle")
@@ -79,7 +79,7 @@ same_place "$triangle" "$dragged_at" "triangle after being dragged"
 # A click made during a sweep on the screen that the sweep then hides does nothing.
 go "$triangle" "$back" "$menu_title" >/dev/null
 timeout 5 xdotool windowactivate --sync "$menu"
-xdotool mousemove --sync --window "$menu" $menu_triangle click 1 \
+timeout 5 xdotool mousemove --sync --window "$menu" $menu_triangle click 1 \
     mousemove --window "$menu" $menu_circle click 1
 find_window "$triangle_title" >/dev/null
 sleep 1.5
@@ -93,7 +93,7 @@ for field in "$legs_a" "$legs_b"; do
     xdotool key ctrl+a type 1e308
 done
 timeout 5 xdotool windowactivate --sync "$triangle"
-xdotool mousemove --sync --window "$triangle" $back click 1 \
+timeout 5 xdotool mousemove --sync --window "$triangle" $back click 1 \
     mousemove --window "$triangle" $compute click 1
 find_window "$menu_title" >/dev/null
 sleep 1.5

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include "program_harness.h"
@@ -162,6 +163,53 @@ TEST(SolutionWindow, FollowsEachComputeAndCopiesPlainText) {
     harness.type(ScreenId::Triangle, "txt2", "8");
     harness.click(ScreenId::Triangle, "cmd1");
     EXPECT_TRUE(readable(solutionText(solution)).contains("√(6² + 8²) = √(36 + 64) = √100 = 10"));
+}
+
+// A long working (the cone's 3,3 and 83,75; the calculator's long quotient in every row): where the
+// desk has room the window is as tall as its text, nothing scrolls, and it stays beside the
+// screen; where the desk has none, it fits the desk and the text scrolls.
+TEST(SolutionWindow, TallEnoughForTheWholeTextWhereTheDeskHasRoom) {
+    ProgramHarness harness;
+    const struct {
+        const char* menuButton;
+        ScreenId screen;
+        std::vector<std::pair<const char*, const char*>> typed;
+        const char* compute;
+        bool scrolls;
+    } kCases[] = {
+        {"cmd4", ScreenId::Cone, {{"txt1", "3,3"}, {"txt2", "83,75"}}, "cmd1", false},
+        {"cmd6",
+         ScreenId::Calculator,
+         {{"txt1Dec", "-564,468"},
+          {"txt1Oct", "-564,468"},
+          {"txt1Hex", "-564,468"},
+          {"txt2Dec", "-0,978177593338024"},
+          {"txt2Oct", "-0,978177593338024"},
+          {"txt2Hex", "-0,978177593338024"}},
+         "Command3",
+         true},
+    };
+    for (const auto& c : kCases) {
+        harness.click(ScreenId::MainMenu, c.menuButton);
+        Screen& screen = harness.screen(c.screen);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        screen.move(screen.screen()->availableGeometry().topLeft());  // room beside it
+        for (const auto& [field, text] : c.typed) harness.type(c.screen, field, text);
+        harness.click(c.screen, c.compute);
+        QWidget* solution = pressF1(harness, c.screen);
+        ASSERT_NE(solution, nullptr) << screens::nameOf(c.screen);
+        auto* text = solution->findChild<QPlainTextEdit*>();
+        const QRect desk = screen.screen()->availableGeometry();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return text->verticalScrollBar()->isVisible(); }, 300) ==
+                    c.scrolls)
+            << screens::nameOf(c.screen) << ": " << solution->height() << " of " << desk.height();
+        EXPECT_GT(solution->height(), screen.height()) << screens::nameOf(c.screen);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return desk.contains(solution->frameGeometry()); }))
+            << screens::nameOf(c.screen);
+        EXPECT_FALSE(solution->frameGeometry().intersects(screen.frameGeometry()))
+            << screens::nameOf(c.screen);
+        harness.click(c.screen, "cmd2");  // the main menu
+    }
 }
 
 // Keys and the wheel step the text from 1.25 times the interface font to 3 times; the size stays

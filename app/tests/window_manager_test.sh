@@ -56,7 +56,7 @@ xdotool windowactivate --sync "$menu"
 
 # "Открыть" beside "Калькулятор" opens the narrower calculator screen.
 # shellcheck disable=SC2046  # the centre is two words
-xdotool mousemove --sync --window "$menu" $(place frm1 'Открыть: калькулятор') click 1
+timeout 5 xdotool mousemove --sync --window "$menu" $(place frm1 'Открыть: калькулятор') click 1
 calculator=$(find_window 'Мультисистемный калькулятор')
 if [ -n "$calculator" ]; then
     # shellcheck disable=SC2046  # the size is two words

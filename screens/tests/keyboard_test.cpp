@@ -14,19 +14,20 @@ using testing::focusName;
 using testing::ScreenHarness;
 using Names = std::vector<std::string>;
 
-// Each screen's focusable controls in TabIndex order; labels never appear.
+// Each screen's focusable controls in TabIndex order; labels never appear. «Решение» comes after
+// the screen's own controls.
 const struct {
     ScreenId screen;
     Names order;
 } kTabOrders[] = {
     {ScreenId::MainMenu, {"cmd1", "cmd2", "cmd3", "cmd4", "cmd6"}},
-    {ScreenId::Triangle, {"txt1", "txt2", "txt3", "txt4", "cmd1", "cmd2"}},
-    {ScreenId::Circle, {"txt1", "cmd1", "txt2", "txt3", "cmd2"}},
-    {ScreenId::Cylinder, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2"}},
-    {ScreenId::Cone, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2"}},
+    {ScreenId::Triangle, {"txt1", "txt2", "txt3", "txt4", "cmd1", "cmd2", "cmdSolution"}},
+    {ScreenId::Circle, {"txt1", "cmd1", "txt2", "txt3", "cmd2", "cmdSolution"}},
+    {ScreenId::Cylinder, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2", "cmdSolution"}},
+    {ScreenId::Cone, {"txt1", "txt2", "cmd1", "txt3", "txt4", "cmd2", "cmdSolution"}},
     {ScreenId::Calculator,
      {"txt1Dec", "txt2Dec", "txt3Dec", "cmd1", "txt2Oct", "txt3Oct", "Command1", "txt1Oct",
-      "Command2", "Command3", "txt1Hex", "txt2Hex", "txt3Hex", "cmd2"}},
+      "Command2", "Command3", "txt1Hex", "txt2Hex", "txt3Hex", "cmd2", "cmdSolution"}},
 };
 
 Names walk(Qt::KeyboardModifiers modifiers, std::size_t steps) {

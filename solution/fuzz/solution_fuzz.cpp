@@ -1,12 +1,15 @@
 // Feeds arbitrary pairs of texts to the five calculations and reads every solution line by
 // line: a crash, a sanitizer report or a line not true as written is a finding.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calc.h"
 #include "solution/tests/generic_solution.h"
 #include "solution/tests/line_checker.h"
+#include "solution/tests/notebook_rules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
@@ -38,6 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const calc::RuntimeError&) {
     }
     std::string text = solution::testing::genericSolution(*worked.working());
-    if (!solution::testing::falseLines(text).empty()) __builtin_trap();
+    solution::testing::Exceptions seen;
+    std::vector<std::string> findings = solution::testing::falseLines(text);
+    for (std::string& line : solution::testing::brokenRules(text, *worked.working(), seen))
+        findings.push_back(std::move(line));
+    if (findings.empty()) return 0;
+    std::fprintf(stderr, "%s\n---\n%s\n", findings.front().c_str(), text.c_str());
+    __builtin_trap();
     return 0;
 }

@@ -34,7 +34,8 @@ struct GenericFormulas {
                 steps.append(" = ").append(named(step.label));
             }
             int base = result.field.ends_with("Oct") ? 8 : result.field.ends_with("Hex") ? 16 : 10;
-            formulas.push_back({"", "", keep(steps), keep("{a} {op} {b}"), base});
+            std::string_view answer = working.op ? "{a} {op} {b}" : "x";
+            formulas.push_back({"", "", keep(steps), answer, base});
             task.results.push_back({result.field, &formulas.back()});
         }
     }

@@ -20,7 +20,14 @@ struct Value {
     bool root = false;
     std::optional<Exact> unit = std::nullopt;
     bool goesOn = false;  // "…": the digits were cut
+    // How far an expression may be from what its numbers stand for, each number being rounded
+    // at its last digit: for "18,84 · (1E+20)" after "≈", where 1E+20 stands for 1E+20 + 3.
+    Exact slack = 0;
 };
+
+Exact slackOf(const Value& v) {
+    return v.unit ? Exact(*v.unit / 2) : v.slack;
+}
 
 Value plainValue(const Exact& number) {
     Value v;
@@ -71,7 +78,9 @@ class Parser {
             if (!plus && !take("−")) return v;
             std::optional<Value> w = product();
             if (!plain(v) || !plain(w)) return std::nullopt;
+            Exact slack = slackOf(*v) + slackOf(*w);
             v = plainValue(plus ? v->number + w->number : v->number - w->number);
+            v->slack = slack;
         }
     }
     std::optional<Value> product() {
@@ -81,7 +90,11 @@ class Parser {
             if (!times && !take(":")) return v;
             std::optional<Value> w = power();
             if (!plain(v) || !plain(w) || (!times && w->number == 0)) return std::nullopt;
+            Exact sv = slackOf(*v), sw = slackOf(*w), a = abs(v->number), b = abs(w->number);
+            Exact slack = a * sw + b * sv + sv * sw;
+            if (!times) slack = b > sw ? Exact((a * sw + b * sv) / (b * (b - sw))) : Exact(a + 1);
             v = plainValue(times ? v->number * w->number : v->number / w->number);
+            v->slack = slack;
         }
     }
     std::optional<Value> power() {
@@ -101,16 +114,21 @@ class Parser {
                 }
         }
         if (!any) return negative ? std::nullopt : v;
-        Exact result = 1;
-        for (int i = 0; i < exponent; ++i) result *= v->number;
-        return plainValue(negative ? Exact(1) / result : result);
+        Exact result = 1, high = 1, s = slackOf(*v), a = abs(v->number);
+        for (int i = 0; i < exponent; ++i) result *= v->number, high *= a + s;
+        Value powered = plainValue(negative ? Exact(1) / result : result);
+        if (!negative && s != 0) powered.slack = high - abs(result);
+        return powered;
     }
     std::optional<Value> primary() {
         skipSpaces();
         if (take("√")) {
             std::optional<Value> v = primary();
             if (!plain(v) || v->number < 0) return std::nullopt;
-            return rootOf(v->number);
+            Value root = rootOf(v->number);
+            root.unit = v->unit;  // "√6,25" after "≈": the number under the root is rounded
+            root.slack = slackOf(*v);
+            return root;
         }
         if (s_.starts_with("(") && !(s_.size() > 1 && s_[1] == '(')) {
             std::string_view saved = s_;
@@ -225,7 +243,10 @@ bool equal(const Value& a, const Value& b) {
 
 // |a - b| within the rounding of b: half its last digit, a whole one where its digits go on.
 bool near(const Value& a, const Value& b) {
-    if (!b.unit) return false;
+    if (equal(a, b)) return true;
+    if (a.root && b.root) return abs(a.number - b.number) <= slackOf(b);
+    if (b.root) return false;
+    if (!b.unit) return !a.root && !b.root && abs(a.number - b.number) <= b.slack;
     Exact allowed = b.goesOn ? *b.unit : *b.unit / 2;
     if (!a.root) return abs(a.number - b.number) <= allowed;
     Exact low = b.number - allowed, high = b.number + allowed;
@@ -316,7 +337,10 @@ std::vector<std::string> falseLines(std::string_view text) {
         }
         if (sides.size() == 1) continue;  // words, or a number alone
         std::optional<Value> left = valueOf(sides[0]);
-        if (!left && answer && sides[0].find_first_of("0123456789") == std::string::npos)
+        // "Ответ: S ≈ 19,63", "Ответ: 1 : 7 ≈ 0,14": the answer goes on from the working's
+        // last number, which the lines above have checked.
+        if (answer &&
+            (!exact[0] || (!left && sides[0].find_first_of("0123456789") == std::string::npos)))
             left = last;
         for (std::size_t i = 1; i < sides.size(); ++i) {
             std::optional<Value> right = valueOf(sides[i]);
