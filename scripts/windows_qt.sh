@@ -25,6 +25,8 @@ compiler=x86_64-w64-mingw32-g++-posix
 command -v "$compiler" >/dev/null ||
     fail "$compiler is missing; run: apt-get install g++-mingw-w64-x86-64-posix"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+# shellcheck source=qt_source.sh
+source scripts/qt_source.sh
 
 # Only what the program and its tests use (print support included: the solution goes on paper
 # and into PDF). Debian's source lacks the tablet header, so tablet events are off; the image formats, zlib, fonts and regular expressions come bundled, so that
@@ -42,63 +44,14 @@ key=$(printf '%s\n' "$debian_version" "$("$compiler" --version | head -n1)" "${o
 cache=${RESHALKIN_QT_CACHE:-/var/cache/reshalkin}
 prefix="$cache/qt-$qt_version-mingw-$key"
 
-mkdir -p "$cache"
-exec 9>"$cache/qt-build.lock"
-flock 9 # two runs at once build Qt once
-if [[ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
-    echo "$prefix"
-    exit 0
-fi
-
-# apt-get source needs a deb-src entry, which a machine set up only to install packages lacks.
-# Where there is none, this derives them from the machine's own Debian entries (the same archive,
-# suites and components) into a file of its own, leaving APT's other lists as they were. It reads
-# both forms: debian.sources (deb822, where only the type changes) and a one-line sources.list
-# ("deb [options] URI SUITE COMPONENT...", whose options a source entry does not need).
-add_deb_src_entries() {
-    local list=/etc/apt/sources.list.d/reshalkin-deb-src.sources
-    grep -rqsE '^[[:space:]]*deb-src[[:space:]]|^Types:.*deb-src' \
-        /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
-    [[ -w /etc/apt/sources.list.d ]] ||
-        fail "no deb-src entry in APT's sources; add one (as root) for Debian's archive"
-    {
-        if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
-            sed -E 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources
-        fi
-        if [[ -f /etc/apt/sources.list ]]; then
-            grep -E '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list |
-                sed -E 's/^[[:space:]]*deb[[:space:]]+(\[[^]]*\][[:space:]]+)?//' |
-                awk '{print "Types: deb-src"; print "URIs: " $1; print "Suites: " $2;
-                      c = ""; for (i = 3; i <= NF; i++) c = c " " $i; print "Components:" c; print ""}'
-        fi
-    } >"$list"
-    grep -q '^URIs:' "$list" || {
-        rm -f "$list"
-        fail "no Debian entry in APT's sources to derive a deb-src entry from; add one by hand"
-    }
-    echo "windows_qt.sh: added $list (source packages of this machine's Debian archive)" >&2
-}
-add_deb_src_entries
-
-log="$cache/qt-$qt_version-mingw-$key.log"
-: >"$log"
-if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $debian_version"; then
-    apt-get update -qq >>"$log" 2>&1 ||
-        fail "apt-get update failed (no network access to Debian's archive?); see $log"
-fi
-
-work=$(mktemp -d "$cache/build-qt-$key.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+qt_build_begin "$prefix" "$cache/qt-build.lock"
 cd "$work"
 echo "windows_qt.sh: building Qt $qt_version for Windows (about 20 minutes; log: $log)" >&2
-apt-get source "qt6-base=$debian_version" >>"$log" 2>&1 ||
-    fail "cannot fetch the source package qt6-base $debian_version (no network access to Debian's archive?); see $log"
-source_dir=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
-[[ -n "$source_dir" ]] || fail "the qt6-base source package did not unpack"
+source_dir=$(qt_source_fetch "$debian_version" "$log")
 
 mkdir build
 cd build
-"$work/$source_dir/configure" -prefix "$prefix" "${options[@]}" -- \
+"$source_dir/configure" -prefix "$prefix" "${options[@]}" -- \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" >>"$log" 2>&1 ||
     fail "Qt's configure failed; see $log"
