@@ -142,6 +142,7 @@ bool hasFigure(ScreenId screen) {
 }
 
 FigureSketch::FigureSketch(ScreenId screen, QWidget* parent) : QWidget(parent), screen_(screen) {
+    setObjectName(QStringLiteral("sketch"));
     setFixedHeight(kHeight);
     setAccessibleName(QStringLiteral("Чертёж"));
     setAccessibleDescription(description(screen));

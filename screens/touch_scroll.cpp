@@ -34,6 +34,9 @@ bool TouchScroll::eventFilter(QObject*, QEvent* event) {
         default:
             break;
     }
+    // Only scroll events reach the text itself: the viewport's other events also come while the
+    // text is being destroyed, when it is no longer a scroll area.
+    if (event->type() != QEvent::ScrollPrepare && event->type() != QEvent::Scroll) return false;
     QScrollBar& bar = *text_.verticalScrollBar();
     const qreal line = QFontMetricsF(text_.font()).height();
     if (event->type() == QEvent::ScrollPrepare) {
@@ -44,11 +47,8 @@ bool TouchScroll::eventFilter(QObject*, QEvent* event) {
         prepare->accept();
         return true;
     }
-    if (event->type() == QEvent::Scroll) {
-        bar.setValue(qRound(static_cast<QScrollEvent*>(event)->contentPos().y() / line));
-        return true;
-    }
-    return false;
+    bar.setValue(qRound(static_cast<QScrollEvent*>(event)->contentPos().y() / line));
+    return true;
 }
 
 }  // namespace screens

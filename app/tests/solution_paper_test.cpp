@@ -198,8 +198,12 @@ TEST(SolutionPaper, APdfHasTheWindowsTextLineForLineAndTheFigureOnItsFirstPage) 
     QPrinter printer(QPrinter::HighResolution);
     screens::setUpPaper(printer);
     const QRect box =
-        screens::figureBox(
-            printer, {paper.title(), paper.solution->findChild<screens::FigureSketch*>(), "", {}})
+        screens::figureBox(printer,
+                           {paper.title(),
+                            dynamic_cast<screens::FigureSketch*>(
+                                paper.solution->findChild<QWidget*>(QStringLiteral("sketch"))),
+                            "",
+                            {}})
             .toRect();
     ASSERT_TRUE(page.rect().contains(box));
     const auto ink = [&page](const QRect& area) {
