@@ -48,9 +48,14 @@ smoke_test() {
     menu=$(wait_window "^$product " 60) || { fail "no main menu appeared"; return; }
     [[ "$(xdotool getwindowname "$menu")" == "$menu_caption" ]] ||
         fail "the main menu's caption is '$(xdotool getwindowname "$menu")'"
-    # Focus starts on the first "Открыть", which opens the right triangle.
-    keys "$menu" space
-    triangle=$(wait_window 'треугольника' 20) || { fail "the triangle did not open"; return; }
+    # Focus starts on the first "Открыть", which opens the right triangle. Right after a build
+    # under load Wine has now and then lost this first key: ten seconds without the triangle,
+    # and it is pressed again.
+    for _ in 1 2 3; do
+        keys "$menu" space
+        triangle=$(wait_window 'треугольника' 10) && break
+    done
+    [[ -n "$triangle" ]] || { fail "the triangle did not open"; return; }
     # The focus starts on the first leg.
     keys "$triangle" 3 $(focus triangle first_leg second_leg) 4 \
         $(focus triangle second_leg compute) space
