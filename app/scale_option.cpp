@@ -27,10 +27,39 @@ constexpr std::array<double, 4> kFitScales{2, 1.75, 1.5, 1.25};
 // which are larger than the usual Linux desktops'. Frames are not scaled with the program.
 constexpr PixelSize kFrame{16, 39};
 
+// What the program says on standard error about an option it cannot follow. These messages stay
+// beside the option whose name and limits they state; "%" stands for what was given.
+constexpr std::string_view kScaleMissing =
+    "После --scale нужен масштаб: число от 1 до 3 (например, 1,5) или fit. "
+    "Программа откроется в обычном размере.";
+constexpr std::string_view kScaleBad =
+    "Масштаб «%» не подходит: нужно число от 1 до 3 (например, 1,5) или fit. "
+    "Программа откроется в обычном размере.";
+
+// What was given, fit for a terminal: cut as every quoted text is, and with "?" for each control
+// character (C0, DEL, and C1 as UTF-8 writes it), which a terminal would obey.
+std::string printable(std::string_view given) {
+    const std::string quoted = calc::quotedText(given);
+    std::string text;
+    for (std::size_t i = 0; i < quoted.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(quoted[i]);
+        const auto next = i + 1 < quoted.size() ? static_cast<unsigned char>(quoted[i + 1]) : 0;
+        const bool c1 = byte == 0xC2 && next >= 0x80 && next <= 0x9F;
+        if (byte < 0x20 || byte == 0x7F || c1) {
+            text += '?';
+            i += c1 ? 1 : 0;
+        } else {
+            text += quoted[i];
+        }
+    }
+    return text;
+}
+
 ScaleRequest requestFor(std::string_view value) {
     if (value == kFit) return {ScaleRequest::Kind::Fit, 1, {}};
     if (const auto factor = scaleFactorOf(value)) return {ScaleRequest::Kind::Factor, *factor, {}};
-    return {ScaleRequest::Kind::Bad, 1, calc::startMessage(calc::StartProblem::ScaleBad, value)};
+    std::string problem(kScaleBad);
+    return {ScaleRequest::Kind::Bad, 1, problem.replace(problem.find('%'), 1, printable(value))};
 }
 
 // The largest screen's client area at the normal size.
@@ -73,8 +102,7 @@ ScaleRequest scaleRequestOf(std::span<char* const> arguments) {
         const std::string_view argument = arguments[i];
         if (argument == kOption) {
             if (i + 1 == arguments.size()) {
-                request = {ScaleRequest::Kind::Bad, 1,
-                           calc::startMessage(calc::StartProblem::ScaleMissing)};
+                request = {ScaleRequest::Kind::Bad, 1, std::string(kScaleMissing)};
             } else {
                 request = requestFor(arguments[++i]);
             }

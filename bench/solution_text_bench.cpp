@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 #include "screens/solution_text.h"
 
 namespace {
@@ -23,17 +24,6 @@ struct Input {
     const char* left;
     const char* right;
 };
-
-calc::FieldTable::Texts fieldsOf(const Input& input) {
-    calc::FieldTable::Texts texts{
-        {"txt1", input.left}, {"txt2", input.right}, {"txt3", ""}, {"txt4", ""}};
-    for (std::string row : {"Dec", "Oct", "Hex"}) {
-        texts["txt1" + row] = input.left;
-        texts["txt2" + row] = input.right;
-        texts["txt3" + row] = "";
-    }
-    return texts;
-}
 
 }  // namespace
 
@@ -59,7 +49,7 @@ int main() {
     calc::setDecimalSeparator(',');
     std::printf("%-36s %10s %10s %8s\n", "input", "median ms", "worst ms", "chars");
     for (const Input& input : inputs) {
-        calc::FieldTable table(fieldsOf(input));
+        calc::testing::FieldTable table(calc::testing::typedEverywhere(input.left, input.right));
         calc::WorkedFields worked(table);
         try {
             worked.run(input.compute);

@@ -1,5 +1,6 @@
 #include "conversions.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cmath>
@@ -8,17 +9,13 @@
 #include "calc/detail/non_finite_text.h"
 #include "calc/detail/number_value.h"
 #include "messages.h"
+#include "number_form.h"
 
 namespace calc {
 
 namespace {
 
 std::atomic<char> gSeparator{'.'};
-
-// Plain notation for decimal exponents in [-4, 14]; exponent form outside.
-constexpr int kLowestPlainExponent = -4;
-constexpr int kFirstExponentForm = 15;
-constexpr int kSignificantDigits = 15;
 
 struct Decimal {
     bool negative = false;
@@ -30,7 +27,7 @@ struct Decimal {
 Decimal roundedDecimal(double value) {
     char buffer[64];
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
+                                      std::chars_format::scientific, kDecimalDigits - 1);
     std::string_view text(buffer, static_cast<std::size_t>(end - buffer));  // -d.ddde+XX
     Decimal decimal;
     decimal.negative = text.front() == '-';
@@ -46,31 +43,17 @@ Decimal roundedDecimal(double value) {
     return decimal;
 }
 
-std::string exponentForm(const Decimal& d, char separator) {
-    std::string text(1, d.digits[0]);
-    if (d.digits.size() > 1) {
-        text += separator;
-        text.append(d.digits, 1);
-    }
-    text += d.exponent < 0 ? "E-" : "E+";
-    int magnitude = std::abs(d.exponent);
-    if (magnitude < 10) text += '0';
-    text += std::to_string(magnitude);
-    return text;
-}
-
-std::string plainForm(const Decimal& d, char separator) {
-    std::string text;
+// The digits split at the separator: "0,000123", "1200", "12,5".
+std::string plainText(const Decimal& d) {
     if (d.exponent < 0) {
-        text = {'0', separator};
-        text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        return text.append(d.digits);
+        std::string fraction(static_cast<std::size_t>(-d.exponent - 1), '0');
+        return plainForm(d.negative, "0", fraction.append(d.digits));
     }
-    std::size_t integerDigits = static_cast<std::size_t>(d.exponent) + 1;
-    text = d.digits.substr(0, integerDigits);
-    text.append(integerDigits - text.size(), '0');
-    if (d.digits.size() > integerDigits) text.append(1, separator).append(d.digits, integerDigits);
-    return text;
+    const std::string_view digits = d.digits;
+    const std::size_t integerDigits = static_cast<std::size_t>(d.exponent) + 1;
+    std::string integer(digits.substr(0, integerDigits));
+    integer.append(integerDigits - integer.size(), '0');
+    return plainForm(d.negative, integer, digits.substr(std::min(integerDigits, digits.size())));
 }
 
 }  // namespace
@@ -93,10 +76,8 @@ std::string textOf(double value) {
     if (!std::isfinite(value)) return detail::nonFiniteText(value);
     if (value == 0.0) return "0";  // negative zero too
     Decimal decimal = roundedDecimal(value);
-    char separator = gSeparator.load();
-    bool plain = decimal.exponent >= kLowestPlainExponent && decimal.exponent < kFirstExponentForm;
-    std::string text = plain ? plainForm(decimal, separator) : exponentForm(decimal, separator);
-    return decimal.negative ? "-" + text : text;
+    if (isWrittenPlain(decimal.exponent)) return plainText(decimal);
+    return exponentForm(decimal.negative, decimal.digits, decimal.exponent);
 }
 
 void setDecimalSeparator(char separator) {

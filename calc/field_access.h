@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 
@@ -18,25 +16,8 @@ class FieldAccess {
     virtual void setText(std::string_view name, std::string_view text) = 0;
     // Where a compute records what each result it writes was worked from; most keep no record.
     virtual Working* working() { return nullptr; }
-};
-
-// A plain table of texts that stands in for a screen.
-class FieldTable : public FieldAccess {
-  public:
-    using Texts = std::map<std::string, std::string, std::less<>>;
-
-    FieldTable() = default;
-    explicit FieldTable(Texts texts) : texts_(std::move(texts)) {}
-
-    std::string text(std::string_view name) override;
-    void setText(std::string_view name, std::string_view text) override;
-
-    const Texts& texts() const { return texts_; }
-
-  private:
-    std::string& field(std::string_view name);
-
-    Texts texts_;
+    // The name a message gives the field, as the screen shows it («радиус»); none by default.
+    virtual std::string caption(std::string_view /*name*/) const { return {}; }
 };
 
 }  // namespace calc

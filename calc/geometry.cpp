@@ -7,9 +7,6 @@ namespace calc {
 
 namespace {
 
-// The constants as the formulas name them.
-constexpr UsedValue kPiTerm{"π", kPi};
-constexpr UsedValue kTwoPiTerm{"2π", kTwoPi};
 constexpr UsedValue kTwo{"2", 2.0};
 
 // The number's text read back and written again: a result that is stored this way is exactly

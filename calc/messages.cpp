@@ -1,9 +1,11 @@
 #include "messages.h"
 
-#include <algorithm>
 #include <array>
+#include <new>
 #include <string>
 #include <utility>
+
+#include "field_access.h"
 
 namespace calc {
 
@@ -56,15 +58,6 @@ constexpr std::array<std::pair<Detail, std::string_view>, 3> kFieldDetails{{
     {Detail::TooLarge, "Число в поле «@» слишком велико: «%»."},
 }};
 
-// In StartProblem order; "%" stands for what was given.
-constexpr std::array<std::string_view, 2> kStartProblems{{
-    "После --scale нужен масштаб: число от 1 до 3 (например, 1,5) или fit. "
-    "Программа откроется в обычном размере.",
-    "Масштаб «%» не подходит: нужно число от 1 до 3 (например, 1,5) или fit. "
-    "Программа откроется в обычном размере.",
-}};
-static_assert(kStartProblems.size() == static_cast<std::size_t>(StartProblem::ScaleBad) + 1);
-
 // In PaperProblem order; "%" stands for the file's path.
 constexpr std::array<std::string_view, 2> kPaperProblems{{
     "Не удалось записать файл «%». Возможно, в эту папку нельзя записывать или на диске нет "
@@ -88,18 +81,6 @@ void replaceMark(std::string& text, char mark, std::string_view by) {
 
 bool isContinuationByte(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
-}
-
-// A user's text made safe to quote: at most kMostQuoted characters, whole UTF-8 sequences only,
-// with "…" where it was cut.
-std::string quoteForMessage(std::string_view text) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isContinuationByte(static_cast<unsigned char>(text[i]))) continue;
-        if (chars == kMostQuoted) return std::string(text.substr(0, i)) + "…";
-        ++chars;
-    }
-    return std::string(text);
 }
 
 // `quoted` is already cut to size. It goes in last, so that a mark the pupil typed stays as typed.
@@ -129,14 +110,26 @@ std::string_view stepFaultFor(Error code) {
     return messageFor(code);
 }
 
-std::string startMessage(StartProblem problem, std::string_view given) {
-    std::string text(kStartProblems[static_cast<std::size_t>(problem)]);
-    // What was given goes to a terminal: no control characters of its own.
-    std::string quoted = quoteForMessage(given);
-    std::replace_if(
-        quoted.begin(), quoted.end(), [](char c) { return c >= 0 && c < ' '; }, '?');
-    replaceMark(text, '%', quoted);
-    return text;
+Error errorOf(const std::exception& error) {
+    if (const auto* runtime = dynamic_cast<const RuntimeError*>(&error)) return runtime->code();
+    if (dynamic_cast<const std::bad_alloc*>(&error)) return Error::OutOfMemory;
+    return Error::Internal;
+}
+
+std::string messageOf(const std::exception& error, const FieldAccess& fields) {
+    if (const auto* runtime = dynamic_cast<const RuntimeError*>(&error))
+        return runtime->messageNaming(fields.caption(runtime->field()));
+    return std::string(messageFor(errorOf(error)));
+}
+
+std::string quotedText(std::string_view text) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isContinuationByte(static_cast<unsigned char>(text[i]))) continue;
+        if (chars == kMostQuoted) return std::string(text.substr(0, i)) + "…";
+        ++chars;
+    }
+    return std::string(text);
 }
 
 // A path the user chose in a dialog: quoted whole, so the message names the folder.
@@ -147,10 +140,10 @@ std::string paperMessage(PaperProblem problem, std::string_view given) {
 }
 
 RuntimeError::RuntimeError(Error code, Detail detail, std::string_view quoted)
-    : std::runtime_error(composeMessage(code, detail, quoteForMessage(quoted))),
+    : std::runtime_error(composeMessage(code, detail, quotedText(quoted))),
       code_(code),
       detail_(detail),
-      quoted_(quoteForMessage(quoted)) {}
+      quoted_(quotedText(quoted)) {}
 
 std::string RuntimeError::messageNaming(std::string_view caption) const {
     return composeMessage(code_, detail_, quoted_, caption);

@@ -7,11 +7,8 @@
 namespace calc {
 
 // What went wrong, by its error number. The Russian texts live in one table, in messages.cpp.
-// The numbers are Basic's run-time error numbers, of the Windows runtime the program was first
-// written for (5 invalid procedure call, 6 overflow, 7 out of memory, 11 division by zero,
-// 13 type mismatch, 51 internal error, 438 object doesn't support this property or method). They
-// are kept so that a teacher's or pupil's report of "ошибка 6" means what it meant in the program
-// they know.
+// A number never changes its meaning: a teacher's or pupil's report of "ошибка 6" must mean the
+// same fault in every version of the program, so a new kind of error takes a number of its own.
 enum class Error {
     InvalidOperation = 5,
     Overflow = 6,
@@ -68,14 +65,19 @@ class RuntimeError : public std::runtime_error {
 // Raised by every FieldAccess for a field name its screen does not have.
 [[noreturn]] void raiseUnknownField(std::string_view name);
 
-// A start option the program cannot follow; it then starts as if the option were not given.
-enum class StartProblem {
-    ScaleMissing,
-    ScaleBad,  // quotes what was given
-};
+class FieldAccess;
 
-// What the program says about it on standard error.
-std::string startMessage(StartProblem problem, std::string_view given = {});
+// The error that stopped a compute: a runtime error's own; OutOfMemory for running out of
+// memory; Internal for anything unforeseen.
+Error errorOf(const std::exception& error);
+
+// Its message, as the message box and the working both show it: a runtime error's own, naming
+// the field it is about as `fields` shows that field; the table's text for the others.
+std::string messageOf(const std::exception& error, const FieldAccess& fields);
+
+// A user's text made fit to quote in a message: at most 40 characters, whole UTF-8 sequences
+// only, with "…" where it was cut.
+std::string quotedText(std::string_view text);
 
 // What can go wrong putting a solution on paper; nothing of the solution is lost by it.
 enum class PaperProblem {

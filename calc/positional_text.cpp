@@ -6,9 +6,8 @@
 #include <string>
 
 #include "calc/detail/non_finite_text.h"
-#include "calc/digits.h"
-#include "conversions.h"
 #include "messages.h"
+#include "number_form.h"
 
 namespace calc {
 
@@ -17,10 +16,10 @@ namespace {
 struct BaseRule {
     int base;
     int bitsPerDigit;
-    int significantDigits;  // as many as a double's 53 bits hold whole, as 15 are in decimal
+    int significantDigits;
 };
-constexpr BaseRule kOctal{8, 3, 17};
-constexpr BaseRule kHex{16, 4, 13};
+constexpr BaseRule kOctal{8, bitsPerDigitOf(8), fieldDigitsOf(8)};
+constexpr BaseRule kHex{16, bitsPerDigitOf(16), fieldDigitsOf(16)};
 
 const BaseRule& ruleOf(int base) {
     if (base == kOctal.base) return kOctal;
@@ -68,9 +67,7 @@ char digitAt(const BinaryValue& value, int position, int bitsPerDigit) {
 std::string positionalText(double value, int base) {
     if (!std::isfinite(value)) return detail::nonFiniteText(value);
     PositionalDigits digits = positionalDigits(value, base);
-    std::string text = digits.negative ? "-" + digits.integer : digits.integer;
-    if (!digits.fraction.empty()) text.append(1, decimalSeparator()).append(digits.fraction);
-    return text;
+    return plainForm(digits.negative, digits.integer, digits.fraction);
 }
 
 }  // namespace
@@ -79,7 +76,6 @@ PositionalDigits positionalDigits(double value, int base) {
     const BaseRule& rule = ruleOf(base);
     PositionalDigits digits;
     digits.base = rule.base;
-    digits.significantDigits = rule.significantDigits;
     digits.integer.push_back('0');
     if (value == 0.0) return digits;
     digits.negative = value < 0;

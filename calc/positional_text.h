@@ -4,12 +4,11 @@
 
 namespace calc {
 
-// A number's digits in base 8 or 16 as the result fields show them: at most 17 significant
-// octal or 13 significant hexadecimal digits, correctly rounded (ties to even), like the decimal
-// row's 15; no fractional zeros at the end.
+// A number's digits in base 8 or 16 as the result fields show them: at most fieldDigitsOf(base)
+// significant digits (number_form.h), correctly rounded (ties to even) like the decimal row's;
+// no fractional zeros at the end.
 struct PositionalDigits {
     int base = 8;
-    int significantDigits = 17;  // the most the base shows
     bool negative = false;
     bool rounded = false;  // the digits are the value rounded, not its exact expansion
     std::string integer;   // "0" below one

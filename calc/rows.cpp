@@ -48,8 +48,9 @@ double apply(detail::Calculation& calc, RowOp op, UsedValue a, UsedValue b) {
 }  // namespace
 
 std::string_view signOf(RowOp op) {
-    static constexpr std::array<std::string_view, 4> kSigns{"+", "−", "·", ":"};  // as RowOp
-    return kSigns.at(static_cast<std::size_t>(op));
+    static constexpr std::array<StepOp, 4> kSteps{StepOp::Add, StepOp::Subtract, StepOp::Multiply,
+                                                  StepOp::Divide};  // as RowOp
+    return signOf(kSteps.at(static_cast<std::size_t>(op)));
 }
 
 void computeRows(FieldAccess& fields, RowOp op) {

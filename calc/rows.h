@@ -8,7 +8,7 @@ namespace calc {
 
 enum class RowOp { Add, Subtract, Multiply, Divide };
 
-// The operation's sign as the pupil reads it: "+", "−", "·", ":".
+// The operation's sign, as its step's (working.h).
 std::string_view signOf(RowOp op);
 
 // Applies `op` to the decimal, octal and hexadecimal rows in turn (txt1Dec op txt2Dec ->

@@ -21,6 +21,9 @@ struct UsedValue {
 
 enum class StepOp { Add, Subtract, Multiply, Divide, SquareRoot };
 
+// The operation's sign as the pupil reads it: "+", "−", "·", ":", "√".
+std::string_view signOf(StepOp op);
+
 // One operation of a compute's arithmetic, as it was done: its label, the operands by name and
 // value, the result, and the fault it ran into, if any. A square root has no second operand.
 // Formulas refer to a step by its label ("{l}"), and the label names its result in later steps.
@@ -65,9 +68,10 @@ class WorkedFields : public FieldAccess {
         fields_.setText(name, text);
     }
     Working* working() override { return &working_; }
+    std::string caption(std::string_view name) const override { return fields_.caption(name); }
 
-    // Runs a compute on these fields. An error that stops it is noted in the working and goes
-    // on to the caller.
+    // Runs a compute on these fields. An error that stops it is noted in the working, worded as
+    // messageOf words it, and goes on to the caller.
     void run(const std::function<void(FieldAccess&)>& compute);
 
   private:

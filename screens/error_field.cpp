@@ -1,7 +1,6 @@
 #include "screens/error_field.h"
 
 #include <QLineEdit>
-#include <new>
 
 #include "calc/messages.h"
 #include "screens/accessible.h"
@@ -22,13 +21,7 @@ QLineEdit* fieldOf(const ScreenFields& fields, const std::exception& error) {
 // A field's accessible name is what the screen paints beside it ("радиус"), or its row and
 // operand on the calculator.
 std::string messageOnScreen(const ScreenFields& fields, const std::exception& error) {
-    if (const auto* runtime = dynamic_cast<const calc::RuntimeError*>(&error)) {
-        const QLineEdit* field = fields.find(runtime->field());
-        return field ? runtime->messageNaming(field->accessibleName().toStdString())
-                     : runtime->what();
-    }
-    const bool memory = dynamic_cast<const std::bad_alloc*>(&error) != nullptr;
-    return std::string(calc::messageFor(memory ? calc::Error::OutOfMemory : calc::Error::Internal));
+    return calc::messageOf(error, fields);
 }
 
 void returnToField(const ScreenFields& fields, const std::exception& error) {

@@ -16,7 +16,6 @@
 
 #include "screens/captions.h"
 #include "screens/controls.h"
-#include "screens/error_field.h"
 #include "screens/formula_tips.h"
 #include "screens/formulas.h"
 #include "screens/picture_button.h"
@@ -85,11 +84,7 @@ void Screen::runExplained(const std::function<void(calc::FieldAccess&)>& compute
     };
     try {
         worked.run(compute);
-    } catch (const std::exception& error) {  // explained on its way to the click that shows it
-        worked.working()->faultMessage = messageOnScreen(fields_, error);  // as the box words it
-        explain();
-        throw;
-    } catch (...) {
+    } catch (...) {  // explained on its way to the click that shows it
         explain();
         throw;
     }

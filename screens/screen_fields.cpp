@@ -20,6 +20,11 @@ std::string ScreenFields::text(std::string_view name) {
     return at(name).text().toStdString();
 }
 
+std::string ScreenFields::caption(std::string_view name) const {
+    const QLineEdit* field = find(name);
+    return field ? field->accessibleName().toStdString() : std::string();
+}
+
 // A result longer than its field shows its beginning, where its digits start; the pupil can
 // still scroll to the rest.
 void ScreenFields::setText(std::string_view name, std::string_view text) {

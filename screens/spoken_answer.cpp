@@ -17,8 +17,8 @@ QString titleOf(const Formula& formula) {
     return fromUtf8(general.substr(0, general.find(':')));
 }
 
-}  // namespace
-
+// What a screen reader says after a compute, without the pupil moving: each result with what it
+// is, «Длина окружности 15,7. Площадь круга 19,625.»
 QString answerSentence(Screen& screen) {
     QStringList said;
     for (const ControlLayout* result : resultFields(screen.id())) {
@@ -27,6 +27,8 @@ QString answerSentence(Screen& screen) {
     }
     return said.join(u' ');
 }
+
+}  // namespace
 
 void sayAnswer(Screen& screen) {
     screen.announcer().say(answerSentence(screen));

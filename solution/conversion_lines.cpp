@@ -5,9 +5,7 @@
 #include <map>
 #include <string_view>
 
-#include "calc/conversions.h"
-#include "calc/digits.h"
-#include "calc/positional_text.h"
+#include "calc/number_form.h"
 #include "solution/number_text.h"
 #include "solution/pattern.h"
 #include "solution/words.h"
@@ -27,10 +25,6 @@ constexpr std::string_view kCut = "…";
 
 char digitChar(int value) {
     return calc::kDigits[static_cast<std::size_t>(value)];
-}
-
-int digitValue(char digit) {
-    return static_cast<int>(calc::kDigits.find(digit));
 }
 
 // "15 (F)" where a digit is written with a letter.
@@ -120,15 +114,6 @@ void addMultiplications(const Exact& start, int base, int digitsLeft, BaseDigits
     lines.push_back(say(words::kReadDigits, {digitsText(read)}));
 }
 
-// Bits of digits, `width` a digit.
-std::string bitsOf(std::string_view digits, int width) {
-    std::string bits;
-    for (char digit : digits)
-        for (int shift = width - 1; shift >= 0; --shift)
-            bits += static_cast<char>('0' + ((digitValue(digit) >> shift) & 1));
-    return bits;
-}
-
 std::string groups(std::string_view bits, std::size_t width) {
     std::string text;
     for (std::size_t i = 0; i < bits.size(); i += width) {
@@ -136,13 +121,6 @@ std::string groups(std::string_view bits, std::size_t width) {
         text += bits.substr(i, width);
     }
     return text;
-}
-
-std::string digitsOfBits(std::string_view bits, std::size_t width) {
-    std::string digits;
-    for (std::size_t i = 0; i < bits.size(); i += width)
-        digits += digitChar(std::stoi(std::string(bits.substr(i, width)), nullptr, 2));
-    return digits;
 }
 
 // The shortest repeating block of a period.
@@ -162,13 +140,11 @@ struct Bits {
 };
 
 std::string bitsText(const Bits& bits, std::size_t width) {
-    std::string text =
+    std::string integer =
         bits.integer.find('1') == std::string::npos ? "0" : groups(bits.integer, width);
-    if (bits.fraction.empty() && bits.period.empty()) return text;
-    text += calc::decimalSeparator();
-    text += groups(bits.fraction, width);
-    if (!bits.period.empty()) text += "(" + groups(bits.period, width) + ")";
-    return text;
+    std::string fraction = groups(bits.fraction, width);
+    if (!bits.period.empty()) fraction += "(" + groups(bits.period, width) + ")";
+    return calc::plainForm(false, integer, fraction);
 }
 
 // The same bits grouped `width` a digit from the comma, both ways.
@@ -194,16 +170,19 @@ Bits regrouped(Bits bits, std::size_t width) {
 
 // "377₈ = 011 111 111₂ = 1111 1111₂ = FF₁₆": triads to tetrads, or tetrads to triads.
 std::string routeLine(const BaseDigits& digits, int base) {
-    std::size_t width = base == 8 ? 3 : 4, other = base == 8 ? 4 : 3;
-    int otherBase = base == 8 ? 16 : 8;
-    Bits bits{bitsOf(digits.integer, static_cast<int>(width)),
-              bitsOf(digits.fraction, static_cast<int>(width)),
-              bitsOf(digits.period, static_cast<int>(width))};
+    const int otherBase = base == 8 ? 16 : 8;
+    const int bitsPerDigit = calc::bitsPerDigitOf(base),
+              otherBits = calc::bitsPerDigitOf(otherBase);
+    const std::size_t width = static_cast<std::size_t>(bitsPerDigit),
+                      other = static_cast<std::size_t>(otherBits);
+    Bits bits{calc::bitsOf(digits.integer, bitsPerDigit),
+              calc::bitsOf(digits.fraction, bitsPerDigit),
+              calc::bitsOf(digits.period, bitsPerDigit)};
     Bits again = regrouped(bits, other);
     BaseDigits result;
-    result.integer = again.integer.empty() ? "0" : digitsOfBits(again.integer, other);
-    result.fraction = digitsOfBits(again.fraction, other);
-    std::string period = shortestPeriod(digitsOfBits(again.period, other));
+    result.integer = again.integer.empty() ? "0" : calc::digitsOfBits(again.integer, otherBits);
+    result.fraction = calc::digitsOfBits(again.fraction, otherBits);
+    std::string period = shortestPeriod(calc::digitsOfBits(again.period, otherBits));
     if (!period.empty() && period.find_first_not_of('0') == std::string::npos) period.clear();
     // The period starts as early as it can: 0,06(3146) is 0,0(6314).
     while (!period.empty() && !result.fraction.empty() && result.fraction.back() == period.back()) {
@@ -211,8 +190,8 @@ std::string routeLine(const BaseDigits& digits, int base) {
         std::rotate(period.rbegin(), period.rbegin() + 1, period.rend());
     }
     result.period = period;
-    if (!period.empty()) again.fraction = bitsOf(result.fraction, static_cast<int>(other));
-    again.period = bitsOf(period, static_cast<int>(other));
+    if (!period.empty()) again.fraction = calc::bitsOf(result.fraction, otherBits);
+    again.period = calc::bitsOf(period, otherBits);
     if (result.period.empty())
         while (!result.fraction.empty() && result.fraction.back() == '0')
             result.fraction.pop_back();
@@ -240,18 +219,15 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
     int power = static_cast<int>(digits.integer.size());
     for (char c : digits.integer + fraction) {  // zero digits add nothing
         --power;
-        if (digitValue(c) != 0) terms.push_back({digitValue(c), power});
+        if (calc::digitValue(c) != 0) terms.push_back({calc::digitValue(c), power});
     }
-    Integer scaled = 0;  // the digits as one whole number, then scaled by the last place
-    for (char c : digits.integer + fraction) scaled = scaled * base + digitValue(c);
-    Exact sum = Exact(scaled, powerOf(base, static_cast<int>(fraction.size())));
+    const Exact sum = exactOfText(digits.integer + "," + fraction, base).value_or(Exact(0));
     std::string b = std::to_string(base);
     std::vector<std::string> powers, values, products;
     for (const Term& t : terms) {
         powers.push_back(std::to_string(t.digit) + "·" + b + superscript(t.power));
         if (terms.size() > kMostTerms) continue;  // only the powers are written
-        Exact unit = t.power >= 0 ? Exact(powerOf(base, t.power))
-                                  : Exact(Integer(1), powerOf(base, -t.power));
+        Exact unit = exactPower(base, t.power);
         values.push_back(std::to_string(t.digit) + "·" + numberText(unit));
         products.push_back(numberText(unit * t.digit));
     }
@@ -275,26 +251,18 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
 
 }  // namespace
 
-int fieldDigitsOf(int base) {
-    return calc::positionalDigits(1.0, base).significantDigits;
-}
-
 std::string digitsText(const BaseDigits& digits) {
-    std::string text = digits.negative ? "-" + digits.integer : digits.integer;
-    if (digits.fraction.empty() && digits.period.empty())
-        return digits.cut ? text + "," + std::string(kCut) : text;
-    text += calc::decimalSeparator();
-    text += digits.fraction;
-    if (!digits.period.empty()) text += "(" + digits.period + ")";
-    if (digits.cut) text += kCut;
-    return text;
+    std::string fraction = digits.fraction;
+    if (!digits.period.empty()) fraction += "(" + digits.period + ")";
+    if (digits.cut) fraction += kCut;
+    return calc::plainForm(digits.negative, digits.integer, fraction);
 }
 
 Conversion converted(const Exact& x, int base) {
     Conversion conversion;
     BaseDigits& digits = conversion.digits;
     std::vector<std::string>& lines = conversion.lines;
-    const int fieldDigits = fieldDigitsOf(base);
+    const int fieldDigits = calc::fieldDigitsOf(base);
     Exact magnitude = abs(x);
     Integer whole = numerator(magnitude) / denominator(magnitude);
     digits.negative = x < 0;

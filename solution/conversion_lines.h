@@ -30,7 +30,4 @@ struct Conversion {
 };
 Conversion converted(const Exact& x, int base);
 
-// The significant digits a field of the base shows: 17 octal, 13 hexadecimal.
-int fieldDigitsOf(int base);
-
 }  // namespace solution

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "calc/conversions.h"
+#include "calc/number_form.h"
 
 namespace solution {
 
@@ -11,10 +12,6 @@ namespace {
 
 using boost::multiprecision::denominator;
 using boost::multiprecision::numerator;
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 int decimalDigitCount(const Integer& n) {
     return n == 0 ? 0 : static_cast<int>(abs(n).str().size());
@@ -38,12 +35,12 @@ int timesDivisible(Integer n, int prime) {
 }
 
 Exact roundedAt(const Exact& x, int power) {  // to a multiple of 10^power, half away from zero
-    Exact scaled = power >= 0 ? x / Exact(powerOf(10, power)) : x * Exact(powerOf(10, -power));
+    Exact scaled = x / exactPower(10, power);
     Exact magnitude = abs(scaled);
     Integer whole = numerator(magnitude) / denominator(magnitude);
     if (magnitude - Exact(whole) >= Exact(1, 2)) ++whole;
     Exact result(x < 0 ? Integer(-whole) : whole);
-    return power >= 0 ? result * Exact(powerOf(10, power)) : result / Exact(powerOf(10, -power));
+    return result * exactPower(10, power);
 }
 
 }  // namespace
@@ -56,7 +53,11 @@ Integer powerOf(int base, int exponent) {
     return boost::multiprecision::pow(Integer(base), static_cast<unsigned>(exponent));
 }
 
-std::optional<Exact> exactOfText(std::string_view text) {
+Exact exactPower(int base, int power) {
+    return power >= 0 ? Exact(powerOf(base, power)) : Exact(Integer(1), powerOf(base, -power));
+}
+
+std::optional<Exact> exactOfText(std::string_view text, int base) {
     bool negative = !text.empty() && text.front() == '-';
     if (negative) text.remove_prefix(1);
     Integer digits = 0;
@@ -64,9 +65,10 @@ std::optional<Exact> exactOfText(std::string_view text) {
     bool seenDigit = false, afterComma = false;
     std::size_t at = 0;
     for (; at < text.size(); ++at) {
-        char c = text[at];
-        if (isDigit(c)) {
-            digits = digits * 10 + (c - '0');
+        const char c = text[at];
+        const int digit = calc::digitValue(c);
+        if (digit >= 0 && digit < base) {
+            digits = digits * base + digit;
             seenDigit = true;
             if (afterComma) --exponent;
         } else if ((c == ',' || c == '.') && !afterComma) {
@@ -76,12 +78,11 @@ std::optional<Exact> exactOfText(std::string_view text) {
         }
     }
     if (!seenDigit) return std::nullopt;
-    if (at < text.size()) {
-        if (text[at] != 'E' || at + 2 > text.size()) return std::nullopt;
+    if (at < text.size()) {  // only a decimal has an exponent: "E" is a hexadecimal digit
+        if (base != 10 || text[at] != 'E' || at + 2 > text.size()) return std::nullopt;
         exponent += std::atoi(std::string(text.substr(at + 1)).c_str());
     }
-    Exact value = exponent >= 0 ? Exact(digits * powerOf(10, exponent))
-                                : Exact(digits, powerOf(10, -exponent));
+    Exact value = Exact(digits) * exactPower(base, exponent);
     return negative ? Exact(-value) : value;
 }
 
@@ -126,11 +127,8 @@ int leadingPower(const Exact& x, int base) {
     double bits = static_cast<double>(boost::multiprecision::msb(numerator(magnitude))) -
                   static_cast<double>(boost::multiprecision::msb(denominator(magnitude)));
     int power = static_cast<int>(std::floor(bits / std::log2(base)));
-    auto to = [base](int p) {
-        return p >= 0 ? Exact(powerOf(base, p)) : Exact(Integer(1), powerOf(base, -p));
-    };
-    while (magnitude < to(power)) --power;
-    while (magnitude >= to(power + 1)) ++power;
+    while (magnitude < exactPower(base, power)) --power;
+    while (magnitude >= exactPower(base, power + 1)) ++power;
     return power;
 }
 
@@ -161,7 +159,7 @@ Exact squareRoot(const Exact& x, int digits, bool& rounded) {
     Integer kept = root / unit;
     if ((root % unit) * 2 >= unit) ++kept;
     Exact value(kept * unit);
-    return k >= 0 ? value / Exact(powerOf(10, k)) : value * Exact(powerOf(10, -k));
+    return value / exactPower(10, k);
 }
 
 }  // namespace solution

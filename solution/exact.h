@@ -16,14 +16,18 @@ using Exact = boost::multiprecision::number<
     boost::multiprecision::rational_adaptor<boost::multiprecision::cpp_int_backend<>>,
     boost::multiprecision::et_off>;
 
-// The value of a number's text as the program writes it ("0,1", "-6,28E+200"), exactly; none
-// for a text that is no such number (∞, NaN).
-std::optional<Exact> exactOfText(std::string_view text);
+// The value of a number's text in `base` as the program writes it ("0,1", "-6,28E+200",
+// "-1F,8"), exactly; none for a text that is no such number (∞, NaN). Only a decimal has an
+// exponent.
+std::optional<Exact> exactOfText(std::string_view text, int base = 10);
 
 // The number the pupil sees for a finite double: its field text, read exactly.
 Exact seen(double value);
 
-Integer powerOf(int base, int exponent);
+Integer powerOf(int base, int exponent);  // exponent >= 0
+
+// base^power for any whole power: 8⁻² is 1/64.
+Exact exactPower(int base, int power);
 
 // A whole number's decimal digits, with "-" where it is negative.
 std::string digitsOf(const Integer& n);

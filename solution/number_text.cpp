@@ -4,14 +4,13 @@
 #include <cstdlib>
 
 #include "calc/conversions.h"
+#include "calc/number_form.h"
 
 namespace solution {
 
 namespace {
 
-constexpr int kLargestPlain = kExponentFrom;  // from 1E+15 on, the fields write an exponent...
-constexpr int kLongestPlain = 30;           // ...but a longer number is clearer in full below 1E+30
-constexpr int kSmallestPlain = -4;          // below 1E-04 an exponent
+constexpr int kLongestPlain = 30;  // a number longer than a field's is clearer in full below 1E+30
 constexpr std::size_t kGroupFrom = 5;       // integer digits from which they are grouped
 constexpr std::size_t kFewDecimals = 2;     // a number with no more is short at any length
 constexpr std::size_t kFractionDigits = 4;  // a fraction's numerator and denominator at most
@@ -36,32 +35,21 @@ Significant significantOf(const Decimal& decimal) {
             static_cast<int>(decimal.integer.size()) - 1 - static_cast<int>(first)};
 }
 
-std::string exponentForm(const Decimal& decimal, const Significant& significant) {
-    int power = significant.power;
-    std::string text = decimal.negative ? "-" : "";
-    text += significant.digits.front();
-    if (significant.digits.size() > 1)
-        text.append(1, calc::decimalSeparator()).append(significant.digits.substr(1));
-    std::string exponent = std::to_string(std::abs(power));
-    if (exponent.size() < 2) exponent.insert(exponent.begin(), '0');
-    return text.append(power < 0 ? "E-" : "E+").append(exponent);
-}
-
 std::string plainForm(const Decimal& decimal) {
-    std::string text = decimal.negative ? "-" : "";
-    text += groupedByThree(decimal.integer);
-    if (decimal.fraction.empty() && decimal.period.empty()) return text;
-    text.append(1, calc::decimalSeparator()).append(decimal.fraction);
-    if (!decimal.period.empty()) text.append("(").append(decimal.period).append(")");
-    return text;
+    std::string fraction = decimal.fraction;
+    if (!decimal.period.empty()) fraction.append("(").append(decimal.period).append(")");
+    return calc::plainForm(decimal.negative, groupedByThree(decimal.integer), fraction);
 }
 
+// As a field writes it; but a number with more digits than a field's is written in full up to
+// 1E+30.
 bool inExponentForm(const Significant& significant) {
     if (significant.digits == "0") return false;
     int power = significant.power;
-    if (power < kSmallestPlain) return true;
-    if (power < kLargestPlain) return false;
-    return power >= kLongestPlain || static_cast<int>(significant.digits.size()) <= kFieldDigits;
+    if (calc::isWrittenPlain(power)) return false;
+    if (power < 0) return true;
+    return power >= kLongestPlain ||
+           static_cast<int>(significant.digits.size()) <= calc::kDecimalDigits;
 }
 
 std::string scripted(int number, const std::array<std::string_view, 10>& glyphs,
@@ -89,7 +77,7 @@ bool isShort(const Exact& x, int mostDigits) {
     if (!decimal) return false;
     Significant significant = significantOf(*decimal);
     if (static_cast<int>(significant.digits.size()) <= mostDigits) return true;
-    return significant.power < kLargestPlain && decimal->fraction.size() <= kFewDecimals;
+    return significant.power < calc::kExponentFormFrom && decimal->fraction.size() <= kFewDecimals;
 }
 
 std::optional<std::string> shortFraction(const Exact& x) {
@@ -112,7 +100,9 @@ std::string numberText(const Exact& x, Place place) {
     if (decimal->period.empty()) {
         Significant significant = significantOf(*decimal);
         if (inExponentForm(significant))
-            return bracketed(exponentForm(*decimal, significant), operand);
+            return bracketed(
+                calc::exponentForm(decimal->negative, significant.digits, significant.power),
+                operand);
     }
     return bracketed(plainForm(*decimal), operand && decimal->negative);
 }

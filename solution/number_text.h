@@ -11,12 +11,6 @@ namespace solution {
 // those, never inside a number.
 inline constexpr std::string_view kNoBreakSpace = "\u00A0";
 
-// The significant digits a decimal field shows.
-inline constexpr int kFieldDigits = 15;
-
-// From 1E+15 on the fields write a number with E.
-inline constexpr int kExponentFrom = 15;
-
 // The longest period a decimal is written with; a longer one is written as a fraction.
 inline constexpr std::size_t kLongestPeriod = 16;
 

@@ -1,12 +1,12 @@
 #include "solution/solution_text.h"
 
 #include <algorithm>
-#include <array>
 #include <initializer_list>
 
 #include "calc/conversions.h"
 #include "calc/geometry.h"
 #include "calc/messages.h"
+#include "calc/number_form.h"
 #include "calc/rows.h"
 #include "solution/conversion_lines.h"
 #include "solution/number_text.h"
@@ -22,14 +22,8 @@ using Lines = std::vector<std::string>;
 
 constexpr int kDecimal = 10;
 
-// In the order of calc::StepOp; a square root has one operand.
-constexpr std::array<std::string_view, 5> kStepSigns{" + ", " − ", " · ", " : ", "√"};
-
-// The constants the formulas name, the same in every compute.
-constexpr std::array<calc::UsedValue, 2> kConstants{{{"π", calc::kPi}, {"2π", calc::kTwoPi}}};
-
 std::optional<Filled> constant(std::string_view name) {
-    for (const calc::UsedValue& c : kConstants)
+    for (const calc::UsedValue& c : calc::kConstants)
         if (c.name == name) return Filled{numberText(seen(c.value))};
     return std::nullopt;
 }
@@ -37,35 +31,13 @@ std::optional<Filled> constant(std::string_view name) {
 // How the field's number stands to the exact one.
 enum class FieldAgrees { Exactly, Rounded, Otherwise };
 
-// The value of a field's digits in its base; none for a text that is no number.
-std::optional<Exact> fieldValue(std::string_view text, int base) {
-    if (base == kDecimal) return exactOfText(text);
-    bool negative = !text.empty() && text.front() == '-';
-    if (negative) text.remove_prefix(1);
-    Integer digits = 0;
-    int places = 0;
-    bool afterComma = false;
-    for (char c : text) {
-        if (c == ',' || c == '.') {
-            afterComma = true;
-            continue;
-        }
-        int digit = c <= '9' ? c - '0' : c - 'A' + 10;
-        if (digit < 0 || digit >= base) return std::nullopt;
-        digits = digits * base + digit;
-        if (afterComma) ++places;
-    }
-    Exact value(digits, powerOf(base, places));
-    return negative ? Exact(-value) : value;
-}
-
 // Rounded: within half a unit of the field's last significant place.
 FieldAgrees agreement(const Exact& field, const Exact& exact, int base, int digits) {
     if (field == exact) return FieldAgrees::Exactly;
     if (field == 0) return FieldAgrees::Otherwise;
     int last = leadingPower(field, base) - digits + 1;
-    Exact unit = last >= 0 ? Exact(powerOf(base, last)) : Exact(Integer(1), powerOf(base, -last));
-    return abs(field - exact) * 2 <= unit ? FieldAgrees::Rounded : FieldAgrees::Otherwise;
+    return abs(field - exact) * 2 <= exactPower(base, last) ? FieldAgrees::Rounded
+                                                            : FieldAgrees::Otherwise;
 }
 
 // The rounding of a result's working: in the calculator to the field's digits, on the geometry
@@ -74,7 +46,7 @@ Rounding roundingOf(const Formula& formula, const calc::Working& working,
                     const calc::WorkedResult& result) {
     Rounding rounding{working.op.has_value(), std::nullopt};
     // A field that shows 0 for a number too small for the computer gives no answer to arrive at.
-    std::optional<Exact> field = fieldValue(result.text, formula.base);
+    std::optional<Exact> field = exactOfText(result.text, formula.base);
     if (field && *field != 0) rounding.answer = answerOf(*field).value;
     return rounding;
 }
@@ -89,7 +61,7 @@ struct Worked {
 
     std::optional<Filled> lookup(std::string_view name) const {
         if (name == "=") {  // "≈" where the field is not exactly the worked value
-            std::optional<Exact> field = fieldValue(result.text, formula.base);
+            std::optional<Exact> field = exactOfText(result.text, formula.base);
             const Shown* last = values.last();
             return Filled{result.text, !field || !last || last->rounded || *field != last->value};
         }
@@ -139,11 +111,11 @@ std::string answerLine(const Worked& worked, const Shown& last, const std::strin
 // a value the computer got otherwise. It gives the field's number.
 std::optional<std::string> fieldNote(const Worked& worked, const Shown& last) {
     const int base = worked.formula.base;
-    std::optional<Exact> field = fieldValue(worked.result.text, base);
+    std::optional<Exact> field = exactOfText(worked.result.text, base);
     if (!field || *field == last.value) return std::nullopt;
     if (base != kDecimal) {
         std::string text = worked.result.text + subscript(base);
-        const int digits = fieldDigitsOf(base);
+        const int digits = calc::fieldDigitsOf(base);
         if (agreement(*field, last.value, base, digits) == FieldAgrees::Rounded)
             return say(
                 words::kFieldRounds,
@@ -160,9 +132,10 @@ std::optional<std::string> fieldNote(const Worked& worked, const Shown& last) {
     if (std::any_of(steps.begin(), steps.end() - 1, [](const Shown& s) { return s.rounded; }))
         return say(words::kRoundedOnTheWay, {text});
     bool fieldRounds = last.rounded ? !worked.working.op.has_value()
-                                    : agreement(*field, last.value, kDecimal, kFieldDigits) ==
-                                          FieldAgrees::Rounded;
-    if (fieldRounds) return say(words::kFieldDigitsShown, {text, std::to_string(kFieldDigits)});
+                                    : agreement(*field, last.value, kDecimal,
+                                                calc::kDecimalDigits) == FieldAgrees::Rounded;
+    if (fieldRounds)
+        return say(words::kFieldDigitsShown, {text, std::to_string(calc::kDecimalDigits)});
     return say(words::kFieldDiffers, {text});
 }
 
@@ -190,10 +163,10 @@ void addWorked(Lines& lines, const Worked& worked) {
 }
 
 std::string stepText(const calc::Step& step, const WorkedValues& values) {
-    const std::string_view sign = kStepSigns.at(static_cast<std::size_t>(step.op));
+    const std::string_view sign = calc::signOf(step.op);
     std::string a = numberText(values.operand(step.a).value);
-    if (step.op == calc::StepOp::SquareRoot) return std::string(sign) + a;
-    return a.append(sign).append(numberText(values.operand(step.b).value));
+    if (step.op == calc::StepOp::SquareRoot) return std::string(sign) + a;  // one operand
+    return a.append(" ").append(sign).append(" ").append(numberText(values.operand(step.b).value));
 }
 
 // The steps done before the fault, one a line, the failing one saying what went wrong; where no

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/number_form.h"
 #include "solution/number_text.h"
 
 namespace solution {
@@ -57,10 +58,11 @@ std::vector<Exact> roundings(const Exact& x) {
     auto add = [&choices](const Exact& choice) {
         if (choice != 0 && (choices.empty() || choices.back() != choice)) choices.push_back(choice);
     };
-    if (power >= kExponentFrom || power < -kFewestDecimals) {
-        for (int digits = 1; digits <= kFieldDigits; ++digits) add(roundedSignificant(x, digits));
+    if (power >= calc::kExponentFormFrom || power < -kFewestDecimals) {
+        for (int digits = 1; digits <= calc::kDecimalDigits; ++digits)
+            add(roundedSignificant(x, digits));
     } else {
-        const int most = std::max(kFewestDecimals, kFieldDigits - 1 - power);
+        const int most = std::max(kFewestDecimals, calc::kDecimalDigits - 1 - power);
         for (int decimals = kFewestDecimals; decimals <= most; ++decimals)
             add(roundedDecimals(x, decimals));
     }
@@ -71,7 +73,7 @@ std::vector<Exact> roundings(const Exact& x) {
 
 AnswerValue answerOf(const Exact& x) {
     const Exact magnitude = abs(x);
-    if (x != 0 && (magnitude < kSmallestHundredths || leadingPower(x) >= kExponentFrom))
+    if (x != 0 && (magnitude < kSmallestHundredths || leadingPower(x) >= calc::kExponentFormFrom))
         return {roundedSignificant(x, kAnswerSignificant), true};
     return {roundedDecimals(x, kAnswerDecimals)};
 }
@@ -97,7 +99,8 @@ Shown WorkedValues::written(std::span<const calc::Step> steps, std::size_t at,
     const calc::Step& step = steps[at];
     bool inexact = false;
     Exact x = exactValue(step.op, operand(step.a).value, operand(step.b).value, inexact);
-    if (!inexact && isShort(x, rounding.fieldDigits ? kFieldDigits : kCopiedDigits)) return {x};
+    if (!inexact && isShort(x, rounding.fieldDigits ? calc::kDecimalDigits : kCopiedDigits))
+        return {x};
     if (rounding.fieldDigits) {
         Shown shown{x};
         if (std::optional<std::string> fraction = shortFraction(x);
@@ -106,10 +109,10 @@ Shown WorkedValues::written(std::span<const calc::Step> steps, std::size_t at,
             if (std::optional<Decimal> decimal = decimalOf(x, kLongestPeriod)) {  // 0,58(3)
                 std::size_t digits = (decimal->integer == "0" ? 0 : decimal->integer.size()) +
                                      decimal->fraction.size() + decimal->period.size();
-                if (digits <= static_cast<std::size_t>(kFieldDigits)) return shown;
+                if (digits <= static_cast<std::size_t>(calc::kDecimalDigits)) return shown;
             }
         }
-        shown.value = roundedSignificant(x, kFieldDigits);
+        shown.value = roundedSignificant(x, calc::kDecimalDigits);
         shown.rounded = true;
         return shown;
     }

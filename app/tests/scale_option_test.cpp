@@ -35,6 +35,9 @@ TEST(ScaleOption, TheCommandLineAsksForAFactorFitOrNothing) {
         {{"--scale", "fit"}, Kind::Fit, 1, ""},
         {{"--scale", "4"}, Kind::Bad, 1, "Масштаб «4» не подходит: нужно число от 1 до 3"},
         {{"--scale=\x1b[2J"}, Kind::Bad, 1, "Масштаб «?[2J»"},
+        {{"--scale=\x7f"}, Kind::Bad, 1, "Масштаб «?»"},           // DEL
+        {{"--scale=\u009b[2J"}, Kind::Bad, 1, "Масштаб «?[2J»"},   // C1, as UTF-8 writes it
+        {{"--scale=\u00a0x"}, Kind::Bad, 1, "Масштаб «\u00a0x»"},  // a no-break space stays
         {{"--scale"}, Kind::Bad, 1, "После --scale нужен масштаб"},
         {{"--scale", "4", "--scale", "2"}, Kind::Factor, 2, ""},
     };

@@ -5,8 +5,8 @@
 #include <limits>
 #include <string>
 
-#include "calc/digits.h"
 #include "calc/messages.h"
+#include "calc/number_form.h"
 
 namespace calc::detail {
 
@@ -97,22 +97,7 @@ double decimalMagnitude(const ScannedNumber& number, std::string_view source) {
 
 // Three bits an octal digit, regrouped into four bits a hexadecimal digit.
 std::string octalToHex(std::string_view octal) {
-    std::string bits;
-    bits.reserve(octal.size() * 3 + 3);
-    for (char digit : octal) {
-        int value = digit - '0';
-        for (int shift = 2; shift >= 0; --shift)
-            bits += static_cast<char>('0' + ((value >> shift) & 1));
-    }
-    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
-    std::string hex;
-    hex.reserve(bits.size() / 4);
-    for (std::size_t i = 0; i < bits.size(); i += 4) {
-        int value = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
-                    (bits[i + 3] - '0');
-        hex += kDigits[static_cast<std::size_t>(value)];
-    }
-    return hex;
+    return digitsOfBits(bitsOf(octal, bitsPerDigitOf(8)), bitsPerDigitOf(16));
 }
 
 double radixMagnitude(const ScannedNumber& number, std::string_view source) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 
 namespace {
 
@@ -59,13 +60,11 @@ void checkWriters(std::string_view bytes) {
 }
 
 void runCalculation(std::uint8_t selector, const std::vector<std::string>& texts) {
-    calc::FieldTable::Texts fields{
-        {"txt1", texts[0]},    {"txt2", texts[1]},    {"txt3", texts[2]},
-        {"txt4", texts[3]},    {"txt1Dec", texts[0]}, {"txt2Dec", texts[1]},
-        {"txt3Dec", ""},       {"txt1Oct", texts[4]}, {"txt2Oct", texts[5]},
-        {"txt3Oct", ""},       {"txt1Hex", texts[6]}, {"txt2Hex", texts[7]},
-        {"txt3Hex", ""}};
-    calc::FieldTable table(fields);
+    calc::testing::Texts fields =
+        calc::testing::geometryFields(texts[0], texts[1], texts[2], texts[3]);
+    fields.merge(calc::testing::calculatorFields({texts[0], texts[1], ""}, {texts[4], texts[5], ""},
+                                                 {texts[6], texts[7], ""}));
+    calc::testing::FieldTable table(fields);
     calc::WorkedFields worked(table);
     try {
         switch (selector % 8) {

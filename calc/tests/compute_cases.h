@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 
 // One click's worth of calculation over a plain table of field texts: the texts before, the
 // texts expected after, the error expected to stop it (none when it completes) and the field that
@@ -12,14 +13,14 @@
 struct ComputeCase {
     const char* name;
     std::function<void(calc::FieldAccess&)> compute;
-    calc::FieldTable::Texts before;
-    calc::FieldTable::Texts after;
+    calc::testing::Texts before;
+    calc::testing::Texts after;
     std::optional<calc::Error> error = std::nullopt;
     const char* field = "";
 };
 
 inline void runCase(const ComputeCase& c) {
-    calc::FieldTable fields(c.before);
+    calc::testing::FieldTable fields(c.before);
     std::optional<calc::Error> error;
     std::string field;
     try {

@@ -297,6 +297,24 @@ TEST(PositionalText, RoundedLikeTheDecimalRow) {
 
 // Reads an octal or hexadecimal text as written above, exactly, by regrouping its digits
 // into a hexadecimal text that from_chars takes.
+TEST(NumberForm, BitsRegroupedBothWays) {
+    const struct {
+        const char* digits;
+        int bitsPerDigit;
+        const char* bits;
+        int otherBits;
+        const char* regrouped;  // zeros put before the first digit to make it whole
+    } cases[] = {
+        {"17", 3, "001111", 4, "0F"},    {"377", 3, "011111111", 4, "0FF"},
+        {"FF", 4, "11111111", 3, "377"}, {"1", 4, "0001", 3, "01"},
+        {"7", 3, "111", 3, "7"},         {"", 3, "", 4, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(bitsOf(c.digits, c.bitsPerDigit), c.bits) << c.digits;
+        EXPECT_EQ(digitsOfBits(c.bits, c.otherBits), c.regrouped) << c.digits;
+    }
+}
+
 double readPositional(std::string text, int bitsPerDigit) {
     bool negative = !text.empty() && text[0] == '-';
     if (negative) text.erase(0, 1);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 #include "compute_cases.h"
 #include "recording_fields.h"
 #include "testing/separator_guard.h"
@@ -12,14 +13,19 @@ namespace {
 constexpr Error kOverflow = Error::Overflow;
 constexpr Error kMismatch = Error::TypeMismatch;
 
+using testing::FieldTable;
+using testing::Texts;
+
 // Result fields start with "old" so that a test sees which ones a calculation wrote.
-FieldTable::Texts fourFields(const char* t1, const char* t2, const char* t3 = "old",
-                             const char* t4 = "old") {
-    return {{"txt1", t1}, {"txt2", t2}, {"txt3", t3}, {"txt4", t4}};
+Texts fourFields(const char* t1, const char* t2, const char* t3 = "old", const char* t4 = "old") {
+    return testing::geometryFields(t1, t2, t3, t4);
 }
 
-FieldTable::Texts circleFields(const char* t1, const char* t2 = "old", const char* t3 = "old") {
-    return {{"txt1", t1}, {"txt2", t2}, {"txt3", t3}};
+// The circle has no fourth field.
+Texts circleFields(const char* t1, const char* t2 = "old", const char* t3 = "old") {
+    Texts texts = testing::geometryFields(t1, t2, t3);
+    texts.erase("txt4");
+    return texts;
 }
 
 TEST(Geometry, ResultsAndFaults) {

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 
 namespace calc {
 namespace {
@@ -35,7 +36,7 @@ TEST(Locale, RussianProcessLocaleChangesNothing) {
     EXPECT_EQ(valueOf("2,5"), 2.5);
     EXPECT_EQ(coerceToDouble("1.5e3"), 1500.0);
     EXPECT_EQ(hexText(3.5), "3.8");
-    FieldTable cylinder({{"txt1", "2"}, {"txt2", "3"}, {"txt3", ""}, {"txt4", ""}});
+    testing::FieldTable cylinder(testing::geometryFields("2", "3"));
     computeCylinder(cylinder);
     EXPECT_EQ(cylinder.texts().at("txt4"), "62.8");
     std::setlocale(LC_ALL, "C");

@@ -4,11 +4,12 @@
 #include <vector>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 
 // A table of field texts that remembers every access, in order ("read txt1", "write txt3").
-class RecordingFields : public calc::FieldTable {
+class RecordingFields : public calc::testing::FieldTable {
   public:
-    using calc::FieldTable::FieldTable;
+    using calc::testing::FieldTable::FieldTable;
 
     std::string text(std::string_view name) override {
         calls_.push_back("read " + std::string(name));

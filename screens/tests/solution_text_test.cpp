@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 #include "screens/solution_text.h"
 #include "solution/tests/line_checker.h"
 #include "solution/tests/notebook_rules.h"
@@ -17,24 +18,18 @@ namespace {
 
 using enum ScreenId;
 using Run = std::function<void(calc::FieldAccess&)>;
-using Texts = calc::FieldTable::Texts;
+using calc::testing::Texts;
 
 Texts fields(const char* txt1, const char* txt2 = "") {
-    return {{"txt1", txt1}, {"txt2", txt2}, {"txt3", ""}, {"txt4", ""}};
+    return calc::testing::geometryFields(txt1, txt2);
 }
 // Each row its own operands, decimal first.
 Texts rowFields(const char* dec, const char* oct, const char* hex, const char* right) {
-    Texts texts;
-    for (auto [row, left] : {std::pair{"Dec", dec}, {"Oct", oct}, {"Hex", hex}}) {
-        texts[std::string("txt1") + row] = left;
-        texts[std::string("txt2") + row] = right;
-        texts[std::string("txt3") + row] = "";
-    }
-    return texts;
+    return calc::testing::calculatorFields(dec, oct, hex, right);
 }
 
 std::string solved(ScreenId screen, const Run& run, const Texts& typed) {
-    calc::FieldTable table(typed);
+    calc::testing::FieldTable table(typed);
     calc::WorkedFields worked(table);
     try {
         worked.run(run);
@@ -709,7 +704,7 @@ TEST(SolutionText, EveryLineTrueWithTheScreensFormulas) {
         const char* b = numbers[random() % std::size(numbers)];
         Texts typed = fields(a, b);
         typed.merge(rowFields(a, a, a, b));
-        calc::FieldTable table(typed);
+        calc::testing::FieldTable table(typed);
         calc::WorkedFields worked(table);
         try {
             worked.run(runs[i % 6]);

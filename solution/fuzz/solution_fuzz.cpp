@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 #include "solution/tests/generic_solution.h"
 #include "solution/tests/line_checker.h"
 #include "solution/tests/notebook_rules.h"
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string a(rest.substr(0, bar));
     std::string b(bar == std::string_view::npos ? "" : rest.substr(bar + 1));
     calc::setDecimalSeparator((data[0] & 0x80) != 0 ? ',' : '.');
-    calc::FieldTable table(solution::testing::typedEverywhere(a, b));
+    calc::testing::FieldTable table(calc::testing::typedEverywhere(a, b));
     calc::WorkedFields worked(table);
     try {
         switch (data[0] % 8) {

@@ -71,6 +71,7 @@ TEST(ConversionLines, SchoolMethodWorkedByHand) {
         EXPECT_NE(text.find(c.lines), std::string::npos) << c.lines << "\nin\n" << text;
     }
     calc::setDecimalSeparator('.');
+    EXPECT_EQ(digitsText({false, "7", "", "", true}), "7.…");  // the fields' separator, cut or not
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "calc/calc.h"
+#include "calc/tests/field_table.h"
 #include "generic_solution.h"
 #include "line_checker.h"
 #include "notebook_rules.h"
@@ -50,7 +51,7 @@ std::string randomInput(std::mt19937_64& random) {
     }
 }
 
-std::string fieldsDescribed(const calc::FieldTable::Texts& texts) {
+std::string fieldsDescribed(const calc::testing::Texts& texts) {
     std::string text;
     for (const auto& [name, value] : texts) text += name + "=" + value + " ";
     return text;
@@ -73,8 +74,8 @@ TEST(EveryLineTrue, ThousandsOfRandomComputes) {
         calc::setDecimalSeparator(separator);
         for (int i = 0; i < 1500; ++i) {
             std::string a = randomInput(random), b = randomInput(random);
-            const calc::FieldTable::Texts texts = testing::typedEverywhere(a, b);
-            calc::FieldTable table(texts);
+            const calc::testing::Texts texts = calc::testing::typedEverywhere(a, b);
+            calc::testing::FieldTable table(texts);
             calc::WorkedFields worked(table);
             try {
                 worked.run(computes[i % std::size(computes)]);

@@ -48,14 +48,4 @@ std::string genericSolution(const calc::Working& working) {
     return solutionText(formulas.task, &working);
 }
 
-calc::FieldTable::Texts typedEverywhere(const std::string& a, const std::string& b) {
-    calc::FieldTable::Texts texts{{"txt1", a}, {"txt2", b}, {"txt3", ""}, {"txt4", ""}};
-    for (std::string row : {"Dec", "Oct", "Hex"}) {
-        texts["txt1" + row] = a;
-        texts["txt2" + row] = b;
-        texts["txt3" + row] = "";
-    }
-    return texts;
-}
-
 }  // namespace solution::testing

@@ -11,8 +11,4 @@ namespace solution::testing {
 // tables.
 std::string genericSolution(const calc::Working& working);
 
-// The fields of every screen with the same two texts typed in: the geometry screens' and each of
-// the calculator's rows, results empty.
-calc::FieldTable::Texts typedEverywhere(const std::string& a, const std::string& b);
-
 }  // namespace solution::testing

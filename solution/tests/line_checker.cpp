@@ -40,10 +40,6 @@ Value rootOf(const Exact& number) {
     return v;
 }
 
-Exact unitOf(int base, int power) {
-    return power >= 0 ? Exact(powerOf(base, power)) : Exact(Integer(1), powerOf(base, -power));
-}
-
 const std::vector<std::pair<std::string_view, int>> kSubscripts{
     {"₁₆", 16}, {"₁₀", 10}, {"₈", 8}, {"₂", 2}};
 const std::vector<std::string_view> kSuperscripts{"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
@@ -210,18 +206,18 @@ class Parser {
                 digits = digits * base + d;
                 places += comma ? 1 : 0;
             }
-            v.number = Exact(digits) * unitOf(base, -places);
+            v.number = Exact(digits) * exactPower(base, -places);
             int zeros = 0;  // an integer's closing zeros may stand for digits not shown
             for (Integer d = digits; !comma && d != 0 && d % base == 0; d /= base) ++zeros;
             if (!period.empty()) {  // 0,1(6) = 0,1 + 0,0(6)
                 Integer p = 0;
                 for (char c : period) p = p * base + (c <= '9' ? c - '0' : c - 'A' + 10);
                 v.number += Exact(p) / (Exact(powerOf(base, static_cast<int>(period.size()))) - 1) *
-                            unitOf(base, -places);
+                            exactPower(base, -places);
             } else {
-                v.unit = unitOf(base, zeros - places) * unitOf(10, exponent);
+                v.unit = exactPower(base, zeros - places) * exactPower(10, exponent);
             }
-            v.number *= unitOf(10, exponent);
+            v.number *= exactPower(10, exponent);
         }
         if (negative) v.number = -v.number;
         return v;
