@@ -6,26 +6,11 @@
 #include <string>
 
 #include "calc/detail/non_finite_text.h"
-#include "messages.h"
 #include "number_form.h"
 
 namespace calc {
 
 namespace {
-
-struct BaseRule {
-    int base;
-    int bitsPerDigit;
-    int significantDigits;
-};
-constexpr BaseRule kOctal{8, bitsPerDigitOf(8), fieldDigitsOf(8)};
-constexpr BaseRule kHex{16, bitsPerDigitOf(16), fieldDigitsOf(16)};
-
-const BaseRule& ruleOf(int base) {
-    if (base == kOctal.base) return kOctal;
-    if (base == kHex.base) return kHex;
-    throw RuntimeError(Error::Internal);
-}
 
 // A magnitude as an integer times a power of two: mantissa * 2^exponent. The rounded value may
 // lie just past the largest double (2^1024), so it is kept in this form, not as a double.
@@ -47,13 +32,12 @@ int floorDiv(int a, int b) {
 
 // |value| (finite, not zero) rounded at its last significant digit: scaling by a power of two
 // is exact, and nearbyint rounds ties to even in the default rounding mode.
-BinaryValue roundedMagnitude(double value, const BaseRule& rule, bool& rounded) {
-    int topDigit = floorDiv(std::ilogb(value), rule.bitsPerDigit);
-    int lastBit = (topDigit - rule.significantDigits + 1) * rule.bitsPerDigit;
+BinaryValue roundedMagnitude(double value, int base) {
+    const int width = bitsPerDigitOf(base);
+    int topDigit = floorDiv(std::ilogb(value), width);
+    int lastBit = (topDigit - fieldDigitsOf(base) + 1) * width;
     double scaled = std::ldexp(std::fabs(value), -lastBit);  // below 2^52: fraction bits remain
-    double whole = std::nearbyint(scaled);
-    rounded = whole != scaled;
-    return {static_cast<std::uint64_t>(whole), lastBit};
+    return {static_cast<std::uint64_t>(std::nearbyint(scaled)), lastBit};
 }
 
 // The digit made of bits [position, position + bitsPerDigit).
@@ -64,36 +48,29 @@ char digitAt(const BinaryValue& value, int position, int bitsPerDigit) {
     return kDigits[static_cast<std::size_t>(digit)];
 }
 
+// At most fieldDigitsOf(base) significant digits, correctly rounded (ties to even) like the
+// decimal row's; no fractional zeros at the end.
 std::string positionalText(double value, int base) {
     if (!std::isfinite(value)) return detail::nonFiniteText(value);
-    PositionalDigits digits = positionalDigits(value, base);
-    return plainForm(digits.negative, digits.integer, digits.fraction);
+    if (value == 0.0) return "0";
+    BinaryValue binary = roundedMagnitude(value, base);
+    const int width = bitsPerDigitOf(base);
+    int topDigit = floorDiv(binary.highestBit(), width);
+    std::string integer = topDigit < 0 ? "0" : "";
+    for (int d = topDigit; d >= 0; --d) integer += digitAt(binary, d * width, width);
+    int bottomDigit = floorDiv(binary.lowestBit(), width);
+    std::string fraction;
+    for (int d = -1; d >= bottomDigit; --d) fraction += digitAt(binary, d * width, width);
+    return plainForm(value < 0, integer, fraction);
 }
 
 }  // namespace
 
-PositionalDigits positionalDigits(double value, int base) {
-    const BaseRule& rule = ruleOf(base);
-    PositionalDigits digits;
-    digits.base = rule.base;
-    digits.integer.push_back('0');
-    if (value == 0.0) return digits;
-    digits.negative = value < 0;
-    BinaryValue binary = roundedMagnitude(value, rule, digits.rounded);
-    int width = rule.bitsPerDigit;
-    int topDigit = floorDiv(binary.highestBit(), width);
-    if (topDigit >= 0) digits.integer.clear();
-    for (int d = topDigit; d >= 0; --d) digits.integer += digitAt(binary, d * width, width);
-    int bottomDigit = floorDiv(binary.lowestBit(), width);
-    for (int d = -1; d >= bottomDigit; --d) digits.fraction += digitAt(binary, d * width, width);
-    return digits;
-}
-
 std::string octalText(double value) {
-    return positionalText(value, kOctal.base);
+    return positionalText(value, 8);
 }
 std::string hexText(double value) {
-    return positionalText(value, kHex.base);
+    return positionalText(value, 16);
 }
 
 }  // namespace calc

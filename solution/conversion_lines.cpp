@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/number_form.h"
+#include "calc/working.h"
 #include "solution/number_text.h"
 #include "solution/pattern.h"
 #include "solution/words.h"
@@ -223,15 +224,16 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
     }
     const Exact sum = exactOfText(digits.integer + "," + fraction, base).value_or(Exact(0));
     std::string b = std::to_string(base);
+    const std::string_view times = calc::signOf(calc::StepOp::Multiply);
     std::vector<std::string> powers, values, products;
     for (const Term& t : terms) {
-        powers.push_back(std::to_string(t.digit) + "·" + b + superscript(t.power));
+        powers.push_back(std::to_string(t.digit).append(times) + b + superscript(t.power));
         if (terms.size() > kMostTerms) continue;  // only the powers are written
         Exact unit = exactPower(base, t.power);
-        values.push_back(std::to_string(t.digit) + "·" + numberText(unit));
+        values.push_back(std::to_string(t.digit).append(times) + numberText(unit));
         products.push_back(numberText(unit * t.digit));
     }
-    if (terms.empty()) powers.push_back("0·" + b + superscript(0));
+    if (terms.empty()) powers.push_back(std::string("0").append(times) + b + superscript(0));
     auto sumText = [](std::vector<std::string> parts) {
         if (parts.size() > kMostTerms) {
             parts.erase(parts.begin() + kTermsBeforeCut, parts.end() - 1);

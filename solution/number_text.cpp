@@ -35,6 +35,17 @@ Significant significantOf(const Decimal& decimal) {
             static_cast<int>(decimal.integer.size()) - 1 - static_cast<int>(first)};
 }
 
+// Digits grouped by three from the right, with no-break spaces, where there are five or more.
+std::string groupedByThree(std::string_view digits) {
+    if (digits.size() < kGroupFrom) return std::string(digits);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += kNoBreakSpace;
+        text += digits[i];
+    }
+    return text;
+}
+
 std::string plainForm(const Decimal& decimal) {
     std::string fraction = decimal.fraction;
     if (!decimal.period.empty()) fraction.append("(").append(decimal.period).append(")");
@@ -61,16 +72,6 @@ std::string scripted(int number, const std::array<std::string_view, 10>& glyphs,
 }
 
 }  // namespace
-
-std::string groupedByThree(std::string_view digits) {
-    if (digits.size() < kGroupFrom) return std::string(digits);
-    std::string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) text += kNoBreakSpace;
-        text += digits[i];
-    }
-    return text;
-}
 
 bool isShort(const Exact& x, int mostDigits) {
     std::optional<Decimal> decimal = decimalOf(x, 0);

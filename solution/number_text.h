@@ -37,9 +37,6 @@ std::string numberText(const Exact& x, Place place = Place::Operand);
 // A field's text as the window writes it: grouped as numberText groups it.
 std::string fieldNumber(double value, Place place = Place::Operand);
 
-// Digits grouped by three from the right, with no-break spaces, where there are five or more.
-std::string groupedByThree(std::string_view digits);
-
 // Every space but those around "=" and "≈" made a no-break space.
 std::string breakingAtSigns(std::string_view line);
 
