@@ -18,8 +18,6 @@ QLineEdit* fieldOf(const ScreenFields& fields, const std::exception& error) {
 
 }  // namespace
 
-// A field's accessible name is what the screen paints beside it ("радиус"), or its row and
-// operand on the calculator.
 std::string messageOnScreen(const ScreenFields& fields, const std::exception& error) {
     return calc::messageOf(error, fields);
 }

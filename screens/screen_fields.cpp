@@ -20,6 +20,8 @@ std::string ScreenFields::text(std::string_view name) {
     return at(name).text().toStdString();
 }
 
+// A field's accessible name is what the screen paints beside it ("радиус"), or its row and
+// operand on the calculator.
 std::string ScreenFields::caption(std::string_view name) const {
     const QLineEdit* field = find(name);
     return field ? field->accessibleName().toStdString() : std::string();

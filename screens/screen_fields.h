@@ -15,7 +15,7 @@ class ScreenFields : public calc::FieldAccess {
 
     std::string text(std::string_view name) override;
     void setText(std::string_view name, std::string_view text) override;
-    std::string caption(std::string_view name) const override;  // the field's accessible name
+    std::string caption(std::string_view name) const override;
     QLineEdit* find(std::string_view name) const;  // null where the screen has no such field
     QLineEdit& at(std::string_view name);          // raises where the screen has no such field
 

@@ -115,7 +115,8 @@ void addMultiplications(const Exact& start, int base, int digitsLeft, BaseDigits
     lines.push_back(say(words::kReadDigits, {digitsText(read)}));
 }
 
-std::string groups(std::string_view bits, std::size_t width) {
+std::string groups(std::string_view bits, int bitsPerDigit) {
+    const auto width = static_cast<std::size_t>(bitsPerDigit);
     std::string text;
     for (std::size_t i = 0; i < bits.size(); i += width) {
         if (i > 0) text += kNoBreakSpace;
@@ -140,7 +141,7 @@ struct Bits {
     std::string integer, fraction, period;
 };
 
-std::string bitsText(const Bits& bits, std::size_t width) {
+std::string bitsText(const Bits& bits, int width) {
     std::string integer =
         bits.integer.find('1') == std::string::npos ? "0" : groups(bits.integer, width);
     std::string fraction = groups(bits.fraction, width);
@@ -148,8 +149,9 @@ std::string bitsText(const Bits& bits, std::size_t width) {
     return calc::plainForm(false, integer, fraction);
 }
 
-// The same bits grouped `width` a digit from the comma, both ways.
-Bits regrouped(Bits bits, std::size_t width) {
+// The same bits grouped `bitsPerDigit` a digit from the comma, both ways.
+Bits regrouped(Bits bits, int bitsPerDigit) {
+    const auto width = static_cast<std::size_t>(bitsPerDigit);
     bits.integer.erase(0, std::min(bits.integer.find('1'), bits.integer.size()));
     if (!bits.integer.empty())
         bits.integer.insert(0, (width - bits.integer.size() % width) % width, '0');
@@ -172,18 +174,14 @@ Bits regrouped(Bits bits, std::size_t width) {
 // "377₈ = 011 111 111₂ = 1111 1111₂ = FF₁₆": triads to tetrads, or tetrads to triads.
 std::string routeLine(const BaseDigits& digits, int base) {
     const int otherBase = base == 8 ? 16 : 8;
-    const int bitsPerDigit = calc::bitsPerDigitOf(base),
-              otherBits = calc::bitsPerDigitOf(otherBase);
-    const std::size_t width = static_cast<std::size_t>(bitsPerDigit),
-                      other = static_cast<std::size_t>(otherBits);
-    Bits bits{calc::bitsOf(digits.integer, bitsPerDigit),
-              calc::bitsOf(digits.fraction, bitsPerDigit),
-              calc::bitsOf(digits.period, bitsPerDigit)};
+    const int width = calc::bitsPerDigitOf(base), other = calc::bitsPerDigitOf(otherBase);
+    Bits bits{calc::bitsOf(digits.integer, width), calc::bitsOf(digits.fraction, width),
+              calc::bitsOf(digits.period, width)};
     Bits again = regrouped(bits, other);
     BaseDigits result;
-    result.integer = again.integer.empty() ? "0" : calc::digitsOfBits(again.integer, otherBits);
-    result.fraction = calc::digitsOfBits(again.fraction, otherBits);
-    std::string period = shortestPeriod(calc::digitsOfBits(again.period, otherBits));
+    result.integer = again.integer.empty() ? "0" : calc::digitsOfBits(again.integer, other);
+    result.fraction = calc::digitsOfBits(again.fraction, other);
+    std::string period = shortestPeriod(calc::digitsOfBits(again.period, other));
     if (!period.empty() && period.find_first_not_of('0') == std::string::npos) period.clear();
     // The period starts as early as it can: 0,06(3146) is 0,0(6314).
     while (!period.empty() && !result.fraction.empty() && result.fraction.back() == period.back()) {
@@ -191,8 +189,8 @@ std::string routeLine(const BaseDigits& digits, int base) {
         std::rotate(period.rbegin(), period.rbegin() + 1, period.rend());
     }
     result.period = period;
-    if (!period.empty()) again.fraction = calc::bitsOf(result.fraction, otherBits);
-    again.period = calc::bitsOf(period, otherBits);
+    if (!period.empty()) again.fraction = calc::bitsOf(result.fraction, other);
+    again.period = calc::bitsOf(period, other);
     if (result.period.empty())
         while (!result.fraction.empty() && result.fraction.back() == '0')
             result.fraction.pop_back();
