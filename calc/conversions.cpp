@@ -4,7 +4,6 @@
 #include <atomic>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "calc/detail/non_finite_text.h"
 #include "calc/detail/number_value.h"

@@ -220,7 +220,8 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
         --power;
         if (calc::digitValue(c) != 0) terms.push_back({calc::digitValue(c), power});
     }
-    const Exact sum = exactOfText(digits.integer + "," + fraction, base).value_or(Exact(0));
+    const Exact sum =
+        exactOfText(calc::plainForm(false, digits.integer, fraction), base).value_or(Exact(0));
     std::string b = std::to_string(base);
     const std::string_view times = calc::signOf(calc::StepOp::Multiply);
     std::vector<std::string> powers, values, products;
