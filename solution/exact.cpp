@@ -13,6 +13,10 @@ namespace {
 using boost::multiprecision::denominator;
 using boost::multiprecision::numerator;
 
+Integer powerOf(int base, int exponent) {
+    return boost::multiprecision::pow(Integer(base), static_cast<unsigned>(exponent));
+}
+
 int decimalDigitCount(const Integer& n) {
     return n == 0 ? 0 : static_cast<int>(abs(n).str().size());
 }
@@ -47,10 +51,6 @@ Exact roundedAt(const Exact& x, int power) {  // to a multiple of 10^power, half
 
 std::string digitsOf(const Integer& n) {
     return n.str();
-}
-
-Integer powerOf(int base, int exponent) {
-    return boost::multiprecision::pow(Integer(base), static_cast<unsigned>(exponent));
 }
 
 Exact exactPower(int base, int power) {

@@ -56,9 +56,9 @@ TEST(ConversionLines, SchoolMethodWorkedByHand) {
          "0,(25)₈\n0,(25)₈ = 0,(010 101)₂ = 0,(0101)₂ = 0,(5)₁₆\n"},
         {Exact(0), 8, "Целая часть: 0.\n0₁₀ = 0₈\nПроверка: 0·8⁰ = 0\n"},
         // 10⁴⁰ : 8 = 1,25·10³⁹ exactly; the ladder is every step of 45 octal digits.
-        {Exact(powerOf(10, 40)), 8,
+        {exactPower(10, 40), 8,
          "1E+40 : 8 = 1,25E+39, остаток 0\n1,25E+39 : 8 = 1,5625E+38, остаток 0\n"},
-        {Exact(powerOf(10, 40)), 8,
+        {exactPower(10, 40), 8,
          "1E+40₁₀ = 165431237070327122277527347653020000000000000₈\nПроверка: 1·8⁴⁴ + 6·8⁴³ + "
          "5·8⁴² + … + 2·8¹³ = 1E+40\n"},
         // 1/97 has no period within 17 octal digits? It has one of 16: 8¹⁶ - 1 is divisible by 97.

@@ -212,7 +212,7 @@ class Parser {
             if (!period.empty()) {  // 0,1(6) = 0,1 + 0,0(6)
                 Integer p = 0;
                 for (char c : period) p = p * base + (c <= '9' ? c - '0' : c - 'A' + 10);
-                v.number += Exact(p) / (Exact(powerOf(base, static_cast<int>(period.size()))) - 1) *
+                v.number += Exact(p) / (exactPower(base, static_cast<int>(period.size())) - 1) *
                             exactPower(base, -places);
             } else {
                 v.unit = exactPower(base, zeros - places) * exactPower(10, exponent);
@@ -345,7 +345,7 @@ std::vector<std::string> falseLines(std::string_view text) {
                         (exact[i - 1] ? equal(*left, *right)
                                       : near(*left, *right) || (check && !left->root &&
                                                                 abs(left->number - right->number) *
-                                                                        Exact(powerOf(2, 48)) <=
+                                                                        exactPower(2, 48) <=
                                                                     abs(right->number)));
             if (left && right && !fine)
                 faults.push_back(original + "   [" + sides[i - 1] + (exact[i - 1] ? " = " : " ≈ ") +

@@ -97,8 +97,7 @@ bool bracketsPair(std::string_view line) {
 // below 0,005 and from 1E+15 on.
 std::pair<Exact, bool> answerRounding(const Exact& field) {
     const Exact magnitude = abs(field);
-    const bool significant =
-        field != 0 && (magnitude * 200 < 1 || magnitude >= Exact(powerOf(10, 15)));
+    const bool significant = field != 0 && (magnitude * 200 < 1 || magnitude >= exactPower(10, 15));
     Exact unit(1, 100);
     if (significant) {  // the place of the third digit
         unit = 1;
