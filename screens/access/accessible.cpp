@@ -1,4 +1,4 @@
-#include "screens/accessible.h"
+#include "screens/access/accessible.h"
 
 #include <QAccessible>
 #include <QWidget>

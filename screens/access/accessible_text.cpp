@@ -1,11 +1,10 @@
-#include "screens/accessible_text.h"
+#include "screens/access/accessible_text.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <algorithm>
 
-#include "screens/spoken_text.h"
-#include "screens/text_box.h"
+#include "screens/access/spoken_text.h"
 
 namespace screens {
 
@@ -100,44 +99,6 @@ QString AccessibleText::attributes(int, int* start, int* end) const {
 
 namespace {
 
-// A field can also be typed into by assistive tools, as any line edit can.
-class FieldText : public AccessibleText, public QAccessibleEditableTextInterface {
-  public:
-    explicit FieldText(TextBox& field) : AccessibleText(&field), field_(field) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::EditableTextInterface)
-            return static_cast<QAccessibleEditableTextInterface*>(this);
-        return AccessibleText::interface_cast(type);
-    }
-    void deleteText(int start, int end) override { replaceText(start, end, {}); }
-    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
-    void replaceText(int start, int end, const QString& text) override {
-        if (field_.isReadOnly()) return;
-        const SpokenText spoken = spokenForm(field_.text());
-        const int from = spoken.shownOffset(start);
-        field_.setText(field_.text().replace(from, spoken.shownOffset(end) - from, text));
-    }
-
-  protected:
-    QString shown() const override { return field_.text(); }
-    int shownCursor() const override { return field_.cursorPosition(); }
-    void setShownCursor(int at) override { field_.setCursorPosition(at); }
-    std::pair<int, int> shownSelection() const override {
-        if (!field_.hasSelectedText()) return {field_.cursorPosition(), field_.cursorPosition()};
-        return {field_.selectionStart(), field_.selectionEnd()};
-    }
-    void setShownSelection(int start, int end) override { field_.setSelection(start, end - start); }
-    QRect shownLetterRect(int at) const override { return field_.letterRect(at); }
-    int shownOffsetAt(QPoint local) const override {
-        return field_.rect().contains(local) ? field_.cursorPositionAt(local) : -1;
-    }
-    bool readOnly() const override { return field_.isReadOnly(); }
-
-  private:
-    TextBox& field_;
-};
-
 class ReadingText : public AccessibleText {
   public:
     explicit ReadingText(QPlainTextEdit& text) : AccessibleText(&text), text_(text) {}
@@ -185,10 +146,6 @@ class ReadingText : public AccessibleText {
 };
 
 }  // namespace
-
-QAccessibleInterface* accessibleField(TextBox& field) {
-    return new FieldText(field);
-}
 
 QAccessibleInterface* accessibleReadingText(QPlainTextEdit& text) {
     return new ReadingText(text);

@@ -7,8 +7,6 @@ class QPlainTextEdit;
 
 namespace screens {
 
-class TextBox;
-
 // A text widget as a screen reader gets it: the spoken form of what it shows, and one run of
 // text attributes over the whole text, so that a reader taking the current line from the runs
 // gets the whole value. Offsets are the spoken text's; the caret and the selection are mapped.
@@ -46,7 +44,6 @@ class AccessibleText : public QAccessibleWidget, public QAccessibleTextInterface
     virtual bool readOnly() const = 0;
 };
 
-QAccessibleInterface* accessibleField(TextBox& field);
 QAccessibleInterface* accessibleReadingText(QPlainTextEdit& text);
 
 }  // namespace screens

@@ -1,4 +1,4 @@
-#include "screens/announcer.h"
+#include "screens/access/announcer.h"
 
 #include <QAccessibleWidget>
 
@@ -22,7 +22,7 @@ Announcer::Announcer(QWidget& window) : QWidget(&window) {
 }
 
 // A notification speaks as it appears, so one already shown goes first.
-void Announcer::say(const QString& text) {
+void Announcer::announce(const QString& text) {
     hide();
     setAccessibleName(text);
     show();

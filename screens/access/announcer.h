@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "screens/accessible.h"
+#include "screens/access/accessible.h"
 
 namespace screens {
 
@@ -14,7 +14,7 @@ class Announcer : public QWidget, public OwnAccessible {
   public:
     explicit Announcer(QWidget& window);
 
-    void say(const QString& text);
+    void announce(const QString& text);
 
     QAccessibleInterface* createAccessible() override;
 

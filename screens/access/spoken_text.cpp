@@ -1,4 +1,4 @@
-#include "screens/spoken_text.h"
+#include "screens/access/spoken_text.h"
 
 #include <algorithm>
 #include <array>

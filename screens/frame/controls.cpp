@@ -1,19 +1,19 @@
-#include "screens/controls.h"
+#include "screens/frame/controls.h"
 
 #include <QLabel>
 
-#include "screens/colours.h"
-#include "screens/picture_button.h"
-#include "screens/text_box.h"
-#include "screens/touch_hold.h"
-#include "screens/twips.h"
-#include "screens/utf8.h"
+#include "screens/frame/colours.h"
+#include "screens/frame/twips.h"
+#include "screens/widgets/picture_button.h"
+#include "screens/widgets/text_box.h"
+#include "screens/widgets/touch_hold.h"
+#include "screens/widgets/utf8.h"
 
 namespace screens {
 
 namespace {
 
-QWidget* createButton(const ControlLayout& layout, QWidget* parent) {
+QWidget* createButton(const ControlRow& layout, QWidget* parent) {
     return new PictureButton(fromUtf8(layout.caption), layout.picture, parent);
 }
 
@@ -24,7 +24,7 @@ QWidget* createTextBox(QWidget* parent) {
     return box;
 }
 
-QWidget* createLabel(const ControlLayout& layout, QWidget* parent) {
+QWidget* createLabel(const ControlRow& layout, QWidget* parent) {
     auto* label = new QLabel(fromUtf8(layout.caption), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -37,7 +37,7 @@ QWidget* createLabel(const ControlLayout& layout, QWidget* parent) {
     return label;
 }
 
-QWidget* createWidget(const ControlLayout& layout, QWidget* parent) {
+QWidget* createWidget(const ControlRow& layout, QWidget* parent) {
     switch (layout.kind) {
         case ControlKind::CommandButton:
             return createButton(layout, parent);
@@ -51,7 +51,7 @@ QWidget* createWidget(const ControlLayout& layout, QWidget* parent) {
 
 }  // namespace
 
-QWidget* createControl(const ControlLayout& layout, QWidget* parent) {
+QWidget* createControl(const ControlRow& layout, QWidget* parent) {
     QWidget* widget = createWidget(layout, parent);
     widget->setObjectName(fromUtf8(layout.name));
     widget->setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));

@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
-#include "screens/layout.h"
+#include "screens/tables/screen_table.h"
 
 namespace screens {
 
 // Builds one control of a screen from its layout row, placed and sized in pixels.
-QWidget* createControl(const ControlLayout& layout, QWidget* parent);
+QWidget* createControl(const ControlRow& layout, QWidget* parent);
 
 }  // namespace screens

@@ -1,11 +1,11 @@
-#include "screens/error_field.h"
+#include "screens/frame/error_field.h"
 
 #include <QLineEdit>
 #include <new>
 
 #include "calc/messages.h"
-#include "screens/accessible.h"
-#include "screens/screen_fields.h"
+#include "screens/access/accessible.h"
+#include "screens/widgets/screen_fields.h"
 
 namespace screens {
 

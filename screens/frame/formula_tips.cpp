@@ -1,9 +1,9 @@
-#include "screens/formula_tips.h"
+#include "screens/frame/formula_tips.h"
 
 #include <QLineEdit>
 
-#include "screens/formulas.h"
-#include "screens/utf8.h"
+#include "screens/tables/formulas.h"
+#include "screens/widgets/utf8.h"
 
 namespace screens {
 
@@ -18,7 +18,7 @@ void explain(QLineEdit& field, const std::string& text) {
 }  // namespace
 
 void attachFormulas(ScreenId screen, ScreenFields& fields) {
-    for (const ControlLayout* result : resultFields(screen)) {
+    for (const ControlRow* result : resultFields(screen)) {
         QLineEdit* field = &fields.at(result->name);
         explain(*field, explanation(*result));
         QObject::connect(field, &QLineEdit::textEdited, field,
@@ -27,7 +27,7 @@ void attachFormulas(ScreenId screen, ScreenFields& fields) {
 }
 
 void explainResults(ScreenId screen, ScreenFields& fields, const calc::Working& working) {
-    for (const ControlLayout* result : resultFields(screen))
+    for (const ControlRow* result : resultFields(screen))
         explain(fields.at(result->name), explanation(*result, &working));
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calc/working.h"
-#include "screens/screen_fields.h"
-#include "screens/screen_id.h"
+#include "screens/tables/screen_id.h"
+#include "screens/widgets/screen_fields.h"
 
 namespace screens {
 

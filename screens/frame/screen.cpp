@@ -1,4 +1,4 @@
-#include "screens/screen.h"
+#include "screens/frame/screen.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -14,17 +14,17 @@
 #include <algorithm>
 #include <vector>
 
-#include "screens/captions.h"
-#include "screens/controls.h"
-#include "screens/error_field.h"
-#include "screens/formula_tips.h"
-#include "screens/formulas.h"
-#include "screens/picture_button.h"
-#include "screens/picture_files.h"
-#include "screens/solution_window.h"
-#include "screens/taskbar.h"
-#include "screens/twips.h"
-#include "screens/utf8.h"
+#include "screens/frame/controls.h"
+#include "screens/frame/error_field.h"
+#include "screens/frame/formula_tips.h"
+#include "screens/frame/taskbar.h"
+#include "screens/frame/twips.h"
+#include "screens/solution_window/solution_window.h"
+#include "screens/tables/formulas.h"
+#include "screens/widgets/captions.h"
+#include "screens/widgets/picture_button.h"
+#include "screens/widgets/picture_files.h"
+#include "screens/widgets/utf8.h"
 
 namespace screens {
 
@@ -37,10 +37,10 @@ constexpr Qt::WindowFlags kFrame = Qt::Tool | Qt::MSWindowsFixedSizeDialogHint |
 
 // Controls stacked back to front: labels behind everything else, and within each group the
 // higher TabIndex in front. Qt stacks later siblings in front.
-std::vector<const ControlLayout*> backToFront(std::span<const ControlLayout> controls) {
-    std::vector<const ControlLayout*> order;
-    for (const ControlLayout& control : controls) order.push_back(&control);
-    std::ranges::sort(order, [](const ControlLayout* a, const ControlLayout* b) {
+std::vector<const ControlRow*> backToFront(std::span<const ControlRow> controls) {
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& control : controls) order.push_back(&control);
+    std::ranges::sort(order, [](const ControlRow* a, const ControlRow* b) {
         const bool aLabel = a->kind == ControlKind::Label;
         const bool bLabel = b->kind == ControlKind::Label;
         if (aLabel != bLabel) return aLabel;
@@ -63,18 +63,18 @@ QWindow* screenOwner() {
 
 }  // namespace
 
-Screen::Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose)
+Screen::Screen(const ScreenTable& table, ClickHandler onClick, CloseHandler onClose)
     : QWidget(nullptr, kFrame),
-      layout_(layout),
+      table_(table),
       onClick_(std::move(onClick)),
       onClose_(std::move(onClose)),
-      background_(layout.background),
+      background_(table.background),
       sweepDot_(*this),
       announcer_(new Announcer(*this)) {
     setUpWindow();
     createControls();
     attachFormulas(id(), fields_);
-    if (!resultFields(id()).empty()) solution_ = new Solution(*this, layout_, fields_);
+    if (!resultFields(id()).empty()) solution_ = new Solution(*this, table_, fields_);
 }
 
 void Screen::runExplained(const std::function<void(calc::FieldAccess&)>& compute) {
@@ -101,12 +101,12 @@ void Screen::openSolution() {
 }
 
 void Screen::setUpWindow() {
-    setObjectName(fromUtf8(nameOf(layout_.id)));
-    setWindowTitle(fromUtf8(layout_.caption));
-    setFixedSize(pixelSize(layout_.clientWidth, layout_.clientHeight));
+    setObjectName(fromUtf8(table_.name));
+    setWindowTitle(fromUtf8(table_.caption));
+    setFixedSize(pixelSize(table_.clientWidth, table_.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);
-    if (layout_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
+    if (table_.hasIcon) setWindowIcon(QIcon(assets::resourcePath(assets::Picture::ProgramIcon)));
     if (QGuiApplication::platformName() == QLatin1String("windows")) {
         create();
         windowHandle()->setTransientParent(screenOwner());
@@ -118,7 +118,7 @@ void Screen::createControls() {
     std::vector<Captioned> buttons, labels;
     std::vector<QLineEdit*> inputs;
     std::vector<QAbstractButton*> computes;
-    for (const ControlLayout* control : backToFront(layout_.controls)) {
+    for (const ControlRow* control : backToFront(table_.controls)) {
         QWidget* widget = createControl(*control, this);
         widget->raise();
         connectControl(*control, widget);
@@ -159,7 +159,7 @@ void Screen::orderTabs(std::vector<std::pair<int, QWidget*>> focusable) {
     if (!focusable.empty()) focusable.front().second->setFocus();
 }
 
-void Screen::connectControl(const ControlLayout& control, QWidget* widget) {
+void Screen::connectControl(const ControlRow& control, QWidget* widget) {
     if (control.kind == ControlKind::TextBox) {
         fields_.add(std::string(control.name), static_cast<QLineEdit*>(widget));
     } else if (control.kind == ControlKind::CommandButton) {

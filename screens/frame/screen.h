@@ -7,29 +7,28 @@
 #include <utility>
 #include <vector>
 
-#include "screens/accessible.h"
-#include "screens/announcer.h"
-#include "screens/kept_place.h"
-#include "screens/layout.h"
-#include "screens/picture_files.h"
-#include "screens/screen_fields.h"
-#include "screens/sweep_dot.h"
+#include "screens/access/accessible.h"
+#include "screens/access/announcer.h"
+#include "screens/frame/sweep_dot.h"
+#include "screens/tables/screen_table.h"
+#include "screens/widgets/kept_place.h"
+#include "screens/widgets/picture_files.h"
+#include "screens/widgets/screen_fields.h"
 
 namespace screens {
 
 class Solution;
 
-// Any of the six screens, built from its layout: a fixed-size tool window that reports clicks
+// Any of the six screens, built from its table: a fixed-size tool window that reports clicks
 // and closing; the program decides what they mean. Screen readers get it as a window.
 class Screen : public QWidget, public OwnAccessible {
   public:
-    using ClickHandler = std::function<void(Screen&, const ControlLayout&)>;
+    using ClickHandler = std::function<void(Screen&, const ControlRow&)>;
     using CloseHandler = std::function<void(Screen&)>;
 
-    Screen(const ScreenLayout& layout, ClickHandler onClick, CloseHandler onClose);
+    Screen(const ScreenTable& table, ClickHandler onClick, CloseHandler onClose);
 
-    ScreenId id() const { return layout_.id; }
-    const ScreenLayout& layout() const { return layout_; }
+    ScreenId id() const { return table_.id; }
     SweepDot& sweepDot() { return sweepDot_; }
     ScreenFields& fields() { return fields_; }
     Announcer& announcer() { return *announcer_; }
@@ -54,10 +53,10 @@ class Screen : public QWidget, public OwnAccessible {
     void setUpWindow();
     void createControls();
     void orderTabs(std::vector<std::pair<int, QWidget*>> focusable);
-    void connectControl(const ControlLayout& control, QWidget* widget);
+    void connectControl(const ControlRow& control, QWidget* widget);
     void pressOnEnter(QAbstractButton& compute, const std::vector<QLineEdit*>& inputs);
 
-    const ScreenLayout& layout_;
+    const ScreenTable& table_;
     ClickHandler onClick_;
     CloseHandler onClose_;
     ShownPicture background_;

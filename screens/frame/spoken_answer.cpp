@@ -1,11 +1,11 @@
-#include "screens/spoken_answer.h"
+#include "screens/frame/spoken_answer.h"
 
 #include <QLineEdit>
 #include <QStringList>
 
-#include "screens/formulas.h"
-#include "screens/screen.h"
-#include "screens/utf8.h"
+#include "screens/frame/screen.h"
+#include "screens/tables/formulas.h"
+#include "screens/widgets/utf8.h"
 
 namespace screens {
 
@@ -21,7 +21,7 @@ QString titleOf(const Formula& formula) {
 
 QString answerSentence(Screen& screen) {
     QStringList said;
-    for (const ControlLayout* result : resultFields(screen.id())) {
+    for (const ControlRow* result : resultFields(screen.id())) {
         const QString value = screen.fields().at(result->name).text();
         if (!value.isEmpty()) said << titleOf(*result->formula) + u' ' + value + u'.';
     }
@@ -29,7 +29,7 @@ QString answerSentence(Screen& screen) {
 }
 
 void sayAnswer(Screen& screen) {
-    screen.announcer().say(answerSentence(screen));
+    screen.announcer().announce(answerSentence(screen));
 }
 
 }  // namespace screens

@@ -1,10 +1,10 @@
-#include "screens/sweep_dot.h"
+#include "screens/frame/sweep_dot.h"
 
 #include <QPainter>
 #include <QPen>
 #include <QWidget>
 
-#include "screens/colours.h"
+#include "screens/frame/colours.h"
 
 namespace screens {
 

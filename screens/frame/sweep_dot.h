@@ -25,11 +25,12 @@ class SweepDot {
 
     void show(const Dot& dot);
     void hide();
-    const std::optional<Dot>& shown() const { return dot_; }
     // From the window's paint event, after the background.
     void paint(QPainter& painter) const;
 
-    // Told of each frame once the window shows it; one observer at a time, none to stop.
+    // Told of each frame once the window shows it; one observer at a time, none to stop. Only the
+    // sweep's tests and benchmark listen: a frame is painted straight away, never through the
+    // event loop, so nothing outside sees it come but this.
     using FrameObserver = std::function<void(const Dot&)>;
     void setFrameObserver(FrameObserver observer) { observer_ = std::move(observer); }
 

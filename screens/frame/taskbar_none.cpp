@@ -1,5 +1,5 @@
 // Platforms without a way to ask: the tool-window type is all the window system gets.
-#include "screens/taskbar.h"
+#include "screens/frame/taskbar.h"
 
 namespace screens {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "screens/taskbar.h"
+#include "screens/frame/taskbar.h"
 
 namespace screens {
 

@@ -1,4 +1,4 @@
-#include "screens/twips.h"
+#include "screens/frame/twips.h"
 
 namespace screens {
 

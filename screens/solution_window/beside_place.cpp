@@ -1,4 +1,4 @@
-#include "screens/beside_place.h"
+#include "screens/solution_window/beside_place.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,11 @@
-#include "screens/figure_sketch.h"
+#include "screens/solution_window/figure_sketch.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+
+#include "screens/widgets/utf8.h"
 
 namespace screens {
 
@@ -17,23 +19,6 @@ constexpr qreal kRightAngleMark = 9;
 constexpr qreal kEllipseDepth = 0.3;  // an ellipse's height to its width: the circle seen aslant
 constexpr qreal kLetterGap = 11;
 constexpr qreal kSolidWidth = 1.1;  // a cylinder's or cone's width to its height
-
-// What each figure shows, in words, with the letters the formulas use.
-QString description(ScreenId screen) {
-    switch (screen) {
-        case ScreenId::Triangle:
-            return QStringLiteral(
-                "Чертёж: прямоугольный треугольник с катетами a, b и гипотенузой c");
-        case ScreenId::Circle:
-            return QStringLiteral("Чертёж: круг, его радиус r проведён из центра");
-        case ScreenId::Cylinder:
-            return QStringLiteral("Чертёж: цилиндр с радиусом основания r и высотой h");
-        case ScreenId::Cone:
-            return QStringLiteral("Чертёж: конус с радиусом основания r, высотой h и образующей l");
-        default:
-            return {};
-    }
-}
 
 // A letter centred on a point, drawn as outlines: it belongs to the drawing, so the text a PDF
 // of the page holds is the solution's alone.
@@ -137,15 +122,12 @@ std::optional<double> usedValue(const calc::Working& working, std::string_view n
 
 }  // namespace
 
-bool hasFigure(ScreenId screen) {
-    return screen != ScreenId::MainMenu && screen != ScreenId::Calculator;
-}
-
-FigureSketch::FigureSketch(ScreenId screen, QWidget* parent) : QWidget(parent), screen_(screen) {
+FigureSketch::FigureSketch(const Figure& figure, QWidget* parent)
+    : QWidget(parent), shape_(figure.shape) {
     setObjectName(QStringLiteral("sketch"));
     setFixedHeight(kHeight);
     setAccessibleName(QStringLiteral("Чертёж"));
-    setAccessibleDescription(description(screen));
+    setAccessibleDescription(fromUtf8(figure.description));
 }
 
 QAccessibleInterface* FigureSketch::createAccessible() {
@@ -173,20 +155,20 @@ void FigureSketch::paintEvent(QPaintEvent*) {
 
 void FigureSketch::draw(QPainter& painter, const QRectF& box) const {
     const QRectF room = box.adjusted(kMargin, kMargin / 2, -kMargin, -kMargin);
-    switch (screen_) {
-        case ScreenId::Triangle:
+    switch (shape_) {
+        case Shape::RightTriangle:
             drawTriangle(painter, room, legs_.value_or(kUsualLegs));
             break;
-        case ScreenId::Circle:
+        case Shape::Circle:
             drawCircle(painter, room);
             break;
-        case ScreenId::Cylinder:
+        case Shape::Cylinder:
             drawCylinder(painter, room);
             break;
-        case ScreenId::Cone:
+        case Shape::Cone:
             drawCone(painter, room);
             break;
-        default:
+        case Shape::None:
             break;
     }
 }

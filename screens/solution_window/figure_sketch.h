@@ -4,18 +4,18 @@
 #include <optional>
 
 #include "calc/working.h"
-#include "screens/accessible.h"
-#include "screens/screen_id.h"
+#include "screens/access/accessible.h"
+#include "screens/tables/screen_table.h"
 
 class QPainter;
 
 namespace screens {
 
 // A small drawing of a geometry screen's figure with the letters its formulas use; screen readers
-// get it as a picture described in words.
+// get it as a picture described in words, as the screen's table describes it.
 class FigureSketch : public QWidget, public OwnAccessible {
   public:
-    FigureSketch(ScreenId screen, QWidget* parent);
+    FigureSketch(const Figure& figure, QWidget* parent);
 
     // The triangle is drawn in the proportions of the legs last worked with.
     void setWorking(const calc::Working* working);
@@ -28,11 +28,8 @@ class FigureSketch : public QWidget, public OwnAccessible {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    ScreenId screen_;
+    Shape shape_;
     std::optional<QSizeF> legs_;  // b across, a up
 };
-
-// Whether a screen has a figure to draw.
-bool hasFigure(ScreenId screen);
 
 }  // namespace screens

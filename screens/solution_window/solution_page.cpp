@@ -1,4 +1,4 @@
-#include "screens/solution_page.h"
+#include "screens/solution_window/solution_page.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "screens/figure_sketch.h"
+#include "screens/solution_window/figure_sketch.h"
 
 namespace screens {
 

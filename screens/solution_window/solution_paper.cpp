@@ -1,4 +1,4 @@
-#include "screens/solution_paper.h"
+#include "screens/solution_window/solution_paper.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -15,26 +15,15 @@
 
 #include "calc/messages.h"
 #include "product.h"
-#include "screens/utf8.h"
+#include "screens/widgets/utf8.h"
 
 namespace screens {
 
 namespace {
 
-// What the solution is of, as its file and print job are named.
-constexpr std::array<std::pair<ScreenId, const char*>, 5> kSubjects{{
-    {ScreenId::Triangle, "треугольник"},
-    {ScreenId::Circle, "окружность"},
-    {ScreenId::Cylinder, "цилиндр"},
-    {ScreenId::Cone, "конус"},
-    {ScreenId::Calculator, "калькулятор"},
-}};
-
-QString documentName(ScreenId screen) {
-    for (const auto& [id, subject] : kSubjects) {
-        if (id == screen) return QStringLiteral("Решение — ") + QString::fromUtf8(subject);
-    }
-    return QStringLiteral("Решение");
+QString documentName(std::string_view subject) {
+    if (subject.empty()) return QStringLiteral("Решение");
+    return QStringLiteral("Решение — ") + fromUtf8(subject);
 }
 
 struct Entry {
@@ -58,6 +47,12 @@ QString systemSaveDialog(QWidget& parent, const QString& proposed) {
                                         QStringLiteral("PDF (*.pdf)"));
 }
 
+// «Решение — конус.pdf» in the user's documents folder.
+QString proposedPdfFile(const QString& documentName) {
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return documents.filePath(documentName + QStringLiteral(".pdf"));
+}
+
 }  // namespace
 
 PaperDialogs& paperDialogs() {
@@ -65,13 +60,12 @@ PaperDialogs& paperDialogs() {
     return dialogs;
 }
 
-QString proposedPdfFile(ScreenId screen) {
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    return documents.filePath(documentName(screen) + QStringLiteral(".pdf"));
-}
-
-SolutionPaper::SolutionPaper(QWidget& window, ScreenId screen, std::function<SolutionPage()> page)
-    : QObject(&window), window_(window), screen_(screen), page_(std::move(page)) {
+SolutionPaper::SolutionPaper(QWidget& window, std::string_view subject,
+                             std::function<SolutionPage()> page)
+    : QObject(&window),
+      window_(window),
+      documentName_(documentName(subject)),
+      page_(std::move(page)) {
     for (const Entry& entry : kEntries) {
         auto* action = new QAction(QString::fromUtf8(entry.text), &window);
         action->setObjectName(QString::fromLatin1(entry.name));
@@ -95,19 +89,19 @@ void SolutionPaper::addButtons(QBoxLayout& row) {
 void SolutionPaper::print() {
     QPrinter printer(QPrinter::HighResolution);
     setUpPaper(printer);
-    printer.setDocName(documentName(screen_));
+    printer.setDocName(documentName_);
     if (!paperDialogs().choosePrinter(printer, window_)) return;
     if (!printSolution(printer, page_())) tell(calc::paperMessage(calc::PaperProblem::NotPrinted));
 }
 
 // Qt's PDF engine writes the chosen file itself, and only it: no temporary file beside it.
 void SolutionPaper::savePdf() {
-    QString file = paperDialogs().choosePdfFile(window_, proposedPdfFile(screen_));
+    QString file = paperDialogs().choosePdfFile(window_, proposedPdfFile(documentName_));
     if (file.isEmpty()) return;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
     QPrinter printer(QPrinter::HighResolution);
     setUpPaper(printer);
-    printer.setDocName(documentName(screen_));
+    printer.setDocName(documentName_);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     if (printSolution(printer, page_()) && QFileInfo(file).size() > 0) return;

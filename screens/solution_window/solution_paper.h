@@ -4,9 +4,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string_view>
 
-#include "screens/screen_id.h"
-#include "screens/solution_page.h"
+#include "screens/solution_window/solution_page.h"
 
 class QAction;
 class QBoxLayout;
@@ -19,8 +19,8 @@ namespace screens {
 // system's print dialog or written to the PDF file the user names.
 class SolutionPaper : public QObject {
   public:
-    // For `window`, which makes its page when asked.
-    SolutionPaper(QWidget& window, ScreenId screen, std::function<SolutionPage()> page);
+    // For `window`, which makes its page when asked, of the solution of `subject` ("конус").
+    SolutionPaper(QWidget& window, std::string_view subject, std::function<SolutionPage()> page);
 
     // For the window's menu.
     const QList<QAction*>& actions() const { return actions_; }
@@ -34,7 +34,7 @@ class SolutionPaper : public QObject {
     void tell(const std::string& message);
 
     QWidget& window_;
-    ScreenId screen_;
+    QString documentName_;  // the file and the print job
     std::function<SolutionPage()> page_;
     QList<QAction*> actions_;
 };
@@ -48,8 +48,5 @@ struct PaperDialogs {
     std::function<QString(QWidget& parent, const QString& proposed)> choosePdfFile;
 };
 PaperDialogs& paperDialogs();
-
-// «Решение — конус.pdf» in the user's documents folder.
-QString proposedPdfFile(ScreenId screen);
 
 }  // namespace screens

@@ -1,4 +1,4 @@
-#include "screens/solution_window.h"
+#include "screens/solution_window/solution_window.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -23,17 +23,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "screens/accessible_text.h"
-#include "screens/announcer.h"
-#include "screens/beside_place.h"
-#include "screens/figure_sketch.h"
-#include "screens/finger.h"
-#include "screens/formulas.h"
-#include "screens/solution_paper.h"
-#include "screens/solution_text.h"
-#include "screens/text_zoom.h"
-#include "screens/touch_scroll.h"
-#include "screens/utf8.h"
+#include "screens/access/accessible_text.h"
+#include "screens/access/announcer.h"
+#include "screens/solution_window/beside_place.h"
+#include "screens/solution_window/figure_sketch.h"
+#include "screens/solution_window/solution_paper.h"
+#include "screens/solution_window/text_zoom.h"
+#include "screens/solution_window/touch_scroll.h"
+#include "screens/tables/formulas.h"
+#include "screens/tables/solution_task.h"
+#include "screens/widgets/finger.h"
+#include "screens/widgets/utf8.h"
 
 namespace screens {
 
@@ -111,16 +111,19 @@ QMargins marginsOf(const QWidget& window) {
 
 }  // namespace
 
-SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
-    : QWidget(&screen, Qt::Window), screen_(screen), id_(table.id), text_(new PlainText(this)) {
+SolutionWindow::SolutionWindow(QWidget& screen, const ScreenTable& table)
+    : QWidget(&screen, Qt::Window),
+      screen_(screen),
+      task_(solutionTask(table)),
+      text_(new PlainText(this)) {
     setObjectName(QStringLiteral("solution"));
     setWindowTitle(QStringLiteral("Решение — ") + fromUtf8(table.caption).trimmed());
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kWidth, screen.height());
 
     auto* layout = new QVBoxLayout(this);
-    if (hasFigure(id_)) {
-        sketch_ = new FigureSketch(id_, this);
+    if (table.figure.shape != Shape::None) {
+        sketch_ = new FigureSketch(table.figure, this);
         layout->addWidget(sketch_);
     }
     text_->setReadOnly(true);
@@ -134,11 +137,12 @@ SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
     auto* copied = new Announcer(*this);
     connect(copy, &QPushButton::clicked, this, [this, copied] {
         QApplication::clipboard()->setText(text_->toPlainText());
-        copied->say(QStringLiteral("Скопировано"));
+        copied->announce(QStringLiteral("Скопировано"));
     });
-    auto* paper = new SolutionPaper(*this, id_, [this, title = fromUtf8(table.caption).trimmed()] {
-        return SolutionPage{title, sketch_, text_->toPlainText(), text_->font()};
-    });
+    auto* paper =
+        new SolutionPaper(*this, table.subject, [this, title = fromUtf8(table.caption).trimmed()] {
+            return SolutionPage{title, sketch_, text_->toPlainText(), text_->font()};
+        });
     auto* buttons = new QHBoxLayout(new FingerRow(this));
     buttons->setContentsMargins({});
     buttons->addStretch();
@@ -150,7 +154,7 @@ SolutionWindow::SolutionWindow(QWidget& screen, const ScreenLayout& table)
 }
 
 void SolutionWindow::setWorking(const calc::Working* working) {
-    text_->setPlainText(fromUtf8(solutionText(id_, working)));
+    text_->setPlainText(fromUtf8(solution::solutionText(task_, working)));
     if (sketch_) sketch_->setWorking(working);
     if (isVisible()) fitHeight();
 }
@@ -261,12 +265,12 @@ void SolutionWindow::closeEvent(QCloseEvent* event) {
     });
 }
 
-Solution::Solution(QWidget& screen, const ScreenLayout& layout, ScreenFields& fields)
-    : QObject(&screen), screen_(screen), layout_(layout) {
+Solution::Solution(QWidget& screen, const ScreenTable& table, ScreenFields& fields)
+    : QObject(&screen), screen_(screen), table_(table) {
     screen.installEventFilter(this);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), &screen), &QShortcut::activated, this,
             [this] { open(); });
-    for (const ControlLayout* result : resultFields(layout.id))
+    for (const ControlRow* result : resultFields(table.id))
         offerSolution(fields.at(result->name), *this);
 }
 
@@ -277,7 +281,7 @@ void Solution::keep(const calc::Working& working) {
 
 void Solution::open() {
     if (!window_) {
-        window_ = new SolutionWindow(screen_, layout_);
+        window_ = new SolutionWindow(screen_, table_);
         window_->setWorking(working_ ? &*working_ : nullptr);
     }
     window_->open();

@@ -4,10 +4,11 @@
 #include <optional>
 
 #include "calc/working.h"
-#include "screens/accessible.h"
-#include "screens/kept_place.h"
-#include "screens/layout.h"
-#include "screens/screen_fields.h"
+#include "screens/access/accessible.h"
+#include "screens/tables/screen_table.h"
+#include "screens/widgets/kept_place.h"
+#include "screens/widgets/screen_fields.h"
+#include "solution/solution_text.h"
 
 class QPlainTextEdit;
 
@@ -21,7 +22,7 @@ class FigureSketch;
 class SolutionWindow : public QWidget, public OwnAccessible {
   public:
     // For the screen built from `table`, beside it.
-    SolutionWindow(QWidget& screen, const ScreenLayout& table);
+    SolutionWindow(QWidget& screen, const ScreenTable& table);
 
     // Shows the working (null before any compute).
     void setWorking(const calc::Working* working);
@@ -43,7 +44,7 @@ class SolutionWindow : public QWidget, public OwnAccessible {
     QMargins frameMargins() const;
 
     QWidget& screen_;
-    ScreenId id_;
+    solution::Task task_;
     QPlainTextEdit* text_;
     FigureSketch* sketch_ = nullptr;  // the geometry screens' figure
     KeptPlace place_;
@@ -54,8 +55,8 @@ class SolutionWindow : public QWidget, public OwnAccessible {
 // when its screen is hidden.
 class Solution : public QObject {
   public:
-    // For the screen of `layout`, whose result fields are among `fields`; a child of the screen.
-    Solution(QWidget& screen, const ScreenLayout& layout, ScreenFields& fields);
+    // For the screen of `table`, whose result fields are among `fields`; a child of the screen.
+    Solution(QWidget& screen, const ScreenTable& table, ScreenFields& fields);
 
     // A compute's working, shown from then on.
     void keep(const calc::Working& working);
@@ -66,7 +67,7 @@ class Solution : public QObject {
 
   private:
     QWidget& screen_;
-    const ScreenLayout& layout_;
+    const ScreenTable& table_;
     std::optional<calc::Working> working_;
     SolutionWindow* window_ = nullptr;  // a child of the screen
 };

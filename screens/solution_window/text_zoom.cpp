@@ -1,4 +1,4 @@
-#include "screens/text_zoom.h"
+#include "screens/solution_window/text_zoom.h"
 
 #include <QAction>
 #include <QApplication>

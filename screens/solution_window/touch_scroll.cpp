@@ -1,4 +1,4 @@
-#include "screens/touch_scroll.h"
+#include "screens/solution_window/touch_scroll.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>

@@ -1,7 +1,8 @@
 // The calculator: three rows (decimal, octal, hexadecimal), four operator buttons.
 #include <array>
 
-#include "screens/screen_tables.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/shared_rows.h"
 
 namespace screens::tables {
 
@@ -39,7 +40,8 @@ constexpr std::array kControls{
     backButton(13),
     label("Label1", "десятичная с/ч", 2520, 960, 1335, 255, 14, kWhite),
     label("Label2", "восьмеричная с/ч", 2520, 2640, 1455, 255, 15, kWhite),
-    // "шеснадцатеричная", without its "т", is the word as the screen paints it: kept as painted.
+    // "шеснадцатеричная", without its "т": the caption is the program's own text, kept exactly as
+    // it stands, spelling included.
     label("Label3", "шеснадцатеричная с/ч", 2520, 4320, 2535, 255, 16, kWhite),
     solutionButton(17),
 };
@@ -47,15 +49,20 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& calculator() {
-    static const ScreenLayout layout{ScreenId::Calculator,
-                                     "Мультисистемный калькулятор",
-                                     kNarrowClient,
-                                     kClientHeight,
-                                     Picture::CalculatorBackground,
-                                     false,
-                                     kControls};
-    return layout;
+const ScreenTable& calculator() {
+    static const ScreenTable table{
+        .id = ScreenId::Calculator,
+        .name = "frm6",
+        .caption = "Мультисистемный калькулятор",
+        .clientWidth = kNarrowClient,
+        .clientHeight = kClientHeight,
+        .background = Picture::CalculatorBackground,
+        .hasIcon = false,
+        .controls = kControls,
+        .prompt = kOperatorPrompt,
+        .subject = "калькулятор",
+    };
+    return table;
 }
 
 }  // namespace screens::tables

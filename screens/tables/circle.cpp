@@ -1,7 +1,8 @@
 // The circle: radius in, circumference and area out.
 #include <array>
 
-#include "screens/screen_tables.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/shared_rows.h"
 
 namespace screens::tables {
 
@@ -30,17 +31,24 @@ constexpr std::array kControls{
 
 }  // namespace
 
-// "длинну", with a double "н", is the word as the title is painted: kept as painted.
-const ScreenLayout& circle() {
-    static const ScreenLayout layout{ScreenId::Circle,
-                                     "Находим площадь и длинну окружности",
-                                     kWideClient,
-                                     kClientHeight,
-                                     Picture::CircleBackground,
-                                     false,
-                                     kControls,
-                                     "r"};
-    return layout;
+// "длинну", with a double "н": the title is the program's own text, kept exactly as it stands,
+// spelling included.
+const ScreenTable& circle() {
+    static const ScreenTable table{
+        .id = ScreenId::Circle,
+        .name = "frm3",
+        .caption = "Находим площадь и длинну окружности",
+        .clientWidth = kWideClient,
+        .clientHeight = kClientHeight,
+        .background = Picture::CircleBackground,
+        .hasIcon = false,
+        .controls = kControls,
+        .given = "r",
+        .prompt = kComputePrompt,
+        .figure = {Shape::Circle, "Чертёж: круг, его радиус r проведён из центра"},
+        .subject = "окружность",
+    };
+    return table;
 }
 
 }  // namespace screens::tables

@@ -1,7 +1,8 @@
 // The cone: radius and height in, lateral and total surface out.
 #include <array>
 
-#include "screens/screen_tables.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/shared_rows.h"
 
 namespace screens::tables {
 
@@ -34,16 +35,22 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& cone() {
-    static const ScreenLayout layout{ScreenId::Cone,
-                                     "Находим полную и боковую поверхность конуса",
-                                     kNarrowClient,
-                                     kClientHeight,
-                                     Picture::ConeBackground,
-                                     false,
-                                     kControls,
-                                     "r, h"};
-    return layout;
+const ScreenTable& cone() {
+    static const ScreenTable table{
+        .id = ScreenId::Cone,
+        .name = "frm5",
+        .caption = "Находим полную и боковую поверхность конуса",
+        .clientWidth = kNarrowClient,
+        .clientHeight = kClientHeight,
+        .background = Picture::ConeBackground,
+        .hasIcon = false,
+        .controls = kControls,
+        .given = "r, h",
+        .prompt = kComputePrompt,
+        .figure = {Shape::Cone, "Чертёж: конус с радиусом основания r, высотой h и образующей l"},
+        .subject = "конус",
+    };
+    return table;
 }
 
 }  // namespace screens::tables

@@ -1,7 +1,8 @@
 // The cylinder: radius and height in, lateral and total surface out.
 #include <array>
 
-#include "screens/screen_tables.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/shared_rows.h"
 
 namespace screens::tables {
 
@@ -32,16 +33,22 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& cylinder() {
-    static const ScreenLayout layout{ScreenId::Cylinder,
-                                     "Находим площадь боковой и полной поверхности цилиндра",
-                                     kWideClient,
-                                     kClientHeight,
-                                     Picture::CylinderBackground,
-                                     false,
-                                     kControls,
-                                     "r, h"};
-    return layout;
+const ScreenTable& cylinder() {
+    static const ScreenTable table{
+        .id = ScreenId::Cylinder,
+        .name = "frm4",
+        .caption = "Находим площадь боковой и полной поверхности цилиндра",
+        .clientWidth = kWideClient,
+        .clientHeight = kClientHeight,
+        .background = Picture::CylinderBackground,
+        .hasIcon = false,
+        .controls = kControls,
+        .given = "r, h",
+        .prompt = kComputePrompt,
+        .figure = {Shape::Cylinder, "Чертёж: цилиндр с радиусом основания r и высотой h"},
+        .subject = "цилиндр",
+    };
+    return table;
 }
 
 }  // namespace screens::tables

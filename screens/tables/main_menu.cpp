@@ -2,7 +2,8 @@
 #include <array>
 
 #include "product.h"
-#include "screens/screen_tables.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/shared_rows.h"
 
 namespace screens::tables {
 
@@ -24,11 +25,18 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& mainMenu() {
-    static const ScreenLayout layout{ScreenId::MainMenu, product::kMainMenuCaption, kWideClient,
-                                     kClientHeight,      Picture::MenuBackground,   true,
-                                     kControls};
-    return layout;
+const ScreenTable& mainMenu() {
+    static const ScreenTable table{
+        .id = ScreenId::MainMenu,
+        .name = "frm1",
+        .caption = product::kMainMenuCaption,
+        .clientWidth = kWideClient,
+        .clientHeight = kClientHeight,
+        .background = Picture::MenuBackground,
+        .hasIcon = true,
+        .controls = kControls,
+    };
+    return table;
 }
 
 }  // namespace screens::tables

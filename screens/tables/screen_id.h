@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string_view>
 
 namespace screens {
 
@@ -11,11 +10,5 @@ enum class ScreenId { MainMenu, Triangle, Circle, Cylinder, Cone, Calculator };
 inline constexpr std::array kAllScreens{ScreenId::MainMenu, ScreenId::Triangle,
                                         ScreenId::Circle,   ScreenId::Cylinder,
                                         ScreenId::Cone,     ScreenId::Calculator};
-
-struct ScreenLayout;
-
-// The form name ("frm1") and the table of a screen.
-std::string_view nameOf(ScreenId id);
-const ScreenLayout& layoutOf(ScreenId id);
 
 }  // namespace screens

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <variant>
 
-#include "assets/pictures.h"
+#include "assets/picture.h"
 #include "calc/calc.h"
-#include "screens/screen_id.h"
+#include "screens/tables/screen_id.h"
 #include "solution/formula.h"
 
 namespace screens {
@@ -28,8 +28,9 @@ using Formula = solution::Formula;
 
 enum class ControlKind { CommandButton, TextBox, Label };
 
-// One control of a screen. Positions and sizes are in twips from the client area's top left.
-struct ControlLayout {
+// One control of a screen, a row of its table. Positions and sizes are in twips from the client
+// area's top left.
+struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::string_view caption;
@@ -43,24 +44,38 @@ struct ControlLayout {
     std::string_view toolTip = {};
 };
 
-// One screen: its window and its controls.
-struct ScreenLayout {
+// The figure a geometry screen's solution draws with the letters of its formulas, and the
+// drawing in words, as screen readers get it.
+enum class Shape { None, RightTriangle, Circle, Cylinder, Cone };
+struct Figure {
+    Shape shape = Shape::None;
+    std::string_view description = {};
+};
+
+// One screen, all it holds: its window, its controls, and its solution.
+struct ScreenTable {
     ScreenId id;
+    std::string_view name;  // the form's name, "frm1": the window's object name
     std::string_view caption;
     int clientWidth, clientHeight;  // twips
     assets::Picture background;
     bool hasIcon;
-    std::span<const ControlLayout> controls;
+    std::span<const ControlRow> controls;
     // The inputs the solution's "Дано:" names, as its formulas do ("a, b"); none: no such line.
     std::string_view given = {};
+    // The solution before the first compute: where the pupil's numbers will appear.
+    std::string_view prompt = {};
+    Figure figure = {};
+    // What the solution is of, as its file and print job are named: "конус".
+    std::string_view subject = {};
 };
 
 inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
 
 // One-line table rows, one helper per control kind.
-constexpr ControlLayout button(std::string_view name, std::string_view caption, int left, int top,
-                               int width, int height, int tabIndex, assets::Picture picture,
-                               Action action, std::string_view accessibleName = {}) {
+constexpr ControlRow button(std::string_view name, std::string_view caption, int left, int top,
+                            int width, int height, int tabIndex, assets::Picture picture,
+                            Action action, std::string_view accessibleName = {}) {
     return {name,
             ControlKind::CommandButton,
             caption,
@@ -76,23 +91,23 @@ constexpr ControlLayout button(std::string_view name, std::string_view caption, 
             nullptr};
 }
 
-constexpr ControlLayout textBox(std::string_view name, int left, int top, int width, int height,
-                                int tabIndex, std::string_view accessibleName) {
+constexpr ControlRow textBox(std::string_view name, int left, int top, int width, int height,
+                             int tabIndex, std::string_view accessibleName) {
     return {name,     ControlKind::TextBox, {}, left,           top, width,  height,
             tabIndex, std::nullopt,         0,  accessibleName, {},  nullptr};
 }
 
 // A field the compute writes: it cannot be built without the formula that explains it.
-constexpr ControlLayout resultBox(std::string_view name, int left, int top, int width, int height,
-                                  int tabIndex, std::string_view accessibleName,
-                                  const Formula& formula) {
-    ControlLayout box = textBox(name, left, top, width, height, tabIndex, accessibleName);
+constexpr ControlRow resultBox(std::string_view name, int left, int top, int width, int height,
+                               int tabIndex, std::string_view accessibleName,
+                               const Formula& formula) {
+    ControlRow box = textBox(name, left, top, width, height, tabIndex, accessibleName);
     box.formula = &formula;
     return box;
 }
 
-constexpr ControlLayout label(std::string_view name, std::string_view caption, int left, int top,
-                              int width, int height, int tabIndex, std::uint32_t backColour) {
+constexpr ControlRow label(std::string_view name, std::string_view caption, int left, int top,
+                           int width, int height, int tabIndex, std::uint32_t backColour) {
     return {name,     ControlKind::Label, caption,    left, top, width,  height,
             tabIndex, std::nullopt,       backColour, {},   {},  nullptr};
 }

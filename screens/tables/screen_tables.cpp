@@ -1,40 +1,25 @@
-#include "screens/screen_id.h"
+#include "screens/tables/screen_tables.h"
 
 #include <array>
-
-#include "screens/screen_tables.h"
 
 namespace screens {
 
 namespace {
 
-struct ScreenEntry {
-    std::string_view name;
-    const ScreenLayout& (*layout)();
-};
-
 // In ScreenId order.
-constexpr std::array<ScreenEntry, kAllScreens.size()> kScreens{{
-    {"frm1", tables::mainMenu},
-    {"frm2", tables::triangle},
-    {"frm3", tables::circle},
-    {"frm4", tables::cylinder},
-    {"frm5", tables::cone},
-    {"frm6", tables::calculator},
-}};
-
-const ScreenEntry& entryOf(ScreenId id) {
-    return kScreens.at(static_cast<std::size_t>(id));
-}
+constexpr std::array<const ScreenTable& (*)(), kAllScreens.size()> kTables{
+    tables::mainMenu, tables::triangle, tables::circle,
+    tables::cylinder, tables::cone,     tables::calculator,
+};
 
 }  // namespace
 
-std::string_view nameOf(ScreenId id) {
-    return entryOf(id).name;
+const ScreenTable& tableOf(ScreenId id) {
+    return kTables.at(static_cast<std::size_t>(id))();
 }
 
-const ScreenLayout& layoutOf(ScreenId id) {
-    return entryOf(id).layout();
+std::string_view nameOf(ScreenId id) {
+    return tableOf(id).name;
 }
 
 }  // namespace screens

@@ -1,17 +1,16 @@
-#include "screens/solution_text.h"
+#include "screens/tables/solution_task.h"
 
-#include "screens/formulas.h"
-#include "solution/solution_text.h"
+#include "screens/tables/formulas.h"
 
 namespace screens {
 
-std::string solutionText(ScreenId screen, const calc::Working* working) {
+solution::Task solutionTask(const ScreenTable& table) {
     solution::Task task;
-    for (const ControlLayout* field : resultFields(screen))
+    for (const ControlRow* field : resultFields(table.id))
         task.results.push_back({field->name, field->formula});
-    task.given = layoutOf(screen).given;
-    task.prompt = promptOf(screen);
-    return solution::solutionText(task, working);
+    task.given = table.given;
+    task.prompt = table.prompt;
+    return task;
 }
 
 }  // namespace screens

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <string>
-
-#include "calc/working.h"
-#include "screens/screen_id.h"
+#include "screens/tables/screen_table.h"
+#include "solution/solution_text.h"
 
 namespace screens {
 
-// The solution of a screen's last compute as the solution window shows it (null `working`:
-// before any compute), from the formulas of the screen's table.
-std::string solutionText(ScreenId screen, const calc::Working* working);
+// What a screen's solution is made of, from its table: the result rows with their formulas, the
+// inputs given, and the prompt before any compute.
+solution::Task solutionTask(const ScreenTable& table);
 
 }  // namespace screens

@@ -1,7 +1,8 @@
 // The right triangle: two legs in, hypotenuse and area out.
 #include <array>
 
-#include "screens/screen_tables.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/shared_rows.h"
 
 namespace screens::tables {
 
@@ -31,16 +32,23 @@ constexpr std::array kControls{
 
 }  // namespace
 
-const ScreenLayout& triangle() {
-    static const ScreenLayout layout{ScreenId::Triangle,
-                                     "Находим площадь и гипотенузу треугольника",
-                                     kWideClient,
-                                     kClientHeight,
-                                     Picture::TriangleBackground,
-                                     false,
-                                     kControls,
-                                     "a, b"};
-    return layout;
+const ScreenTable& triangle() {
+    static const ScreenTable table{
+        .id = ScreenId::Triangle,
+        .name = "frm2",
+        .caption = "Находим площадь и гипотенузу треугольника",
+        .clientWidth = kWideClient,
+        .clientHeight = kClientHeight,
+        .background = Picture::TriangleBackground,
+        .hasIcon = false,
+        .controls = kControls,
+        .given = "a, b",
+        .prompt = kComputePrompt,
+        .figure = {Shape::RightTriangle,
+                   "Чертёж: прямоугольный треугольник с катетами a, b и гипотенузой c"},
+        .subject = "треугольник",
+    };
+    return table;
 }
 
 }  // namespace screens::tables

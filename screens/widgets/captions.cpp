@@ -1,8 +1,8 @@
-#include "screens/captions.h"
+#include "screens/widgets/captions.h"
 
 #include <QApplication>
 
-#include "screens/font_fit.h"
+#include "screens/widgets/font_fit.h"
 
 namespace screens {
 

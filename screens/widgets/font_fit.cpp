@@ -1,4 +1,4 @@
-#include "screens/font_fit.h"
+#include "screens/widgets/font_fit.h"
 
 #include <QFontMetrics>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "screens/kept_place.h"
+#include "screens/widgets/kept_place.h"
 
 #include <QHideEvent>
 #include <QShowEvent>

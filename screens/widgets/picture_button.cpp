@@ -1,4 +1,4 @@
-#include "screens/picture_button.h"
+#include "screens/widgets/picture_button.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

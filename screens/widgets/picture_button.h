@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <optional>
 
-#include "screens/picture_files.h"
+#include "screens/widgets/picture_files.h"
 
 namespace screens {
 

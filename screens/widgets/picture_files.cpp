@@ -1,4 +1,4 @@
-#include "screens/picture_files.h"
+#include "screens/widgets/picture_files.h"
 
 #include <QPixmapCache>
 

@@ -1,7 +1,7 @@
-#include "screens/screen_fields.h"
+#include "screens/widgets/screen_fields.h"
 
 #include "calc/messages.h"
-#include "screens/utf8.h"
+#include "screens/widgets/utf8.h"
 
 namespace screens {
 

@@ -1,4 +1,4 @@
-#include "screens/text_box.h"
+#include "screens/widgets/text_box.h"
 
 #include <qdrawutil.h>
 #include <QApplication>
@@ -11,8 +11,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "screens/accessible_text.h"
-#include "screens/font_fit.h"
+#include "screens/access/accessible_text.h"
+#include "screens/access/spoken_text.h"
+#include "screens/widgets/font_fit.h"
 
 namespace screens {
 
@@ -55,6 +56,44 @@ QString elided(const QString& text, const QFontMetrics& metrics, int room) {
 // and the edit fell through to the field's own undo history.
 struct Scratch : QLineEdit {
     using QLineEdit::keyPressEvent;
+};
+
+// A field can also be typed into by assistive tools, as any line edit can.
+class FieldText : public AccessibleText, public QAccessibleEditableTextInterface {
+  public:
+    explicit FieldText(TextBox& field) : AccessibleText(&field), field_(field) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return AccessibleText::interface_cast(type);
+    }
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        if (field_.isReadOnly()) return;
+        const SpokenText spoken = spokenForm(field_.text());
+        const int from = spoken.shownOffset(start);
+        field_.setText(field_.text().replace(from, spoken.shownOffset(end) - from, text));
+    }
+
+  protected:
+    QString shown() const override { return field_.text(); }
+    int shownCursor() const override { return field_.cursorPosition(); }
+    void setShownCursor(int at) override { field_.setCursorPosition(at); }
+    std::pair<int, int> shownSelection() const override {
+        if (!field_.hasSelectedText()) return {field_.cursorPosition(), field_.cursorPosition()};
+        return {field_.selectionStart(), field_.selectionEnd()};
+    }
+    void setShownSelection(int start, int end) override { field_.setSelection(start, end - start); }
+    QRect shownLetterRect(int at) const override { return field_.letterRect(at); }
+    int shownOffsetAt(QPoint local) const override {
+        return field_.rect().contains(local) ? field_.cursorPositionAt(local) : -1;
+    }
+    bool readOnly() const override { return field_.isReadOnly(); }
+
+  private:
+    TextBox& field_;
 };
 
 }  // namespace
@@ -102,7 +141,7 @@ QRect TextBox::letterRect(int at) const {
 }
 
 QAccessibleInterface* TextBox::createAccessible() {
-    return accessibleField(*this);
+    return new FieldText(*this);
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "screens/accessible.h"
+#include "screens/access/accessible.h"
 
 namespace screens {
 

@@ -1,4 +1,4 @@
-#include "screens/touch_hold.h"
+#include "screens/widgets/touch_hold.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -8,7 +8,7 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "screens/finger.h"
+#include "screens/widgets/finger.h"
 
 namespace screens {
 

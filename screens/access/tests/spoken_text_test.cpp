@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "screens/spoken_text.h"
+#include "screens/access/spoken_text.h"
 
 namespace screens {
 namespace {

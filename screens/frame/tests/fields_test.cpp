@@ -8,7 +8,7 @@
 
 #include "calc/messages.h"
 #include "screen_harness.h"
-#include "screens/error_field.h"
+#include "screens/frame/error_field.h"
 
 namespace screens {
 namespace {

@@ -8,12 +8,12 @@
 #include <QPushButton>
 
 #include "screen_harness.h"
-#include "screens/twips.h"
+#include "screens/frame/twips.h"
 
 namespace screens {
 namespace {
 
-QRect pixelsOf(const ControlLayout& c) {
+QRect pixelsOf(const ControlRow& c) {
     return pixelRect(c.left, c.top, c.width, c.height);
 }
 
@@ -49,8 +49,8 @@ const char* classOf(ControlKind kind) {
 TEST(Placement, EveryScreenBuildsExactlyItsTable) {
     for (ScreenId id : kAllScreens) {
         testing::ScreenHarness harness(id);
-        const ScreenLayout& layout = layoutOf(id);
-        for (const ControlLayout& c : layout.controls) {
+        const ScreenTable& layout = tableOf(id);
+        for (const ControlRow& c : layout.controls) {
             SCOPED_TRACE(std::string(nameOf(id)) + " " + std::string(c.name));
             QWidget* control = harness.control(std::string(c.name).c_str());
             ASSERT_NE(control, nullptr);
@@ -102,10 +102,10 @@ constexpr int kControlMargin = 4;
 
 TEST(Placement, NoPaintedWordRunsUnderAControl) {
     for (ScreenId id : kAllScreens) {
-        const ScreenLayout& layout = layoutOf(id);
+        const ScreenTable& layout = tableOf(id);
         const QImage background(assets::resourcePath(layout.background));
         ASSERT_FALSE(background.isNull()) << nameOf(id);
-        for (const ControlLayout& c : layout.controls) {
+        for (const ControlRow& c : layout.controls) {
             const QRect margin = pixelsOf(c).adjusted(-kControlMargin, -kControlMargin,
                                                       kControlMargin, kControlMargin) &
                                  background.rect();

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "screens/screen.h"
+#include "screens/frame/screen.h"
+#include "screens/tables/screen_tables.h"
 
 namespace screens::testing {
 
@@ -14,8 +15,8 @@ namespace screens::testing {
 struct ScreenHarness {
     explicit ScreenHarness(ScreenId id)
         : screen(std::make_unique<Screen>(
-              layoutOf(id),
-              [this](Screen&, const ControlLayout& control) { clicks.emplace_back(control.name); },
+              tableOf(id),
+              [this](Screen&, const ControlRow& control) { clicks.emplace_back(control.name); },
               nullptr)) {}
 
     bool showActive() {

@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "screens/beside_place.h"
+#include "screens/solution_window/beside_place.h"
 
 namespace screens {
 namespace {

@@ -4,7 +4,8 @@
 #include <QImage>
 #include <algorithm>
 
-#include "screens/figure_sketch.h"
+#include "screens/solution_window/figure_sketch.h"
+#include "screens/tables/screen_tables.h"
 
 namespace screens {
 namespace {
@@ -34,7 +35,7 @@ TEST(FigureSketch, TheTriangleHasThePupilsLegsUpToTwentyToOne) {
         {1, 21, 4.0 / 3}, {0, 5, 4.0 / 3}, {-3, 4, 4.0 / 3},  // the usual shape
     };
     for (const auto& c : cases) {
-        FigureSketch sketch(ScreenId::Triangle, nullptr);
+        FigureSketch sketch(tableOf(ScreenId::Triangle).figure, nullptr);
         sketch.resize(600, 300);
         calc::Working working;
         working.results.push_back({"txt4", {{"a", c.a}, {"b", c.b}}, {}, ""});

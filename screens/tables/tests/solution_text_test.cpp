@@ -7,7 +7,8 @@
 #include <string>
 
 #include "calc/calc.h"
-#include "screens/solution_text.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/solution_task.h"
 #include "solution/tests/line_checker.h"
 #include "solution/tests/notebook_rules.h"
 #include "testing/separator_guard.h"
@@ -18,6 +19,10 @@ namespace {
 using enum ScreenId;
 using Run = std::function<void(calc::FieldAccess&)>;
 using Texts = calc::FieldTable::Texts;
+
+std::string solutionText(ScreenId screen, const calc::Working* working) {
+    return solution::solutionText(solutionTask(tableOf(screen)), working);
+}
 
 Texts fields(const char* txt1, const char* txt2 = "") {
     return {{"txt1", txt1}, {"txt2", txt2}, {"txt3", ""}, {"txt4", ""}};

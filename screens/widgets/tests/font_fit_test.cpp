@@ -7,7 +7,7 @@
 #include <cmath>
 #include <random>
 
-#include "screens/font_fit.h"
+#include "screens/widgets/font_fit.h"
 
 namespace screens {
 namespace {

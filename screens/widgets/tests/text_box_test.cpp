@@ -8,7 +8,7 @@
 #include <QTest>
 #include <vector>
 
-#include "screens/text_box.h"
+#include "screens/widgets/text_box.h"
 
 namespace screens {
 namespace {
