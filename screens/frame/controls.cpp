@@ -13,8 +13,8 @@ namespace screens {
 
 namespace {
 
-QWidget* createButton(const ControlRow& layout, QWidget* parent) {
-    return new PictureButton(fromUtf8(layout.caption), layout.picture, parent);
+QWidget* createButton(const ControlRow& row, QWidget* parent) {
+    return new PictureButton(fromUtf8(row.caption), row.picture, parent);
 }
 
 // A finger held on a field shows what hover and the right button show a mouse.
@@ -24,39 +24,39 @@ QWidget* createTextBox(QWidget* parent) {
     return box;
 }
 
-QWidget* createLabel(const ControlRow& layout, QWidget* parent) {
-    auto* label = new QLabel(fromUtf8(layout.caption), parent);
+QWidget* createLabel(const ControlRow& row, QWidget* parent) {
+    auto* label = new QLabel(fromUtf8(row.caption), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     label->setFocusPolicy(Qt::NoFocus);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colourOf(layout.backColour));
+    palette.setColor(QPalette::Window, colourOf(row.backColour));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
     label->setPalette(palette);
     return label;
 }
 
-QWidget* createWidget(const ControlRow& layout, QWidget* parent) {
-    switch (layout.kind) {
+QWidget* createWidget(const ControlRow& row, QWidget* parent) {
+    switch (row.kind) {
         case ControlKind::CommandButton:
-            return createButton(layout, parent);
+            return createButton(row, parent);
         case ControlKind::TextBox:
             return createTextBox(parent);
         case ControlKind::Label:
-            return createLabel(layout, parent);
+            return createLabel(row, parent);
     }
     return nullptr;
 }
 
 }  // namespace
 
-QWidget* createControl(const ControlRow& layout, QWidget* parent) {
-    QWidget* widget = createWidget(layout, parent);
-    widget->setObjectName(fromUtf8(layout.name));
-    widget->setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));
-    if (!layout.accessibleName.empty()) widget->setAccessibleName(fromUtf8(layout.accessibleName));
-    if (!layout.toolTip.empty()) widget->setToolTip(fromUtf8(layout.toolTip));
+QWidget* createControl(const ControlRow& row, QWidget* parent) {
+    QWidget* widget = createWidget(row, parent);
+    widget->setObjectName(fromUtf8(row.name));
+    widget->setGeometry(pixelRect(row.left, row.top, row.width, row.height));
+    if (!row.accessibleName.empty()) widget->setAccessibleName(fromUtf8(row.accessibleName));
+    if (!row.toolTip.empty()) widget->setToolTip(fromUtf8(row.toolTip));
     return widget;
 }
 

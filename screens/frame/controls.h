@@ -6,7 +6,7 @@
 
 namespace screens {
 
-// Builds one control of a screen from its layout row, placed and sized in pixels.
-QWidget* createControl(const ControlRow& layout, QWidget* parent);
+// Builds one control of a screen from its row, placed and sized in pixels.
+QWidget* createControl(const ControlRow& row, QWidget* parent);
 
 }  // namespace screens

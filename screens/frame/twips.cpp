@@ -3,7 +3,7 @@
 namespace screens {
 
 int pixelsOf(int twips) {
-    // Round half away from zero; layout values are never negative.
+    // Round half away from zero; table values are never negative.
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 

@@ -5,7 +5,7 @@
 
 namespace screens {
 
-// Layouts are in twips: 15 to a pixel at 96 pixels to the inch.
+// Tables are in twips: 15 to a pixel at 96 pixels to the inch.
 inline constexpr int kTwipsPerPixel = 15;
 
 // Edges are rounded to the nearest pixel one by one, so controls that touch in twips touch on

@@ -21,7 +21,7 @@ constexpr Formula kHex{"Результат в шестнадцатеричной
     "{a} {op} {b} = {=} (в шестнадцатеричной системе)", "{a} {op} {b} = {x}", "{a} {op} {b}", 16};
 // clang-format on
 
-// One row a control, as the layout gives them (twips).
+// One row a control (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1Dec", 2640, 1680, 855, 285, 0, "десятичная система счисления, первое число"),

@@ -17,7 +17,7 @@ constexpr Formula kArea{"Площадь круга: S = πr²", "S = {π} · {r}
     "S = πr² ≈ {π} · {r}² = {π} · {r²} = {S}", "S"};
 // clang-format on
 
-// One row a control, as the layout gives them (twips).
+// One row a control (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4080, 1960, 1695, 285, 0, "радиус"),

@@ -20,7 +20,7 @@ constexpr Formula kTotal{"Полная поверхность: S = πr(r + l), �
     "Sполн = πr(r + l) ≈ {π} · {r} · ({r} + {l}) = {πr} · {l + r} = {S}", "Sполн"};
 // clang-format on
 
-// One row a control, as the layout gives them (twips).
+// One row a control (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4080, 1645, 1455, 285, 0, "радиус"),

@@ -18,7 +18,7 @@ constexpr Formula kTotal{"Полная поверхность: S = 2πr(r + h)",
     "Sполн = 2πr(r + h) ≈ {2π} · {r} · ({r} + {h}) = {2πr} · {r + h} = {S}", "Sполн"};
 // clang-format on
 
-// One row a control, as the layout gives them (twips).
+// One row a control (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4080, 1645, 1455, 285, 0, "радиус"),

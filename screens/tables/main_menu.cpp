@@ -11,7 +11,7 @@ namespace {
 
 using assets::Picture;
 
-// One row a control, as the layout gives them (twips). The buttons all read "Открыть"; their
+// One row a control (twips). The buttons all read "Открыть"; their
 // accessible names say which painted menu item each opens.
 // clang-format off
 constexpr std::array kControls{

@@ -17,7 +17,7 @@ constexpr Formula kArea{"Площадь: S = a·b : 2", "S = {a} · {b} : 2 = {=
     "S = a · b : 2 = {a} · {b} : 2 = {ab} : 2 = {S}", "S"};
 // clang-format on
 
-// One row a control, as the layout gives them (twips).
+// One row a control (twips).
 // clang-format off
 constexpr std::array kControls{
     textBox("txt1", 4200, 1530, 1575, 285, 0, "первый катет"),

@@ -13,7 +13,7 @@ struct Captioned {
     int room;
 };
 
-// The layouts were drawn for a smaller font than many desktops use: a caption that does not fit
+// The screens were drawn for a smaller font than many desktops use: a caption that does not fit
 // is drawn a little smaller, and captions of one kind on a screen share the smallest size needed.
 void fitCaptions(const std::vector<Captioned>& sameKind);
 

@@ -5,7 +5,7 @@
 
 namespace screens {
 
-// Layout texts and field texts are UTF-8.
+// Table texts and field texts are UTF-8.
 inline QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

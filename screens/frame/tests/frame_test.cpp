@@ -126,7 +126,7 @@ TEST(Frame, BackgroundPictureIsUnscaledAtTopLeft) {
     }
 }
 
-// The layouts were drawn for a small font. On a desktop with a large one, captions that would
+// The screens were drawn for a small font. On a desktop with a large one, captions that would
 // be cut off shrink by the time the screen shows, each kind to one size.
 TEST(Frame, CaptionsTooWideForTheDesktopFontShrinkTogetherWhenShown) {
     const QFont desktop = QApplication::font();

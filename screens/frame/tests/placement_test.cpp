@@ -49,8 +49,8 @@ const char* classOf(ControlKind kind) {
 TEST(Placement, EveryScreenBuildsExactlyItsTable) {
     for (ScreenId id : kAllScreens) {
         testing::ScreenHarness harness(id);
-        const ScreenTable& layout = tableOf(id);
-        for (const ControlRow& c : layout.controls) {
+        const ScreenTable& table = tableOf(id);
+        for (const ControlRow& c : table.controls) {
             SCOPED_TRACE(std::string(nameOf(id)) + " " + std::string(c.name));
             QWidget* control = harness.control(std::string(c.name).c_str());
             ASSERT_NE(control, nullptr);
@@ -61,7 +61,7 @@ TEST(Placement, EveryScreenBuildsExactlyItsTable) {
         for (QObject* child : harness.screen->children())
             built += child->inherits("QPushButton") || child->inherits("QLineEdit") ||
                      child->inherits("QLabel");
-        EXPECT_EQ(built, static_cast<int>(layout.controls.size())) << nameOf(id);
+        EXPECT_EQ(built, static_cast<int>(table.controls.size())) << nameOf(id);
     }
 }
 
@@ -102,10 +102,10 @@ constexpr int kControlMargin = 4;
 
 TEST(Placement, NoPaintedWordRunsUnderAControl) {
     for (ScreenId id : kAllScreens) {
-        const ScreenTable& layout = tableOf(id);
-        const QImage background(assets::resourcePath(layout.background));
+        const ScreenTable& table = tableOf(id);
+        const QImage background(assets::resourcePath(table.background));
         ASSERT_FALSE(background.isNull()) << nameOf(id);
-        for (const ControlRow& c : layout.controls) {
+        for (const ControlRow& c : table.controls) {
             const QRect margin = pixelsOf(c).adjusted(-kControlMargin, -kControlMargin,
                                                       kControlMargin, kControlMargin) &
                                  background.rect();
