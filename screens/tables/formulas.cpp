@@ -1,7 +1,7 @@
 #include "screens/tables/formulas.h"
 
 #include "screens/tables/screen_tables.h"
-#include "screens/tables/shared_rows.h"
+#include "screens/tables/shared.h"
 #include "solution/solution_text.h"
 
 namespace screens {

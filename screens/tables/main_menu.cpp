@@ -3,7 +3,7 @@
 
 #include "product.h"
 #include "screens/tables/screen_tables.h"
-#include "screens/tables/shared_rows.h"
+#include "screens/tables/shared.h"
 
 namespace screens::tables {
 

@@ -2,7 +2,7 @@
 #include <array>
 
 #include "screens/tables/screen_tables.h"
-#include "screens/tables/shared_rows.h"
+#include "screens/tables/shared.h"
 
 namespace screens::tables {
 

@@ -4,7 +4,7 @@
 
 #include "screens/tables/screen_table.h"
 
-// What the screens' tables share.
+// What the screens' tables share: rows, texts and sizes.
 namespace screens::tables {
 
 // Shared by the five working screens: the same back button everywhere.
