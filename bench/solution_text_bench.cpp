@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "calc/calc.h"
-#include "screens/solution_text.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/solution_task.h"
 
 namespace {
 
@@ -65,11 +66,12 @@ int main() {
             worked.run(input.compute);
         } catch (const calc::RuntimeError&) {
         }
+        const solution::Task task = screens::solutionTask(screens::tableOf(input.screen));
         std::vector<double> times;
         std::size_t size = 0;
         for (int run = 0; run < kRuns; ++run) {
             Clock::time_point start = Clock::now();
-            size = screens::solutionText(input.screen, worked.working()).size();
+            size = solution::solutionText(task, worked.working()).size();
             times.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         }

@@ -21,7 +21,7 @@ using Exact = boost::multiprecision::number<
 std::optional<Exact> exactOfText(std::string_view text);
 
 // The number the pupil sees for a finite double: its field text, read exactly.
-Exact seen(double value);
+Exact exactAsShown(double value);
 
 Integer powerOf(int base, int exponent);
 
