@@ -4,9 +4,9 @@
 #include <QMessageBox>
 
 #include "product.h"
-#include "screens/error_field.h"
-#include "screens/spoken_answer.h"
-#include "screens/utf8.h"
+#include "screens/frame/error_field.h"
+#include "screens/frame/spoken_answer.h"
+#include "screens/widgets/utf8.h"
 
 namespace app {
 
@@ -21,7 +21,7 @@ struct Overloaded : Ts... {
 
 Program::Program(ErrorReporter reportError, BeforeAction beforeAction)
     : registry_(
-          [this](Screen& screen, const screens::ControlLayout& control) { click(screen, control); },
+          [this](Screen& screen, const screens::ControlRow& control) { click(screen, control); },
           // Every screen but the visible one is hidden and has no taskbar entry, so
           // closing the visible one must end the program.
           [](Screen&) { QCoreApplication::quit(); }),
@@ -36,7 +36,7 @@ void Program::start() {
 // The one place where an error ends: it is shown, and the fields stay as the failing step left
 // them. The solution opens at once, as F1 and the result fields' menus open it: it shows the last
 // compute and changes nothing.
-void Program::click(Screen& screen, const screens::ControlLayout& control) {
+void Program::click(Screen& screen, const screens::ControlRow& control) {
     try {
         if (!std::holds_alternative<screens::OpenSolution>(control.action))
             beforeAction_(registry_, screen.id());

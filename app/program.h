@@ -22,12 +22,14 @@ class Program {
 
     // Opens the main menu.
     void start();
+    // The program's screens. Only the tests and benchmarks ask, to drive the whole program and
+    // reach a screen, shown or not, as its clicks do; the registry is the one that makes them.
     ScreenRegistry& registry() { return registry_; }
 
     static void showErrorBox(Screen& screen, const std::string& message);
 
   private:
-    void click(Screen& screen, const screens::ControlLayout& control);
+    void click(Screen& screen, const screens::ControlRow& control);
     void perform(Screen& screen, const screens::Action& action);
 
     ScreenRegistry registry_;

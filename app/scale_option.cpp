@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "calc/messages.h"
-#include "screens/screen_tables.h"
-#include "screens/twips.h"
+#include "screens/frame/twips.h"
+#include "screens/tables/screen_tables.h"
 
 namespace app {
 
@@ -64,9 +64,13 @@ ScaleRequest requestFor(std::string_view value) {
 
 // The largest screen's client area at the normal size.
 PixelSize largestScreen() {
-    const QSize size =
-        screens::pixelSize(screens::tables::kWideClient, screens::tables::kClientHeight);
-    return {size.width(), size.height()};
+    PixelSize largest{0, 0};
+    for (const screens::ScreenId id : screens::kAllScreens) {
+        const screens::ScreenTable& table = screens::tableOf(id);
+        const QSize size = screens::pixelSize(table.clientWidth, table.clientHeight);
+        largest = {std::max(largest.width, size.width()), std::max(largest.height, size.height())};
+    }
+    return largest;
 }
 
 // Asks the window system for the desktop's free area before the program itself starts.

@@ -1,5 +1,7 @@
 #include "app/screen_registry.h"
 
+#include "screens/tables/screen_tables.h"
+
 namespace app {
 
 ScreenRegistry::ScreenRegistry(Screen::ClickHandler onClick, Screen::CloseHandler onClose)
@@ -11,7 +13,7 @@ Screen* ScreenRegistry::find(ScreenId id) const {
 
 Screen& ScreenRegistry::ensureScreen(ScreenId id) {
     auto& slot = slots_[static_cast<int>(id)];
-    if (!slot) slot = std::make_unique<Screen>(screens::layoutOf(id), onClick_, onClose_);
+    if (!slot) slot = std::make_unique<Screen>(screens::tableOf(id), onClick_, onClose_);
     return *slot;
 }
 

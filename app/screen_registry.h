@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "screens/screen.h"
+#include "screens/frame/screen.h"
 
 namespace app {
 

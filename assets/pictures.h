@@ -2,23 +2,10 @@
 
 #include <QString>
 
-// The pictures built into the program, by role, and where Qt's resource system keeps them.
-namespace assets {
+#include "assets/picture.h"
 
-enum class Picture {
-    MenuBackground,
-    TriangleBackground,
-    CircleBackground,
-    CylinderBackground,
-    ConeBackground,
-    CalculatorBackground,
-    ButtonFace,
-    PlusSign,
-    MinusSign,
-    TimesSign,
-    DivisionSign,
-    ProgramIcon,
-};
+// Where Qt's resource system keeps the pictures.
+namespace assets {
 
 // The resource path of a picture, e.g. ":/pictures/menu.jpg".
 const char* resourcePath(Picture picture);

@@ -10,7 +10,8 @@
 
 #include "calc/calc.h"
 #include "calc/tests/field_table.h"
-#include "screens/solution_text.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/tables/solution_task.h"
 
 namespace {
 
@@ -55,11 +56,12 @@ int main() {
             worked.run(input.compute);
         } catch (const calc::RuntimeError&) {
         }
+        const solution::Task task = screens::solutionTask(screens::tableOf(input.screen));
         std::vector<double> times;
         std::size_t size = 0;
         for (int run = 0; run < kRuns; ++run) {
             Clock::time_point start = Clock::now();
-            size = screens::solutionText(input.screen, worked.working()).size();
+            size = solution::solutionText(task, worked.working()).size();
             times.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         }

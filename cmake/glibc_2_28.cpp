@@ -1,6 +1,8 @@
 // What the self-contained Linux program's static Qt and C++ runtime take from C libraries newer
 // than 2.28, given by the program itself so that it runs on 2.28.
 #include <pthread.h>
+#include <stdint.h>
+#include <sys/random.h>
 #include <time.h>
 
 extern "C" {
@@ -23,5 +25,14 @@ int pthread_cond_clockwait(pthread_cond_t* condition, pthread_mutex_t* mutex, cl
     ns += system.tv_sec * kNsPerS + system.tv_nsec;
     const timespec until{static_cast<time_t>(ns / kNsPerS), static_cast<long>(ns % kNsPerS)};
     return pthread_cond_timedwait(condition, mutex, &until);
+}
+
+// GCC 12's std::random_device may draw from arc4random (2.36 on); the kernel's generator, which
+// arc4random itself reads, gives the same kind of numbers through getrandom (2.25 on).
+uint32_t arc4random() {
+    uint32_t value = 0;
+    while (getrandom(&value, sizeof value, 0) != static_cast<ssize_t>(sizeof value)) {
+    }
+    return value;
 }
 }

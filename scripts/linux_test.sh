@@ -70,6 +70,33 @@ DISPLAY=$(cat "$state/display")
 export DISPLAY
 # shellcheck source=../testing/x11_keys.sh
 source testing/x11_keys.sh
+
+# Qt built without Xlib names its windows only by _NET_WM_NAME, the name desktops and
+# `xdotool getwindowname` read, not by the older WM_NAME that `xdotool search --name` matches:
+# the program's windows are found by their class and matched by that name.
+program_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname '^reshalkin$' 2>/dev/null); do
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]] && echo "$id"
+    done
+    return 0
+}
+wait_window() {
+    local id
+    for _ in $(seq $(($2 * 5))); do
+        id=$(program_windows "$1" | head -n1)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+wait_gone() {
+    for _ in $(seq $(($2 * 5))); do
+        [[ -z "$(program_windows "$1")" ]] && return 0
+        sleep 0.2
+    done
+    return 1
+}
 mkdir -p "$build/screenshots"
 
 # Runs a command in the test's chroot copy, as root or (with -u USER) as that user.

@@ -3,7 +3,9 @@
 # installation, the Debian and RPM packages, Wayland and the random user among them), the GUI
 # tests again with AddressSanitizer and UndefinedBehaviorSanitizer, the calculation core's fuzz
 # target in a clang build with the sanitizers, and the whole program for Windows: its tests under
-# Wine, the smoke test and the installer (the first run builds Qt for Windows, about 20 minutes).
+# Wine, the smoke test and the installer (the first run builds Qt for Windows, about 20 minutes);
+# and the self-contained Linux program in clean Debian 11 and 13 chroots (the first run makes the
+# chroots and builds its static Qt, about an hour).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,3 +21,5 @@ cmake --build build-fuzz -j "$(nproc)"
 ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)"
 
 scripts/windows_build.sh
+
+scripts/linux_test.sh

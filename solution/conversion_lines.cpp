@@ -40,7 +40,7 @@ void addShown(std::vector<std::string>& lines, std::vector<std::string>& steps,
         lines.push_back(breakingAtSigns(steps[i]));
     if (steps.size() <= kMostSteps) return;
     lines.emplace_back(kCut);
-    lines.push_back(say(restWords, {rest}));
+    lines.push_back(wordsWith(restWords, {rest}));
 }
 
 std::string addDivisions(const Integer& whole, int base, std::vector<std::string>& lines) {
@@ -49,20 +49,21 @@ std::string addDivisions(const Integer& whole, int base, std::vector<std::string
         return "0";
     }
     std::string b = std::to_string(base);
-    lines.push_back(say(words::kDivide, {b}));
+    lines.push_back(wordsWith(words::kDivide, {b}));
     std::vector<std::string> steps;
     std::string digits;
     for (Integer n = whole; n != 0; n /= base) {
         int remainder = static_cast<int>(Integer(n % base));
         digits.insert(digits.begin(), digitChar(remainder));
         if (steps.size() > kMostSteps) continue;  // not shown
-        steps.push_back(say(words::kDivision, {numberText(Exact(n), Place::Alone), b,
-                                               numberText(Exact(n / base), Place::Alone),
-                                               withLetter(std::to_string(remainder), remainder)}));
+        steps.push_back(wordsWith(
+            words::kDivision,
+            {numberText(Exact(n), Place::Alone), b, numberText(Exact(n / base), Place::Alone),
+             withLetter(std::to_string(remainder), remainder)}));
     }
     std::size_t shownDigits = std::min(digits.size(), kMostSteps);
     addShown(lines, steps, words::kRestRemainders, digits.substr(0, digits.size() - shownDigits));
-    lines.push_back(say(words::kReadRemainders, {digits}));
+    lines.push_back(wordsWith(words::kReadRemainders, {digits}));
     return digits;
 }
 
@@ -72,7 +73,7 @@ void addMultiplications(const Exact& start, int base, int digitsLeft, BaseDigits
                         std::vector<std::string>& lines) {
     if (start == 0) return;
     std::string b = std::to_string(base);
-    lines.push_back(say(words::kMultiply, {b}));
+    lines.push_back(wordsWith(words::kMultiply, {b}));
     const Integer& whole = denominator(start);
     Integer remainder = numerator(start);
     std::map<Integer, std::size_t> seenAt;
@@ -86,11 +87,12 @@ void addMultiplications(const Exact& start, int base, int digitsLeft, BaseDigits
             Exact fraction(remainder, whole), product(scaled, whole);
             std::string productText = numberText(product, Place::Alone);
             if (digit >= 10 && product != digit)  // "15,5, целая часть 15 (F)"
-                productText = say(words::kDigitOfProduct,
-                                  {productText, withLetter(std::to_string(digit), digit)});
+                productText = wordsWith(words::kDigitOfProduct,
+                                        {productText, withLetter(std::to_string(digit), digit)});
             else
                 productText = withLetter(productText, digit);
-            steps.push_back(say(words::kMultiplication, {numberText(fraction), b, productText}));
+            steps.push_back(
+                wordsWith(words::kMultiplication, {numberText(fraction), b, productText}));
         }
         digits.fraction += digitChar(digit);
         significant = significant || digit != 0;
@@ -112,7 +114,7 @@ void addMultiplications(const Exact& start, int base, int digitsLeft, BaseDigits
     BaseDigits read = digits;
     read.integer = "0";
     read.negative = false;
-    lines.push_back(say(words::kReadDigits, {digitsText(read)}));
+    lines.push_back(wordsWith(words::kReadDigits, {digitsText(read)}));
 }
 
 std::string groups(std::string_view bits, int bitsPerDigit) {
@@ -247,7 +249,7 @@ std::string checkLine(const BaseDigits& digits, int base, const Exact& magnitude
         chain += " = " + sumText(values) + " = " + sumText(products);
     std::string sign = sum == magnitude ? " = " : " ≈ ";
     return breakingAtSigns(
-        say(words::kCheck, {chain + sign + numberText(magnitude, Place::Alone)}));
+        wordsWith(words::kCheck, {chain + sign + numberText(magnitude, Place::Alone)}));
 }
 
 }  // namespace
@@ -282,8 +284,8 @@ Conversion converted(const Exact& x, int base) {
     lines.push_back(checkLine(digits, base, magnitude, fieldDigits));
     if (digits.negative)
         lines.push_back(
-            say(words::kSign, {breakingAtSigns("-" + decimal + subscript(10) +
-                                               std::string(relation) + "-" + written)}));
+            wordsWith(words::kSign, {breakingAtSigns("-" + decimal + subscript(10) +
+                                                     std::string(relation) + "-" + written)}));
     return conversion;
 }
 

@@ -86,7 +86,7 @@ std::optional<Exact> exactOfText(std::string_view text, int base) {
     return negative ? Exact(-value) : value;
 }
 
-Exact seen(double value) {
+Exact exactAsShown(double value) {
     return exactOfText(calc::textOf(value)).value_or(Exact(0));
 }
 

@@ -22,7 +22,7 @@ using Exact = boost::multiprecision::number<
 std::optional<Exact> exactOfText(std::string_view text, int base = 10);
 
 // The number the pupil sees for a finite double: its field text, read exactly.
-Exact seen(double value);
+Exact exactAsShown(double value);
 
 // base^power for any whole power: 8⁻² is 1/64.
 Exact exactPower(int base, int power);

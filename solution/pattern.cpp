@@ -72,7 +72,7 @@ std::string filled(std::string_view pattern, const Lookup& lookup) {
     return text + line.text;
 }
 
-std::string say(std::string_view pattern, std::initializer_list<std::string_view> values) {
+std::string wordsWith(std::string_view pattern, std::initializer_list<std::string_view> values) {
     return filled(pattern, [&](std::string_view name) -> std::optional<Filled> {
         if (name.size() != 1) return std::nullopt;
         std::size_t i = static_cast<std::size_t>(name.front() - '1');

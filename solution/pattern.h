@@ -24,6 +24,6 @@ using Lookup = std::function<std::optional<Filled>(std::string_view name)>;
 std::string filled(std::string_view pattern, const Lookup& lookup);
 
 // A pattern of words with "{1}", "{2}"... taking the values in turn.
-std::string say(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string wordsWith(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace solution

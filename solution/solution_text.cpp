@@ -24,7 +24,7 @@ constexpr int kDecimal = 10;
 
 std::optional<Filled> constant(std::string_view name) {
     for (const calc::UsedValue& c : calc::kConstants)
-        if (c.name == name) return Filled{numberText(seen(c.value))};
+        if (c.name == name) return Filled{numberText(exactAsShown(c.value))};
     return std::nullopt;
 }
 
@@ -104,7 +104,7 @@ std::string answerLine(const Worked& worked, const Shown& last, const std::strin
                                   if (name == "answer") return Filled{value, approximate};
                                   return worked.lookup(name);
                               });
-    return say(words::kAnswer, {breakingAtSigns(line)});
+    return wordsWith(words::kAnswer, {breakingAtSigns(line)});
 }
 
 // The one note where the field shows the number otherwise than the working: to more digits, or
@@ -117,26 +117,26 @@ std::optional<std::string> fieldNote(const Worked& worked, const Shown& last) {
         std::string text = worked.result.text + subscript(base);
         const int digits = calc::fieldDigitsOf(base);
         if (agreement(*field, last.value, base, digits) == FieldAgrees::Rounded)
-            return say(
+            return wordsWith(
                 words::kFieldRounds,
                 {std::to_string(digits), base == 8 ? words::kOctal : words::kHexadecimal, text});
         if (*field == 0) return std::string(words::kFieldVanished);
-        return say(words::kFieldDiffers, {text});
+        return wordsWith(words::kFieldDiffers, {text});
     }
     std::string text = fieldNumber(calc::valueOf(worked.result.text), Place::Alone);
     const std::vector<Shown>& steps = worked.values.steps();
     for (const Shown& step : steps)
         if (step.vanished)
-            return say(words::kVanished, {text, numberText(step.value, Place::Alone)});
+            return wordsWith(words::kVanished, {text, numberText(step.value, Place::Alone)});
     if (*field == 0) return std::string(words::kFieldVanished);
     if (std::any_of(steps.begin(), steps.end() - 1, [](const Shown& s) { return s.rounded; }))
-        return say(words::kRoundedOnTheWay, {text});
+        return wordsWith(words::kRoundedOnTheWay, {text});
     bool fieldRounds = last.rounded ? !worked.working.op.has_value()
                                     : agreement(*field, last.value, kDecimal,
                                                 calc::kDecimalDigits) == FieldAgrees::Rounded;
     if (fieldRounds)
-        return say(words::kFieldDigitsShown, {text, std::to_string(calc::kDecimalDigits)});
-    return say(words::kFieldDiffers, {text});
+        return wordsWith(words::kFieldDigitsShown, {text, std::to_string(calc::kDecimalDigits)});
+    return wordsWith(words::kFieldDiffers, {text});
 }
 
 void addWorked(Lines& lines, const Worked& worked) {
@@ -218,7 +218,7 @@ void addGiven(Lines& lines, const Task& task, const calc::Working& working) {
     std::string sought;
     for (const Task::Result& result : task.results)
         sought.append(sought.empty() ? "" : ", ").append(result.formula->answer);
-    lines.push_back(say(words::kGiven, {*given, sought}));
+    lines.push_back(wordsWith(words::kGiven, {*given, sought}));
     lines.emplace_back();
 }
 

@@ -26,7 +26,7 @@ const Shown* findIn(const std::vector<std::pair<std::string_view, Shown>>& named
 Shown operandIn(const std::vector<std::pair<std::string_view, Shown>>& named,
                 const calc::UsedValue& used) {
     if (const Shown* shown = findIn(named, used.name)) return *shown;
-    return {std::isfinite(used.value) ? seen(used.value) : Exact(0)};
+    return {std::isfinite(used.value) ? exactAsShown(used.value) : Exact(0)};
 }
 
 // The step's exact value from the numbers written for its operands; `inexact` where it is a root
@@ -81,7 +81,7 @@ AnswerValue answerOf(const Exact& x) {
 WorkedValues::WorkedValues(std::span<const calc::UsedValue> inputs,
                            std::span<const calc::Step> steps, const Rounding& rounding) {
     for (const calc::UsedValue& input : inputs)
-        if (!find(input.name)) named_.emplace_back(input.name, Shown{seen(input.value)});
+        if (!find(input.name)) named_.emplace_back(input.name, Shown{exactAsShown(input.value)});
     for (std::size_t at = 0; at < steps.size(); ++at) {
         const calc::Step& step = steps[at];
         Shown value = written(steps, at, rounding);

@@ -63,7 +63,7 @@ expect_clean_exit() {
 }
 
 # The controls of the screens the test uses, in their tab order, as their tables
-# (screens/main_menu.cpp, triangle.cpp, ...) number them; the menu's by what they open.
+# (screens/tables/main_menu.cpp, triangle.cpp, ...) number them; the menu's by what they open.
 # shellcheck disable=SC2034 # read by focus, through the screen's name
 {
     menu_tabs=(triangle circle cylinder cone calculator)

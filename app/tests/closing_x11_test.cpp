@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "product.h"
-#include "screens/layout.h"
-#include "screens/twips.h"
+#include "screens/frame/twips.h"
+#include "screens/tables/screen_tables.h"
 #include "window_manager.h"
 
 namespace app {
@@ -15,8 +15,7 @@ namespace {
 // The centre of the main menu's button that opens the triangle, in client pixels, as xdotool
 // takes it.
 QStringList triangleButton() {
-    for (const screens::ControlLayout& c :
-         screens::layoutOf(screens::ScreenId::MainMenu).controls) {
+    for (const screens::ControlRow& c : screens::tableOf(screens::ScreenId::MainMenu).controls) {
         const auto* navigate = std::get_if<screens::Navigate>(&c.action);
         if (!navigate || navigate->target != screens::ScreenId::Triangle) continue;
         const QPoint centre = screens::pixelRect(c.left, c.top, c.width, c.height).center();

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "screens/layout.h"
-#include "screens/twips.h"
+#include "screens/frame/twips.h"
+#include "screens/tables/screen_tables.h"
 
 namespace {
 
@@ -24,9 +24,9 @@ int failure(const char* what, std::string_view name) {
     return 1;
 }
 
-int place(const screens::ScreenLayout& screen, std::string_view control) {
-    const screens::ControlLayout* found = nullptr;
-    for (const screens::ControlLayout& c : screen.controls) {
+int place(const screens::ScreenTable& screen, std::string_view control) {
+    const screens::ControlRow* found = nullptr;
+    for (const screens::ControlRow& c : screen.controls) {
         if (control != c.name && control != c.accessibleName && control != c.caption) continue;
         if (found) return failure("more than one control", control);
         found = &c;
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     }
     for (screens::ScreenId id : screens::kAllScreens) {
         if (screens::nameOf(id) != argv[1]) continue;
-        const screens::ScreenLayout& screen = screens::layoutOf(id);
+        const screens::ScreenTable& screen = screens::tableOf(id);
         if (argc == 3) return place(screen, argv[2]);
         const QSize size = screens::pixelSize(screen.clientWidth, screen.clientHeight);
         return print({size.width(), size.height()});

@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "program_harness.h"
-#include "screens/picture_files.h"
+#include "screens/widgets/picture_files.h"
 
 namespace app {
 namespace {

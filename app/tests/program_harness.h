@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "screens/tables/screen_tables.h"
 
 namespace app::testing {
 

@@ -11,7 +11,7 @@
 #include "app/scale_option.h"
 #include "calc/conversions.h"
 #include "program_harness.h"
-#include "screens/picture_files.h"
+#include "screens/widgets/picture_files.h"
 
 namespace app {
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/qt_translations.h"
-#include "screens/text_box.h"
+#include "screens/widgets/text_box.h"
 
 namespace app {
 namespace {

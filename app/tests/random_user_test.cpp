@@ -22,7 +22,7 @@
 #include <thread>
 
 #include "program_harness.h"
-#include "screens/solution_paper.h"
+#include "screens/solution_window/solution_paper.h"
 
 namespace app {
 namespace {

@@ -19,10 +19,10 @@
 
 #include "calc/messages.h"
 #include "program_harness.h"
-#include "screens/figure_sketch.h"
-#include "screens/layout.h"
-#include "screens/solution_paper.h"
-#include "screens/utf8.h"
+#include "screens/solution_window/figure_sketch.h"
+#include "screens/solution_window/solution_paper.h"
+#include "screens/tables/screen_tables.h"
+#include "screens/widgets/utf8.h"
 
 namespace app {
 namespace {
@@ -158,7 +158,7 @@ struct PaperHarness {
     }
     ~PaperHarness() { screens::paperDialogs() = kept; }
 
-    QString title() const { return screens::fromUtf8(screens::layoutOf(id).caption).trimmed(); }
+    QString title() const { return screens::fromUtf8(screens::tableOf(id).caption).trimmed(); }
     // Saves through «Сохранить в PDF…», the dialog answered with `file` (empty: cancelled).
     void savePdf(const QString& file) {
         answer = file;

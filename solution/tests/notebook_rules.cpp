@@ -31,7 +31,7 @@ std::optional<Exact> decimalField(const calc::WorkedResult& result) {
 std::vector<Exact> anyLength(const calc::Working& working) {
     std::vector<Exact> values;
     auto add = [&values](double value) {
-        if (std::isfinite(value)) values.push_back(seen(value));
+        if (std::isfinite(value)) values.push_back(exactAsShown(value));
     };
     auto addSteps = [&add](const std::vector<calc::Step>& steps) {
         for (const calc::Step& step : steps) {
