@@ -68,8 +68,8 @@ trap 'exit 1' INT TERM
 testing/test_display.sh start "$state" >/dev/null
 DISPLAY=$(cat "$state/display")
 export DISPLAY
-# shellcheck source=../testing/x11_keys.sh
-source testing/x11_keys.sh
+# shellcheck source=../testing/x11_drive.sh
+source testing/x11_drive.sh
 mkdir -p "$build/screenshots"
 
 # Runs a command in the test's chroot copy, as root or (with -u USER) as that user.
