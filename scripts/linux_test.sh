@@ -31,11 +31,8 @@ name=$(basename "$tarball" .tar.gz)
 program=$build/tarball/$name/reshalkin
 cache=$(linux_cache)
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+# shellcheck source=../testing/x11_drive.sh
+source testing/x11_drive.sh
 
 # The C library: every versioned symbol the program takes from it, the newest last.
 symbols=$(objdump -T "$program" | awk '{ for (i = 1; i < NF; i++) if ($i ~ /^\(?GLIBC_[0-9.]+\)?$/) {
@@ -68,35 +65,18 @@ trap 'exit 1' INT TERM
 testing/test_display.sh start "$state" >/dev/null
 DISPLAY=$(cat "$state/display")
 export DISPLAY
-# shellcheck source=../testing/x11_keys.sh
-source testing/x11_keys.sh
 
 # Qt built without Xlib names its windows only by _NET_WM_NAME, the name desktops and
 # `xdotool getwindowname` read, not by the older WM_NAME that `xdotool search --name` matches:
 # the program's windows are found by their class and matched by that name.
-program_windows() {
+visible_window() {
     local id
     for id in $(xdotool search --onlyvisible --classname '^reshalkin$' 2>/dev/null); do
-        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]] && echo "$id"
-    done
-    return 0
-}
-wait_window() {
-    local id
-    for _ in $(seq $(($2 * 5))); do
-        id=$(program_windows "$1" | head -n1)
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.2
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]] && { echo "$id"; return 0; }
     done
     return 1
 }
-wait_gone() {
-    for _ in $(seq $(($2 * 5))); do
-        [[ -z "$(program_windows "$1")" ]] && return 0
-        sleep 0.2
-    done
-    return 1
-}
+no_visible_window() { ! visible_window "$1" >/dev/null; }
 mkdir -p "$build/screenshots"
 
 # Runs a command in the test's chroot copy, as root or (with -u USER) as that user.
