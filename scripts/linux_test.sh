@@ -223,6 +223,42 @@ install_test() {
     echo "$suite, $user: installed, entry validates and starts it, upgraded in place, uninstalled"
 }
 
+# The main menu, the triangle and its solution as program $1 draws them on this machine's fonts,
+# into $work/$2-*.png.
+looks_of() {
+    setsid "$1" >/dev/null 2>&1 &
+    app=$!
+    local window
+    window=$(wait_window "^$product " 30) || { fail "$2: no main menu appeared"; return; }
+    sleep 1 && import -window root "$work/$2-menu.png"
+    keys "$window" space
+    window=$(wait_window 'треугольника' 20) || { fail "$2: the triangle did not open"; return; }
+    sleep 1 && import -window root "$work/$2-screen.png"
+    keys "$window" F1
+    wait_window '^Решение — ' 20 >/dev/null || { fail "$2: no solution window on F1"; return; }
+    sleep 1 && import -window root "$work/$2-solution.png"
+    kill -- "-$app" 2>/dev/null
+    wait "$app" 2>/dev/null || true
+    app=''
+}
+
+# Texts and fonts as the Debian package's build (build/, which the test command builds first)
+# draws them: the same pixels, but for a blinking text caret.
+same_looks() {
+    local dynamic=build/reshalkin differing
+    [[ -x $dynamic ]] || { echo "no $dynamic: the looks are not compared"; return; }
+    looks_of "$dynamic" dynamic
+    looks_of "$program" static
+    for view in menu screen solution; do
+        differing=$(compare -metric AE "$work/dynamic-$view.png" "$work/static-$view.png" null: 2>&1) ||
+            true
+        [[ $differing =~ ^[0-9]+$ && $differing -le 60 ]] ||
+            fail "the $view looks otherwise than the dynamic program's: $differing pixels differ"
+    done
+    echo "the menu, a screen and its solution look as the dynamic program's, pixel for pixel"
+}
+same_looks
+
 desktop-file-validate "$build/tarball/$name/share/applications/$app_id.desktop" ||
     fail "the tarball's menu entry does not validate"
 grep -q '^Name=Крупно (для проектора)$' "$build/tarball/$name/share/applications/$app_id.desktop" ||
