@@ -27,4 +27,4 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 # quiet, away from any display, and in a prefix inside the build folder.
 find_program(RESHALKIN_WINE64 wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${CMAKE_BINARY_DIR}/wine-prefix ${RESHALKIN_WINE64})
+    ${CMAKE_CURRENT_LIST_DIR}/../testing/wine/run.sh ${CMAKE_BINARY_DIR}/wine-prefix ${RESHALKIN_WINE64})

@@ -3,7 +3,7 @@
 
 Prints two numbers: the tests that run under Wine (all but the fixtures' set-up and clean-up,
 such as the test display's start and stop, which run on the host) and, of those, the GUI tests
-(those that need the test display).
+(those labelled gui).
 """
 import json
 import sys
@@ -15,5 +15,5 @@ def properties(test):
 
 tests = [properties(t) for t in json.load(sys.stdin)["tests"]]
 under_wine = [p for p in tests if "FIXTURES_SETUP" not in p and "FIXTURES_CLEANUP" not in p]
-gui = [p for p in under_wine if "test_display" in p.get("FIXTURES_REQUIRED", [])]
+gui = [p for p in under_wine if "gui" in p.get("LABELS", [])]
 print(len(under_wine), len(gui))

@@ -31,11 +31,8 @@ name=$(basename "$tarball" .tar.gz)
 program=$build/tarball/$name/reshalkin
 cache=$(linux_cache)
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+# shellcheck source=../testing/x11_drive.sh
+source testing/x11_drive.sh
 
 # The C library: every versioned symbol the program takes from it, the newest last.
 symbols=$(objdump -T "$program" | awk '{ for (i = 1; i < NF; i++) if ($i ~ /^\(?GLIBC_[0-9.]+\)?$/) {
@@ -68,35 +65,18 @@ trap 'exit 1' INT TERM
 testing/test_display.sh start "$state" >/dev/null
 DISPLAY=$(cat "$state/display")
 export DISPLAY
-# shellcheck source=../testing/x11_keys.sh
-source testing/x11_keys.sh
 
 # Qt built without Xlib names its windows only by _NET_WM_NAME, the name desktops and
 # `xdotool getwindowname` read, not by the older WM_NAME that `xdotool search --name` matches:
 # the program's windows are found by their class and matched by that name.
-program_windows() {
+visible_window() {
     local id
     for id in $(xdotool search --onlyvisible --classname '^reshalkin$' 2>/dev/null); do
-        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]] && echo "$id"
-    done
-    return 0
-}
-wait_window() {
-    local id
-    for _ in $(seq $(($2 * 5))); do
-        id=$(program_windows "$1" | head -n1)
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.2
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $1 ]] && { echo "$id"; return 0; }
     done
     return 1
 }
-wait_gone() {
-    for _ in $(seq $(($2 * 5))); do
-        [[ -z "$(program_windows "$1")" ]] && return 0
-        sleep 0.2
-    done
-    return 1
-}
+no_visible_window() { ! visible_window "$1" >/dev/null; }
 mkdir -p "$build/screenshots"
 
 # Runs a command in the test's chroot copy, as root or (with -u USER) as that user.
@@ -242,6 +222,42 @@ install_test() {
         fail "$suite, $user: --uninstall did not leave things as they were: $(diff <(echo "$before") <(echo "$after") | head -n 20)"
     echo "$suite, $user: installed, entry validates and starts it, upgraded in place, uninstalled"
 }
+
+# The main menu, the triangle and its solution as program $1 draws them on this machine's fonts,
+# into $work/$2-*.png.
+looks_of() {
+    setsid "$1" >/dev/null 2>&1 &
+    app=$!
+    local window
+    window=$(wait_window "^$product " 30) || { fail "$2: no main menu appeared"; return; }
+    sleep 1 && import -window root "$work/$2-menu.png"
+    keys "$window" space
+    window=$(wait_window 'треугольника' 20) || { fail "$2: the triangle did not open"; return; }
+    sleep 1 && import -window root "$work/$2-screen.png"
+    keys "$window" F1
+    wait_window '^Решение — ' 20 >/dev/null || { fail "$2: no solution window on F1"; return; }
+    sleep 1 && import -window root "$work/$2-solution.png"
+    kill -- "-$app" 2>/dev/null
+    wait "$app" 2>/dev/null || true
+    app=''
+}
+
+# Texts and fonts as the Debian package's build (build/, which the test command builds first)
+# draws them: the same pixels, but for a blinking text caret.
+same_looks() {
+    local dynamic=build/reshalkin differing
+    [[ -x $dynamic ]] || { echo "no $dynamic: the looks are not compared"; return; }
+    looks_of "$dynamic" dynamic
+    looks_of "$program" static
+    for view in menu screen solution; do
+        differing=$(compare -metric AE "$work/dynamic-$view.png" "$work/static-$view.png" null: 2>&1) ||
+            true
+        [[ $differing =~ ^[0-9]+$ && $differing -le 60 ]] ||
+            fail "the $view looks otherwise than the dynamic program's: $differing pixels differ"
+    done
+    echo "the menu, a screen and its solution look as the dynamic program's, pixel for pixel"
+}
+same_looks
 
 desktop-file-validate "$build/tarball/$name/share/applications/$app_id.desktop" ||
     fail "the tarball's menu entry does not validate"

@@ -1,6 +1,6 @@
 // The main of every GUI test program: real Qt widgets on the test display (xcb), which the
 // display_start test has started. Listing the tests needs no display. A Windows build has one
-// platform plug-in of its own, and Wine finds the display by itself (cmake/wine-run.sh).
+// platform plug-in of its own, and Wine finds the display by itself (testing/wine/run.sh).
 #include <gtest/gtest.h>
 
 #include <QApplication>

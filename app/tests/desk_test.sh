@@ -9,8 +9,9 @@
 set -uo pipefail
 program=$1
 scale=${2:-1}
-# shellcheck source=x11_checks.sh
-source "$(dirname "$0")/x11_checks.sh"
+# shellcheck source=../../testing/x11_drive.sh
+source "$(dirname "$0")/../../testing/x11_drive.sh"
+on_test_display
 
 readonly menu_title="^$product " triangle_title='^Находим площадь и гипотенузу' \
     circle_title='^Находим площадь и длинну'
@@ -25,7 +26,6 @@ for centre in "$menu_triangle" "$menu_circle" "$legs_a" "$legs_b" "$compute" "$b
     [ -n "$centre" ] || { echo "FAIL: a control the test clicks is not in the tables" >&2; exit 1; }
 done
 
-shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x "," y}'; }
 click() {  # window, client x y
     timeout 5 xdotool windowactivate --sync "$1" 2>/dev/null
@@ -35,7 +35,7 @@ click() {  # window, client x y
 go() {  # from-window, control, target title
     click "$1" "$2"
     local target
-    target=$(find_window "$3")
+    target=$(wait_window "$3" 10)
     # The window manager reports the place once the window is mapped and framed.
     sleep 0.3
     echo "$target"
@@ -49,7 +49,7 @@ same_place() {  # window, expected origin, what
 "$program" --scale "$scale" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null' EXIT
-menu=$(find_window "$menu_title")
+menu=$(wait_window "$menu_title" 10)
 [ -n "$menu" ] || { echo "FAIL: the main menu never showed" >&2; exit 1; }
 sleep 0.3
 menu_at=$(origin "$menu")
@@ -81,10 +81,10 @@ go "$triangle" "$back" "$menu_title" >/dev/null
 timeout 5 xdotool windowactivate --sync "$menu"
 timeout 5 xdotool mousemove --sync --window "$menu" $menu_triangle click 1 \
     mousemove --window "$menu" $menu_circle click 1
-find_window "$triangle_title" >/dev/null
+wait_window "$triangle_title" 10 >/dev/null
 sleep 1.5
-[ -z "$(shown "$circle_title")" ] || fail "a late click on the hidden main menu opened the circle"
-[ -z "$(shown "$menu_title")" ] || fail "the main menu is still shown beside the triangle"
+wait_gone "$circle_title" 0 || fail "a late click on the hidden main menu opened the circle"
+wait_gone "$menu_title" 0 || fail "the main menu is still shown beside the triangle"
 
 # Legs that overflow, then "Главное меню" and at once "вычислить": no message from the hidden
 # triangle, and the main menu has the keys.
@@ -95,9 +95,9 @@ done
 timeout 5 xdotool windowactivate --sync "$triangle"
 timeout 5 xdotool mousemove --sync --window "$triangle" $back click 1 \
     mousemove --window "$triangle" $compute click 1
-find_window "$menu_title" >/dev/null
+wait_window "$menu_title" 10 >/dev/null
 sleep 1.5
-[ -z "$(shown "^$product\$")" ] || fail "the hidden triangle showed an error box"
+wait_gone "^$product\$" 0 || fail "the hidden triangle showed an error box"
 [ "$(xdotool getactivewindow 2>/dev/null)" = "$menu" ] || fail "the main menu does not have the keys"
 
-finish "desk checks"
+end_test "desk checks"

@@ -30,6 +30,7 @@ endif()
 # Tells the scripts where the screen tables put a control or how large a screen is.
 add_executable(control_place control_place.cpp)
 target_link_libraries(control_place PRIVATE screens)
+add_dependencies(gui_tests reshalkin control_place)
 
 # The real program on the test display, driven from a script with xdotool. Further arguments:
 # the script's name, when not the test's, and what the script is given after the program.
@@ -38,16 +39,12 @@ function(reshalkin_x11_script_test name timeout)
     if(ARGN)
         list(POP_FRONT ARGN script)
     endif()
-    set(environment RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display
-                    RESHALKIN_CONTROL_PLACE=$<TARGET_FILE:control_place>
-                    RESHALKIN_PRODUCT=${RESHALKIN_PRODUCT})
     add_test(NAME ${name}
              COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${script}_test.sh $<TARGET_FILE:reshalkin> ${ARGN})
-    set_tests_properties(${name} PROPERTIES
-        FIXTURES_REQUIRED test_display
-        RESOURCE_LOCK test_display
-        TIMEOUT ${timeout}
-        ENVIRONMENT "${environment}")
+    set_tests_properties(${name} PROPERTIES ${RESHALKIN_ON_TEST_DISPLAY} TIMEOUT ${timeout})
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
+                 RESHALKIN_CONTROL_PLACE=$<TARGET_FILE:control_place>
+                 RESHALKIN_PRODUCT=${RESHALKIN_PRODUCT})
 endfunction()
 
 # Frame, taskbar and close box as the window manager sees them; places kept and late clicks
@@ -63,7 +60,7 @@ reshalkin_x11_script_test(screen_reader 60)
 add_test(NAME projector
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/projector_test.sh $<TARGET_FILE:reshalkin>
                  ${CMAKE_CURRENT_BINARY_DIR}/projector)
-set_tests_properties(projector PROPERTIES TIMEOUT 120
+set_tests_properties(projector PROPERTIES LABELS gui TIMEOUT 120
                      ENVIRONMENT "RESHALKIN_PRODUCT=${RESHALKIN_PRODUCT}")
 
 # Under a headless Wayland compositor of its own: no X display, so no lock on it.
@@ -71,14 +68,10 @@ add_executable(wayland_tests wayland_test.cpp)
 target_link_libraries(wayland_tests PRIVATE reshalkin_app gui_test_main)
 add_test(NAME wayland
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland_test.sh $<TARGET_FILE:wayland_tests>)
-set_tests_properties(wayland PROPERTIES TIMEOUT 120)
+set_tests_properties(wayland PROPERTIES LABELS gui TIMEOUT 120)
+add_dependencies(gui_tests wayland_tests)
 
 # The solution printed to a CUPS-PDF queue of a cupsd the test starts and stops itself.
 add_test(NAME print_queue
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/print_queue_test.sh $<TARGET_FILE:app_tests>)
-set_tests_properties(print_queue PROPERTIES
-    FIXTURES_REQUIRED test_display
-    RESOURCE_LOCK test_display
-    TIMEOUT 120
-    SKIP_RETURN_CODE 77
-    ENVIRONMENT "RESHALKIN_TEST_DISPLAY_FILE=${RESHALKIN_TEST_DISPLAY_DIR}/display")
+set_tests_properties(print_queue PROPERTIES ${RESHALKIN_ON_TEST_DISPLAY} TIMEOUT 120 SKIP_RETURN_CODE 77)

@@ -6,25 +6,25 @@
 #   projector_test.sh PROGRAM WORK_DIR
 set -uo pipefail
 program=$1 work=$2
-display_script=$(dirname "$0")/../../testing/test_display.sh
-
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+testing=$(dirname "$0")/../../testing
+# shellcheck source=../../testing/x11_drive.sh
+source "$testing/x11_drive.sh"
 
 # Starts the program with the given arguments on a desktop of the given size and prints the main
 # menu's client width; the program's standard error goes to $work/stderr.
 menu_width() {  # size, arguments...
     local size=$1 state=$work/display-$1
     shift
-    "$display_script" start "$state" "$size" >/dev/null || { echo 0; return; }
-    DISPLAY=$(cat "$state/display") QT_QPA_PLATFORM=xcb "$program" "$@" 2>"$work/stderr" &
+    "$testing/test_display.sh" start "$state" "$size" >/dev/null || { echo 0; return; }
+    local -x DISPLAY QT_QPA_PLATFORM=xcb
+    DISPLAY=$(cat "$state/display")
+    "$program" "$@" 2>"$work/stderr" &
     local pid=$! window
-    window=$(DISPLAY=$(cat "$state/display") timeout 10 xdotool search --sync --onlyvisible \
-        --name "^${RESHALKIN_PRODUCT:?} " 2>/dev/null | head -1)
-    DISPLAY=$(cat "$state/display") xwininfo -id "$window" 2>/dev/null | awk '/Width:/ {print $2}'
+    window=$(wait_window "^${RESHALKIN_PRODUCT:?} " 10)
+    xwininfo -id "$window" 2>/dev/null | awk '/Width:/ {print $2}'
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
-    "$display_script" stop "$state"
+    "$testing/test_display.sh" stop "$state"
 }
 
 rm -rf "$work" && mkdir -p "$work"
@@ -42,5 +42,4 @@ CASES
 grep -q '^Масштаб «5» не подходит: нужно число от 1 до 3' "$work/stderr" ||
     fail "a bad value is not told in Russian: $(cat "$work/stderr")"
 
-[ "$failures" -eq 0 ] && echo "projector checks passed"
-exit $((failures > 0))
+end_test "projector checks"

@@ -5,8 +5,9 @@
 #   screen_reader_test.sh PROGRAM      (the display is named in $RESHALKIN_TEST_DISPLAY_FILE)
 set -uo pipefail
 here=$(dirname "$0")
-# shellcheck source=x11_checks.sh
-source "$here/x11_checks.sh"
+# shellcheck source=../../testing/x11_drive.sh
+source "$here/../../testing/x11_drive.sh"
+on_test_display
 # shellcheck source=../../testing/accessibility_bus.sh
 source "$here/../../testing/accessibility_bus.sh"
 trap accessibility_bus_stop EXIT

@@ -6,8 +6,9 @@
 #   window_manager_test.sh PROGRAM      (the display is named in $RESHALKIN_TEST_DISPLAY_FILE)
 set -uo pipefail
 program=$1
-# shellcheck source=x11_checks.sh
-source "$(dirname "$0")/x11_checks.sh"
+# shellcheck source=../../testing/x11_drive.sh
+source "$(dirname "$0")/../../testing/x11_drive.sh"
+on_test_display
 
 # Motif hints: flags, functions, decorations. Functions 0x08 and 0x10 are minimise and
 # maximise; decorations 0x20 and 0x40 their buttons.
@@ -36,28 +37,24 @@ check_window() {
 
 "$program" &
 pid=$!
-menu=$(find_window "^$product")
+menu=$(wait_window "^$product" 10)
 [ -n "$menu" ] || { kill "$pid"; echo "FAIL: the main menu never showed" >&2; exit 1; }
 # shellcheck disable=SC2046  # the size is two words
 check_window "$menu" $(place frm1) "main menu"
 
 # Openbox offers minimise to every window whatever it asks; a minimised screen returns at once.
 viewable() { xwininfo -id "$1" | grep -q 'IsViewable' && [[ $(property "$1" _NET_WM_STATE) != *HIDDEN* ]]; }
-wait_until() {  # up to ten seconds
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
 # The minimised state may last too short a time to be seen from here: the window is looked at
 # once things have settled.
 xdotool windowminimize "$menu"
 sleep 1
-wait_until viewable "$menu" || fail "the minimised main menu did not come back"
+within 10 viewable "$menu" || fail "the minimised main menu did not come back"
 xdotool windowactivate --sync "$menu"
 
 # "Открыть" beside "Калькулятор" opens the narrower calculator screen.
 # shellcheck disable=SC2046  # the centre is two words
 timeout 5 xdotool mousemove --sync --window "$menu" $(place frm1 'Открыть: калькулятор') click 1
-calculator=$(find_window 'Мультисистемный калькулятор')
+calculator=$(wait_window 'Мультисистемный калькулятор' 10)
 if [ -n "$calculator" ]; then
     # shellcheck disable=SC2046  # the size is two words
     check_window "$calculator" $(place frm6) "calculator"
@@ -65,10 +62,9 @@ if [ -n "$calculator" ]; then
 else
     fail "the calculator never showed"
 fi
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then
+if ! within 10 ended "$pid"; then
     fail "the program is still running after its close box"
     kill "$pid"
 fi
 wait "$pid" || fail "the program exited with status $?"
-finish "window manager checks"
+end_test "window manager checks"

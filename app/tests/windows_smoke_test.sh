@@ -11,23 +11,21 @@
 # what they show; PREFIX is the Wine prefix to use, made on first use. Every wait is bounded, and
 # every process started here (Wine's server among them) is ended on the way out.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
+testing=$(cd "$(dirname "$0")/../../testing" && pwd)
 build=$(realpath "$1")
-# shellcheck source=../cmake/identity.sh.in
+# shellcheck source=../../cmake/identity.sh.in
 source "$build/identity.sh"
 program=$build/$program_file
 installer=$build/$installer_file
 WINEPREFIX=$(realpath -m "$2")
 export WINEPREFIX
-source "$here/../testing/wine_session.sh"
+# shellcheck source=../../testing/wine/session.sh
+source "$testing/wine/session.sh"
+# shellcheck source=../../testing/x11_drive.sh
+source "$testing/x11_drive.sh"
 
 work=$wine_session_dir
 app=''
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 
 finish() {
     if [[ -n "$app" ]]; then kill "$app" 2>/dev/null || true; fi
@@ -37,14 +35,20 @@ trap finish EXIT
 trap 'exit 1' INT TERM
 wine_session_start || fail "Wine could not make the prefix $WINEPREFIX"
 
-# shellcheck source=../testing/x11_keys.sh
-source "$here/../testing/x11_keys.sh"
+# The error box that $1 brought up: its text, copied with Ctrl+C, matches $2, and Return closes it.
+error_box() {  # what brought it up, pattern
+    local box
+    box=$(wait_window "^$product\$" 20) || { fail "no error box for $1"; return 1; }
+    clipboard_matches "$box" "$2" || fail "the error box for $1 does not match $2"
+    keys "$box" Return
+    wait_gone "^$product\$" 10 || fail "the error box did not close"
+}
 
 # shellcheck disable=SC2046 # the keys that focus prints are words of their own
 smoke_test() {
     "$wine" "$program" >"$work/program.log" 2>&1 &
     app=$!
-    local menu triangle box
+    local menu triangle
     menu=$(wait_window "^$product " 60) || { fail "no main menu appeared"; return; }
     [[ "$(xdotool getwindowname "$menu")" == "$menu_caption" ]] ||
         fail "the main menu's caption is '$(xdotool getwindowname "$menu")'"
@@ -67,13 +71,7 @@ smoke_test() {
     keys "$triangle" $(focus triangle hypotenuse first_leg)
     xdotool type --delay 60 1e200
     keys "$triangle" $(focus triangle first_leg compute) space
-    if box=$(wait_window "^$product\$" 20); then
-        clipboard_matches "$box" 'Переполнение' || fail "the error box does not say Переполнение"
-        keys "$box" Return
-        wait_gone "^$product\$" 10 || fail "the error box did not close"
-    else
-        fail "no error box for an overflow"
-    fi
+    error_box "an overflow" 'Переполнение' || true
     # «вычислить» keeps the focus after the box.
     keys "$triangle" $(focus triangle compute main_menu) space
     menu=$(wait_window "^$product " 20) || { fail "the main menu did not come back"; return; }
@@ -85,18 +83,13 @@ smoke_test() {
     local cylinder
     cylinder=$(wait_window 'цилиндра' 20) || { fail "the cylinder did not open"; return; }
     keys "$cylinder" 2 Return
-    if box=$(wait_window "^$product\$" 20); then
-        clipboard_matches "$box" 'высота' || fail "the error box does not name the height"
-        keys "$box" Return
-        wait_gone "^$product\$" 10 || fail "the error box did not close"
+    if error_box "an empty height" 'высота'; then
         sleep 0.5
         xdotool key --delay 60 7 Return
         # The lateral surface, 2 · 3,14 · 2 · 7.
         keys "$cylinder" $(focus cylinder height lateral)
         clipboard_matches "$cylinder" '^87[,.]92$' ||
             fail "the 7 typed after the error box missed the height"
-    else
-        fail "no error box for an empty height"
     fi
     keys "$cylinder" $(focus cylinder lateral main_menu) space
     menu=$(wait_window "^$product " 20) || { fail "the main menu did not come back"; return; }
@@ -143,6 +136,9 @@ close_installed() {
     expect_clean_exit "the installed program"
 }
 
+# The uninstaller has removed the program's folder and the menu's shortcut.
+uninstalled() { [[ ! -e "$folder_unix" && ! -e "$menu_folder/$product.lnk" ]]; }
+
 # One kind of installation: silent install, the files, three shortcuts and the entry where that
 # kind puts them; the program starts; while it runs, a second install stops and says so; the
 # same version over itself leaves one entry; the silent uninstall removes it all.
@@ -173,10 +169,7 @@ installation_test() {  # AllUsers|CurrentUser
     # The uninstaller runs a copy of itself from the temporary folder and returns at once.
     timeout 60 "$wine" "$folder\\uninstall.exe" /S >"$work/uninstall.log" 2>&1 ||
         fail "$1: the silent uninstall failed"
-    for _ in $(seq 150); do
-        [[ -e "$folder_unix" || -e "$menu_folder/$product.lnk" ]] || break
-        sleep 0.2
-    done
+    within 30 uninstalled || true
     for file in "$folder_unix" "${made[@]}"; do [[ ! -e "$file" ]] || fail "$1: the uninstaller left $file"; done
     timeout 60 "$wine" reg query "$key" >/dev/null 2>&1 && fail "$1: the uninstaller left the entry"
     echo "installer test, $1: files, shortcuts, entry, program starts, waits for it, over itself, uninstalled"
@@ -189,4 +182,4 @@ installer_test() {
 
 smoke_test
 installer_test
-[[ $failures -eq 0 ]]
+end_test "the smoke and installer tests"

@@ -1,11 +1,12 @@
-# Sourced by the scripts that run Windows programs under Wine: cmake/wine-run.sh (the Windows
-# build's tests) and testing/wine_session.sh (the smoke test and the start-up benchmark). The
-# settings of their Wine prefixes, and how one is made.
+# Sourced by the scripts that run Windows programs under Wine: run.sh (the Windows build's tests)
+# and session.sh (the smoke test and the start-up benchmark). The settings of their Wine
+# prefixes, and how one is made.
+# shellcheck shell=bash
 
 # No debug output; no Mono or Gecko installer, which the programs do not need and nobody is there
 # to answer; no menu entries on the host desktop for what an installer installs.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-wine_prefix_fonts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-fonts.reg
+wine_prefix_fonts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/fonts.reg
 
 # Makes the prefix WINEPREFIX with the Wine runner $1 unless it is there; of several programs
 # started at once, one makes it and the others wait. Windows's interface fonts become FreeSans:

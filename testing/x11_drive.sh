@@ -1,28 +1,55 @@
-# The smoke tests' hands on an X display, with xdotool and xclip: waiting for windows by name,
-# keys to a window, reading a field through the clipboard, the controls' tab order on the screens
-# they use, and the end of the program they started (sourced; the sourcing script keeps the
-# program's process id in app and counts failures with fail).
+# Sourced by the shell tests that drive a program on an X display with xdotool and xclip:
+# failures counted, bounded waits, windows found by name, keys to a window, a field read through
+# the clipboard, the controls' tab order on the screens, and the end of the program the test
+# started (whose process id the test keeps in app).
 # shellcheck shell=bash
 
-# Waits up to $2 seconds for a visible window whose name matches $1; prints its id.
-wait_window() {
-    local id
-    for _ in $(seq $(($2 * 5))); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) || true
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.2
-    done
-    return 1
+# A test counts its failures and goes on; a count from before sourcing is kept.
+: "${failures:=0}"
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
 }
 
-# Waits up to $2 seconds until no visible window's name matches $1.
-wait_gone() {
-    for _ in $(seq $(($2 * 5))); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+# Ends the test: passed when nothing failed.
+end_test() {  # what was checked
+    [[ $failures -eq 0 ]] && echo "$1 passed"
+    exit $((failures > 0))
+}
+
+# The tests that ctest starts run on its test display, named in $RESHALKIN_TEST_DISPLAY_FILE. The
+# product's name, which starts the main menu's title and is an error box's whole title, comes in
+# $RESHALKIN_PRODUCT.
+on_test_display() {
+    DISPLAY=$(cat "${RESHALKIN_TEST_DISPLAY_FILE:?}")
+    export DISPLAY QT_QPA_PLATFORM=xcb
+    # shellcheck disable=SC2034 # read by the test
+    product=${RESHALKIN_PRODUCT:?}
+}
+
+# Where the screen tables put a control (its centre) or how large a screen is: "x y".
+place() { "${RESHALKIN_CONTROL_PLACE:?}" "$@"; }
+
+# Runs the command $2... every fifth of a second until it succeeds, for up to $1 seconds; with
+# 0, once.
+within() {
+    local tries=$(($1 * 5))
+    shift
+    until "$@"; do
+        ((tries-- > 0)) || return 1
         sleep 0.2
     done
-    return 1
 }
+
+# The id of a visible window whose name matches $1, if there is one.
+visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep .; }
+no_visible_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+# Waits up to $2 seconds for a visible window whose name matches $1; prints its id.
+wait_window() { within "$2" visible_window "$1"; }
+
+# Waits up to $2 seconds until no visible window's name matches $1; with 0, none is shown now.
+wait_gone() { within "$2" no_visible_window "$1"; }
 
 # Keys to the window $1, which is first brought to the front.
 keys() {
@@ -47,12 +74,9 @@ clipboard_matches() {
 }
 
 # Waits up to 20 seconds for the started program to end; checks its status.
+ended() { ! kill -0 "$1" 2>/dev/null; }
 expect_clean_exit() {
-    for _ in $(seq 100); do
-        kill -0 "$app" 2>/dev/null || break
-        sleep 0.2
-    done
-    if kill -0 "$app" 2>/dev/null; then
+    if ! within 20 ended "$app"; then
         fail "$1 did not end when its main menu closed"
         return
     fi
@@ -62,8 +86,8 @@ expect_clean_exit() {
     [[ $status -eq 0 ]] || fail "$1 ended with status $status"
 }
 
-# The controls of the screens the test uses, in their tab order, as their tables
-# (screens/tables/main_menu.cpp, triangle.cpp, ...) number them; the menu's by what they open.
+# The controls of the screens the tests use, in their tab order, as the screens' tables number
+# them; the menu's by what they open.
 # shellcheck disable=SC2034 # read by focus, through the screen's name
 {
     menu_tabs=(triangle circle cylinder cone calculator)
@@ -89,4 +113,3 @@ focus() {
     if ((steps < 0)); then key=shift+Tab steps=$((-steps)); fi
     for ((i = 0; i < steps; i++)); do echo "$key"; done
 }
-

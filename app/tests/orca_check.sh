@@ -5,18 +5,20 @@
 # error, Orca's title command, F1 and «Копировать». It ends only what it started, by process id.
 # Where Orca is not installed it says so and passes.
 #
-#   scripts/orca_check.sh [PROGRAM]     (build/reshalkin by default; prints what Orca said)
+#   app/tests/orca_check.sh [PROGRAM]     (build/reshalkin by default; prints what Orca said)
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.." || exit 2
 program=${1:-build/reshalkin}
 command -v orca >/dev/null || { echo "SKIP: Orca is not installed (apt-get install orca)"; exit 0; }
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
-# shellcheck source=../cmake/identity.sh.in
+# shellcheck source=../../cmake/identity.sh.in
 source build/identity.sh  # the product's name, which starts the main menu's title
 
 work=$(mktemp -d)
-# shellcheck source=../testing/accessibility_bus.sh
+# shellcheck source=../../testing/accessibility_bus.sh
 source testing/accessibility_bus.sh
+# shellcheck source=../../testing/x11_drive.sh
+source testing/x11_drive.sh
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
@@ -31,8 +33,6 @@ export DISPLAY QT_QPA_PLATFORM=xcb
 accessibility_bus_start || exit 1
 
 log=$work/orca.log
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 spoken() { grep -o "SPEECH OUTPUT: '[^']*" "$log" | cut -c17-; }
 # Waits until Orca has said nothing for a second and a half, then prints what it said since its
 # first $1 lines.
@@ -60,7 +60,8 @@ step() {  # what, then the keys; prints what Orca said to them
     "$@"
     settle "$before" | tee "$work/said-$what" | sed 's/^/    /'
 }
-keys() { for key in "$@"; do xdotool key "$key"; sleep 0.8; done; }
+# Keys one at a time to the active window, with time for Orca to speak after each.
+press() { for key in "$@"; do xdotool key "$key"; sleep 0.8; done; }
 typed() { xdotool type --delay 80 "$1"; sleep 0.3; xdotool key Return; }
 
 # Russian, and speech into the log only: Orca's own speech log goes to a file, and the speech
@@ -76,22 +77,22 @@ PYTHON
 LANGUAGE=ru SPEECHD_CMD=/bin/false setsid orca -u "$work/prefs" </dev/null >"$work/orca.out" 2>&1 &
 pids+=($!)
 disown
-for _ in $(seq 100); do [ -s "$log" ] && break; sleep 0.1; done
+within 10 test -s "$log"
 "$program" 2>/dev/null &
 pids+=($!)
 disown
-timeout 10 xdotool search --sync --onlyvisible --name "^$product" >/dev/null || fail "no main menu"
+wait_window "^$product" 10 >/dev/null || fail "no main menu"
 settle 0 >/dev/null
-step "Открыть окружность" keys Tab space
+step "Открыть окружность" press Tab space
 step "2,5 и Enter" typed "2,5"
-step "Tab к результатам" keys Tab Tab Tab
+step "Tab к результатам" press Tab Tab Tab
 # Down to the first line with numbers: «Дано», a blank line and the formula come first.
-step "F1, три строки вниз" keys F1 Down Down Down
-step "«Копировать»" keys Tab space
-step "Escape" keys Escape
-step "Ошибка: 1e400 и Enter" eval 'keys Tab Tab Tab; typed 1e400'
-step "OK" keys Return
-step "Заголовок окна (Insert+KP_Enter)" keys Insert+KP_Enter
+step "F1, три строки вниз" press F1 Down Down Down
+step "«Копировать»" press Tab space
+step "Escape" press Escape
+step "Ошибка: 1e400 и Enter" eval 'press Tab Tab Tab; typed 1e400'
+step "OK" press Return
+step "Заголовок окна (Insert+KP_Enter)" press Insert+KP_Enter
 
 said=$(cat "$work"/said-*)
 expect() { grep -qF -- "$1" <<<"$said" || fail "Orca never said «$1»"; }
@@ -104,5 +105,4 @@ expect "Решение — Находим площадь и длинну окр�
 expect "умножить на"
 expect "уведомление Скопировано"
 [ "$(grep -cE '^19[.,]625' "$work/said-Tab к результатам")" -eq 1 ] || fail "the area was not read once, whole"
-[ "$failures" -eq 0 ] && echo "Orca check passed"
-exit $((failures > 0))
+end_test "Orca check"

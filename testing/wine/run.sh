@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine, in a Wine prefix of the build's own:
-#   wine-run.sh PREFIX WINE64 PROGRAM [ARGUMENTS...]
+#   run.sh PREFIX WINE64 PROGRAM [ARGUMENTS...]
 # With no display, unless RESHALKIN_TEST_DISPLAY_FILE names the file that holds the GUI tests'
 # display: Wine's windows are X11 windows on it. Those programs get a prefix of their own
 # (PREFIX-gui), as a Wine server started for a program with no display serves every later one.
 export WINEPREFIX="$1"
 wine=$2
 shift 2
-# shellcheck source=wine-prefix.sh
-source "$(dirname "$0")/wine-prefix.sh"
+# shellcheck source=prefix.sh
+source "$(dirname "$0")/prefix.sh"
 unset DISPLAY WAYLAND_DISPLAY
 if [ -n "$RESHALKIN_TEST_DISPLAY_FILE" ] && [ -s "$RESHALKIN_TEST_DISPLAY_FILE" ]; then
     DISPLAY=$(cat "$RESHALKIN_TEST_DISPLAY_FILE")
