@@ -81,8 +81,13 @@ Screen& open(ProgramHarness& harness, ScreenId id) {
     return harness.screen(id);
 }
 
+// The screen's solution window, waited for a while: a tap's events may still be on their way.
 QWidget* solutionOf(ScreenId id, ProgramHarness& harness) {
-    return harness.screen(id).findChild<QWidget*>("solution");
+    QWidget* solution = nullptr;
+    const auto found = [&] {
+        return (solution = harness.screen(id).findChild<QWidget*>("solution"));
+    };
+    return QTest::qWaitFor(found) ? solution : nullptr;
 }
 
 TEST(Touch, ATapOnAMenuPictureOpensItsScreenAndATapOnTheBackButtonReturns) {
