@@ -1,7 +1,6 @@
 #include "conversions.h"
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
 #include <cmath>
 
@@ -13,8 +12,6 @@
 namespace calc {
 
 namespace {
-
-std::atomic<char> gSeparator{'.'};
 
 struct Decimal {
     bool negative = false;
@@ -77,17 +74,6 @@ std::string textOf(double value) {
     Decimal decimal = roundedDecimal(value);
     if (isWrittenPlain(decimal.exponent)) return plainText(decimal);
     return exponentForm(decimal.negative, decimal.digits, decimal.exponent);
-}
-
-void setDecimalSeparator(char separator) {
-    if (separator != '.' && separator != ',') {
-        throw RuntimeError(Error::InvalidOperation, Detail::DecimalSeparator);
-    }
-    gSeparator.store(separator);
-}
-
-char decimalSeparator() {
-    return gSeparator.load();
 }
 
 }  // namespace calc

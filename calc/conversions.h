@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "number_form.h"  // the separator textOf writes
+
 namespace calc {
 
 // The value of the longest number at the start of `text`; 0 when there is none.
@@ -15,10 +17,5 @@ double coerceToDouble(std::string_view text);
 
 // The text of a number: at most 15 significant digits, exponent form outside 1E-04 .. 1E+15.
 std::string textOf(double value);
-
-// The separator that textOf and the positional texts write: '.' (the default) or ','.
-// Reading always takes both. Anything else raises InvalidOperation.
-void setDecimalSeparator(char separator);
-char decimalSeparator();
 
 }  // namespace calc

@@ -1,10 +1,28 @@
 #include "number_form.h"
 
+#include <atomic>
 #include <cstdlib>
 
-#include "conversions.h"
+#include "messages.h"
 
 namespace calc {
+
+namespace {
+
+std::atomic<char> gSeparator{'.'};
+
+}  // namespace
+
+void setDecimalSeparator(char separator) {
+    if (separator != '.' && separator != ',') {
+        throw RuntimeError(Error::InvalidOperation, Detail::DecimalSeparator);
+    }
+    gSeparator.store(separator);
+}
+
+char decimalSeparator() {
+    return gSeparator.load();
+}
 
 int digitValue(char digit) {
     const std::size_t at = kDigits.find(digit);

@@ -9,6 +9,11 @@ namespace calc {
 // forms. The solution's text writes its numbers by the same rules, so what it quotes from a field
 // and what it works out look alike.
 
+// The separator that textOf and the positional texts write: '.' (the default) or ','.
+// Reading always takes both. Anything else raises InvalidOperation.
+void setDecimalSeparator(char separator);
+char decimalSeparator();
+
 // The digits of every number system the program writes, by value.
 inline constexpr std::string_view kDigits = "0123456789ABCDEF";
 

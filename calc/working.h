@@ -8,9 +8,10 @@
 
 #include "field_access.h"
 #include "messages.h"
-#include "rows.h"
 
 namespace calc {
+
+enum class RowOp;  // rows.h, which computes through this file
 
 // A number a compute read or worked out, by the name its formula gives it: an input ("r"), a
 // constant ("π", "2") or a step's label ("l").
