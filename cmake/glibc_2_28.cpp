@@ -1,5 +1,6 @@
 // What the self-contained Linux program's static Qt and C++ runtime take from C libraries newer
 // than 2.28, given by the program itself so that it runs on 2.28.
+#include <errno.h>
 #include <pthread.h>
 #include <stdint.h>
 #include <sys/random.h>
@@ -28,11 +29,17 @@ int pthread_cond_clockwait(pthread_cond_t* condition, pthread_mutex_t* mutex, cl
 }
 
 // GCC 12's std::random_device may draw from arc4random (2.36 on); the kernel's generator, which
-// arc4random itself reads, gives the same kind of numbers through getrandom (2.25 on).
+// arc4random itself reads, gives the same kind of numbers through getrandom (2.25 on). A kernel
+// without it (before 3.17) gets the clock's nanoseconds rather than a wait that never ends.
 uint32_t arc4random() {
     uint32_t value = 0;
-    while (getrandom(&value, sizeof value, 0) != static_cast<ssize_t>(sizeof value)) {
-    }
-    return value;
+    ssize_t got = 0;
+    do {
+        got = getrandom(&value, sizeof value, 0);
+    } while (got < 0 && errno == EINTR);
+    if (got == static_cast<ssize_t>(sizeof value)) return value;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<uint32_t>(now.tv_nsec) ^ static_cast<uint32_t>(now.tv_sec);
 }
 }
