@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "calc/messages.h"
 #include "product.h"
 #include "screens/frame/error_field.h"
 #include "screens/frame/spoken_answer.h"
@@ -42,7 +43,7 @@ void Program::click(Screen& screen, const screens::ControlRow& control) {
             beforeAction_(registry_, screen.id());
         perform(screen, control.action);
     } catch (const std::exception& error) {
-        reportError_(screen, screens::messageOnScreen(screen.fields(), error));
+        reportError_(screen, calc::messageOf(error, screen.fields()));
         screens::returnToField(screen.fields(), error);
     }
 }

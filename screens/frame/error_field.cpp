@@ -18,10 +18,6 @@ QLineEdit* fieldOf(const ScreenFields& fields, const std::exception& error) {
 
 }  // namespace
 
-std::string messageOnScreen(const ScreenFields& fields, const std::exception& error) {
-    return calc::messageOf(error, fields);
-}
-
 void returnToField(const ScreenFields& fields, const std::exception& error) {
     QLineEdit* field = fieldOf(fields, error);
     if (!field) return;

@@ -89,7 +89,7 @@ TEST(Fields, AnErrorIsWordedAlikeForTheBoxAndTheSolution) {
             harness.screen->runExplained([&](calc::FieldAccess&) { c.raise(); });
             ADD_FAILURE() << c.message << " not passed on";
         } catch (const std::exception& error) {
-            EXPECT_EQ(messageOnScreen(harness.screen->fields(), error), c.message);
+            EXPECT_EQ(calc::messageOf(error, harness.screen->fields()), c.message);
         }
         EXPECT_TRUE(solution->toPlainText().contains(QString::fromUtf8(c.message)))
             << solution->toPlainText().toStdString();

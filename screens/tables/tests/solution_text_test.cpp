@@ -25,13 +25,8 @@ std::string solutionText(ScreenId screen, const calc::Working* working) {
     return solution::solutionText(solutionTask(tableOf(screen)), working);
 }
 
-Texts fields(const char* txt1, const char* txt2 = "") {
-    return calc::testing::geometryFields(txt1, txt2);
-}
-// Each row its own operands, decimal first.
-Texts rowFields(const char* dec, const char* oct, const char* hex, const char* right) {
-    return calc::testing::calculatorFields(dec, oct, hex, right);
-}
+using calc::testing::calculatorFields;
+using calc::testing::geometryFields;
 
 std::string solved(ScreenId screen, const Run& run, const Texts& typed) {
     calc::testing::FieldTable table(typed);
@@ -53,7 +48,7 @@ struct Case {
 const Case kWhole[] = {
     // 3,3² + 83,75² = 10,89 + 7014,0625 = 7024,9525, √ = 83,81498970947857…; with 83,81 the areas
     // come to 868,43922 and 902,63382, not the fields' 868,49 and 902,69; with 83,815 they do.
-    {Cone, calc::computeCone, fields("3,3", "83,75"),
+    {Cone, calc::computeCone, geometryFields("3,3", "83,75"),
      R"(Дано: r = 3,3, h = 83,75. Найти: Sбок, Sполн.
 
 Боковая поверхность: S = πrl, образующая l = √(r² + h²)
@@ -70,7 +65,7 @@ Sполн = πr(r + l) ≈ 3,14 · 3,3 · (3,3 + 83,815) = 10,362 · 87,115 = 90
     // 577,06085668325 to the field's 15 digits; 577 = 1101₈ = 241₁₆, and the ladders convert the
     // field's digits: 0,06085668325 = 0,0371211556046|5…₈ = 0,0F944DB84D|4…₁₆.
     {Calculator, calc::computeRowsWith<calc::RowOp::Divide>,
-     rowFields("-564,468", "-564,468", "-564,468", "-0,978177593338024"),
+     calculatorFields("-564,468", "-564,468", "-564,468", "-0,978177593338024"),
      R"(Результат в десятичной системе
 (-564,468) : (-0,978177593338024) ≈ 577,06085668325
 Ответ: (-564,468) : (-0,978177593338024) ≈ 577,06 (округлили до сотых)
@@ -128,7 +123,7 @@ Sполн = πr(r + l) ≈ 3,14 · 3,3 · (3,3 + 83,815) = 10,362 · 87,115 = 90
 Ответ: (-564,468) : (-0,978177593338024) ≈ 241,0F944DB84D…₁₆)"},
     // 0,21 = 0,15341217270243656|05…₈, no period within the field's 17 digits; = 0,3(5C28F)₁₆.
     {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>,
-     rowFields("0,3", "0,3", "0,3", "0,7"),
+     calculatorFields("0,3", "0,3", "0,3", "0,7"),
      R"(Результат в десятичной системе
 0,3 · 0,7 = 0,21
 Ответ: 0,3 · 0,7 = 0,21
@@ -177,7 +172,7 @@ Sполн = πr(r + l) ≈ 3,14 · 3,3 · (3,3 + 83,815) = 10,362 · 87,115 = 90
 В поле 13 шестнадцатеричных цифр, последняя округлена: 0,35C28F5C28F5C₁₆
 Ответ: 0,3 · 0,7 = 0,3(5C28F)₁₆)"},
     // 1/7 = 0,(142857) = 0,(1)₈ = 0,(249)₁₆.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "1", "1", "7"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, calculatorFields("1", "1", "1", "7"),
      R"(Результат в десятичной системе
 1 : 7 = 1/7 = 0,(142857)
 В поле — 0,142857142857143: компьютер пишет 15 значащих цифр.
@@ -210,7 +205,7 @@ Sполн = πr(r + l) ≈ 3,14 · 3,3 · (3,3 + 83,815) = 10,362 · 87,115 = 90
 Ответ: 1 : 7 = 0,(249)₁₆)"},
     // 7/12 = 0,58(3) = 0,4(52)₈ = 0,9(5)₁₆; the computer's 7/12 is 0,955555555555580…₁₆, so its
     // field ends in 6 where 0,9(5)₁₆ rounds to 5.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("7", "7", "7", "12"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, calculatorFields("7", "7", "7", "12"),
      R"(Результат в десятичной системе
 7 : 12 = 7/12 = 0,58(3)
 В поле — 0,583333333333333: компьютер пишет 15 значащих цифр.
@@ -243,7 +238,7 @@ Sполн = πr(r + l) ≈ 3,14 · 3,3 · (3,3 + 83,815) = 10,362 · 87,115 = 90
 В поле — 0,9555555555556₁₆: компьютер считает в двоичной системе, и число чуть другое.
 Ответ: 7 : 12 = 0,9(5)₁₆)"},
     // 2 · 3,14 · 1,5 = 9,42; 9,42 · 2 = 18,84, 9,42 · 3,5 = 32,97: exact, with π ≈ 3,14.
-    {Cylinder, calc::computeCylinder, fields("1,5", "2"),
+    {Cylinder, calc::computeCylinder, geometryFields("1,5", "2"),
      R"(Дано: r = 1,5, h = 2. Найти: Sбок, Sполн.
 
 Боковая поверхность: S = 2πrh
@@ -253,7 +248,7 @@ Sбок = 2πrh ≈ 2 · 3,14 · 1,5 · 2 = 9,42 · 2 = 18,84
 Полная поверхность: S = 2πr(r + h)
 Sполн = 2πr(r + h) ≈ 6,28 · 1,5 · (1,5 + 2) = 9,42 · 3,5 = 32,97
 Ответ: Sполн ≈ 32,97)"},
-    {Triangle, calc::computeTriangle, fields("3", "4"), R"(Дано: a = 3, b = 4. Найти: c, S.
+    {Triangle, calc::computeTriangle, geometryFields("3", "4"), R"(Дано: a = 3, b = 4. Найти: c, S.
 
 Гипотенуза: c = √(a² + b²)
 c = √(a² + b²) = √(3² + 4²) = √(9 + 16) = √25 = 5
@@ -263,7 +258,8 @@ c = √(a² + b²) = √(3² + 4²) = √(9 + 16) = √25 = 5
 S = a · b : 2 = 3 · 4 : 2 = 12 : 2 = 6
 Ответ: S = 6)"},
     // 2,5² + 3,7² = 6,25 + 13,69 = 19,94; √19,94 = 4,4654227123532213… ≈ 4,47; 9,25 : 2 = 4,625.
-    {Triangle, calc::computeTriangle, fields("2,5", "3,7"), R"(Дано: a = 2,5, b = 3,7. Найти: c, S.
+    {Triangle, calc::computeTriangle, geometryFields("2,5", "3,7"),
+     R"(Дано: a = 2,5, b = 3,7. Найти: c, S.
 
 Гипотенуза: c = √(a² + b²)
 c = √(a² + b²) = √(2,5² + 3,7²) = √(6,25 + 13,69) = √19,94 ≈ 4,47
@@ -273,7 +269,7 @@ c = √(a² + b²) = √(2,5² + 3,7²) = √(6,25 + 13,69) = √19,94 ≈ 4,47
 Площадь: S = a·b : 2
 S = a · b : 2 = 2,5 · 3,7 : 2 = 9,25 : 2 = 4,625
 Ответ: S = 4,625 ≈ 4,63 (округлили до сотых))"},
-    {Circle, calc::computeCircle, fields("7"), R"(Дано: r = 7. Найти: C, S.
+    {Circle, calc::computeCircle, geometryFields("7"), R"(Дано: r = 7. Найти: C, S.
 
 Длина окружности: C = 2πr, π ≈ 3,14
 C = 2πr ≈ 2 · 3,14 · 7 = 43,96
@@ -282,7 +278,7 @@ C = 2πr ≈ 2 · 3,14 · 7 = 43,96
 Площадь круга: S = πr²
 S = πr² ≈ 3,14 · 7² = 3,14 · 49 = 153,86
 Ответ: S ≈ 153,86)"},
-    {Circle, calc::computeCircle, fields("2,5"), R"(Дано: r = 2,5. Найти: C, S.
+    {Circle, calc::computeCircle, geometryFields("2,5"), R"(Дано: r = 2,5. Найти: C, S.
 
 Длина окружности: C = 2πr, π ≈ 3,14
 C = 2πr ≈ 2 · 3,14 · 2,5 = 15,7
@@ -291,7 +287,8 @@ C = 2πr ≈ 2 · 3,14 · 2,5 = 15,7
 Площадь круга: S = πr²
 S = πr² ≈ 3,14 · 2,5² = 3,14 · 6,25 = 19,625
 Ответ: S ≈ 19,63 (округлили до сотых))"},
-    {Cylinder, calc::computeCylinder, fields("2", "3"), R"(Дано: r = 2, h = 3. Найти: Sбок, Sполн.
+    {Cylinder, calc::computeCylinder, geometryFields("2", "3"),
+     R"(Дано: r = 2, h = 3. Найти: Sбок, Sполн.
 
 Боковая поверхность: S = 2πrh
 Sбок = 2πrh ≈ 2 · 3,14 · 2 · 3 = 12,56 · 3 = 37,68
@@ -300,7 +297,7 @@ Sбок = 2πrh ≈ 2 · 3,14 · 2 · 3 = 12,56 · 3 = 37,68
 Полная поверхность: S = 2πr(r + h)
 Sполн = 2πr(r + h) ≈ 6,28 · 2 · (2 + 3) = 12,56 · 5 = 62,8
 Ответ: Sполн ≈ 62,8)"},
-    {Cone, calc::computeCone, fields("3", "4"), R"(Дано: r = 3, h = 4. Найти: Sбок, Sполн.
+    {Cone, calc::computeCone, geometryFields("3", "4"), R"(Дано: r = 3, h = 4. Найти: Sбок, Sполн.
 
 Боковая поверхность: S = πrl, образующая l = √(r² + h²)
 l = √(r² + h²) = √(3² + 4²) = √(9 + 16) = √25 = 5
@@ -311,7 +308,8 @@ Sбок = πrl ≈ 3,14 · 3 · 5 = 9,42 · 5 = 47,1
 Sполн = πr(r + l) ≈ 3,14 · 3 · (3 + 5) = 9,42 · 8 = 75,36
 Ответ: Sполн ≈ 75,36)"},
     // 0,1 · 8 = 0,8 → 6,4 → 3,2 → 1,6 → 4,8, and 0,8 comes back: 0,0(6314)₈.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("0,1", "0,1", "0,1", "0"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>,
+     calculatorFields("0,1", "0,1", "0,1", "0"),
      R"(Результат в десятичной системе
 0,1 + 0 = 0,1
 Ответ: 0,1 + 0 = 0,1
@@ -345,7 +343,7 @@ Sполн = πr(r + l) ≈ 3,14 · 3 · (3 + 5) = 9,42 · 8 = 75,36
 В поле 13 шестнадцатеричных цифр, последняя округлена: 0,199999999999A₁₆
 Ответ: 0,1 + 0 = 0,1(9)₁₆)"},
     // 1 : 3 = 0,(3): 0,(3) · 8 = 2,(6), 0,(6) · 8 = 5,(3), and 0,(3) again; in base 16 at once.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "1", "1", "3"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, calculatorFields("1", "1", "1", "3"),
      R"(Результат в десятичной системе
 1 : 3 = 1/3 = 0,(3)
 В поле — 0,333333333333333: компьютер пишет 15 значащих цифр.
@@ -377,7 +375,8 @@ Sполн = πr(r + l) ≈ 3,14 · 3 · (3 + 5) = 9,42 · 8 = 75,36
 Ответ: 1 : 3 = 0,(5)₁₆)"},
     // 0,3 · 8 = 2,4 → 3,2 → 1,6 → 4,8 → 6,4, and 0,4 comes back: 3,2(3146)₈; 0,3 · 16 = 4,8 → 12,8,
     // and 0,8 comes back: 3,4(C)₁₆. The fields round the computer's 3,3 at their last digit.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("3,3", "3,3", "3,3", "0"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>,
+     calculatorFields("3,3", "3,3", "3,3", "0"),
      R"(Результат в десятичной системе
 3,3 + 0 = 3,3
 Ответ: 3,3 + 0 = 3,3
@@ -415,7 +414,8 @@ Sполн = πr(r + l) ≈ 3,14 · 3 · (3 + 5) = 9,42 · 8 = 75,36
 В поле 13 шестнадцатеричных цифр, последняя округлена: 3,4CCCCCCCCCCD₁₆
 Ответ: 3,3 + 0 = 3,4(C)₁₆)"},
     // 0,375 = 3/8 = 6/16: one step each way, and nothing to round.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("0,375", "0,375", "0,375", "0"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>,
+     calculatorFields("0,375", "0,375", "0,375", "0"),
      R"(Результат в десятичной системе
 0,375 + 0 = 0,375
 Ответ: 0,375 + 0 = 0,375 ≈ 0,38 (округлили до сотых)
@@ -442,7 +442,8 @@ Sполн = πr(r + l) ≈ 3,14 · 3 · (3 + 5) = 9,42 · 8 = 75,36
 Проверка: 6·16⁻¹ = 0,375
 Ответ: 0,375 + 0 = 0,6₁₆)"},
     // 12 = 1·8 + 4 = C, 0,75 · 8 = 6, 0,75 · 16 = 12: 14,6₈ = C,C₁₆.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("12,75", "12,75", "12,75", "0"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>,
+     calculatorFields("12,75", "12,75", "12,75", "0"),
      R"(Результат в десятичной системе
 12,75 + 0 = 12,75
 Ответ: 12,75 + 0 = 12,75
@@ -474,7 +475,8 @@ C,C₁₆ = 1100,1100₂ = 001 100,110₂ = 14,6₈
 Проверка: 12·16⁰ + 12·16⁻¹ = 12·1 + 12·0,0625 = 12 + 0,75 = 12,75
 Ответ: 12,75 + 0 = C,C₁₆)"},
     // 255 = 3·64 + 7·8 + 7 = 15·16 + 15, 0,5 = 4/8 = 8/16: 377,4₈ = FF,8₁₆.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("255,5", "255,5", "255,5", "0"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>,
+     calculatorFields("255,5", "255,5", "255,5", "0"),
      R"(Результат в десятичной системе
 255,5 + 0 = 255,5
 Ответ: 255,5 + 0 = 255,5
@@ -508,7 +510,7 @@ FF,8₁₆ = 1111 1111,1000₂ = 011 111 111,100₂ = 377,4₈
 Проверка: 15·16¹ + 15·16⁰ + 8·16⁻¹ = 15·16 + 15·1 + 8·0,0625 = 240 + 15 + 0,5 = 255,5
 Ответ: 255,5 + 0 = FF,8₁₆)"},
     // 3,5 = 3 + 4/8 = 3 + 8/16.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("7", "7", "7", "2"),
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, calculatorFields("7", "7", "7", "2"),
      R"(Результат в десятичной системе
 7 : 2 = 3,5
 Ответ: 7 : 2 = 3,5
@@ -542,7 +544,7 @@ FF,8₁₆ = 1111 1111,1000₂ = 011 111 111,100₂ = 377,4₈
     // zeros, then 5⁴⁰ mod 16 = 1. The field's number, the double nearest 10⁴⁰, rounds down at its
     // last digit.
     {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>,
-     rowFields("1e20", "1e20", "1e20", "1e20"), R"(Результат в десятичной системе
+     calculatorFields("1e20", "1e20", "1e20", "1e20"), R"(Результат в десятичной системе
 (1E+20) · (1E+20) = 1E+40
 Ответ: (1E+20) · (1E+20) = 1E+40
 
@@ -609,7 +611,7 @@ FF,8₁₆ = 1111 1111,1000₂ = 011 111 111,100₂ = 377,4₈
 Ответ: (1E+20) · (1E+20) = 1D6329F1C35CA4BFABB9F5610000000000₁₆)"},
     // 45 = 5·8 + 5 = 2·16 + 13, 0,25 = 2/8 = 4/16; the sign is carried over.
     {Calculator, calc::computeRowsWith<calc::RowOp::Subtract>,
-     rowFields("-45,25", "-45,25", "-45,25", "0"), R"(Результат в десятичной системе
+     calculatorFields("-45,25", "-45,25", "-45,25", "0"), R"(Результат в десятичной системе
 (-45,25) − 0 = -45,25
 Ответ: (-45,25) − 0 = -45,25
 
@@ -646,31 +648,31 @@ FF,8₁₆ = 1111 1111,1000₂ = 011 111 111,100₂ = 377,4₈
 
 // clang-format off
 const Case kParts[] = {
-    {Circle, calc::computeCircle, fields("-1"), "S = πr² ≈ 3,14 · (-1)² = 3,14 · 1 = 3,14\nОтвет: S ≈ 3,14"},
-    {Calculator, calc::computeRowsWith<calc::RowOp::Subtract>, rowFields("3", "0", "0", "5"), "3 − 5 = -2\nОтвет: 3 − 5 = -2\n"},
+    {Circle, calc::computeCircle, geometryFields("-1"), "S = πr² ≈ 3,14 · (-1)² = 3,14 · 1 = 3,14\nОтвет: S ≈ 3,14"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Subtract>, calculatorFields("3", "0", "0", "5"), "3 − 5 = -2\nОтвет: 3 − 5 = -2\n"},
     // Long results: the field's digits, answers to hundredths or, below 0,005, three digits.
-    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("-0,297909731330648", "1", "1", "-988"), "(-0,297909731330648) : (-988) ≈ 0,000301528068148429\nОтвет: (-0,297909731330648) : (-988) ≈ 0,000302 (округлили до трёх значащих цифр)\n"},
-    {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>, rowFields("-0,762606909253044", "1", "1", "0,166905844026605"), "(-0,762606909253044) · 0,166905844026605 ≈ -0,1272835498494\nОтвет: (-0,762606909253044) · 0,166905844026605 ≈ -0,13 (округлили до сотых)\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, calculatorFields("-0,297909731330648", "1", "1", "-988"), "(-0,297909731330648) : (-988) ≈ 0,000301528068148429\nОтвет: (-0,297909731330648) : (-988) ≈ 0,000302 (округлили до трёх значащих цифр)\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>, calculatorFields("-0,762606909253044", "1", "1", "0,166905844026605"), "(-0,762606909253044) · 0,166905844026605 ≈ -0,1272835498494\nОтвет: (-0,762606909253044) · 0,166905844026605 ≈ -0,13 (округлили до сотых)\n"},
     // 0,0050454931… ≈ 0,005 is enough: √676 670,77 ≈ 822,6, as the field's 822,600003… rounds.
-    {Triangle, calc::computeTriangle, fields("0,07103163490938916", "-822,6"), "≈ √(0,005 + 676 670,76) ≈ √676 670,77 ≈ 822,6\nВ поле — 822,600003066796: компьютер не округляет по пути.\nОтвет: c ≈ 822,6\n"},
+    {Triangle, calc::computeTriangle, geometryFields("0,07103163490938916", "-822,6"), "≈ √(0,005 + 676 670,76) ≈ √676 670,77 ≈ 822,6\nВ поле — 822,600003066796: компьютер не округляет по пути.\nОтвет: c ≈ 822,6\n"},
     // Legs of 1e-200: the squares are exact, and the computer's 0 is said.
-    {Triangle, calc::computeTriangle, fields("1e-200", "1e-200"), "√((1E-200)² + (1E-200)²) = √((1E-400) + (1E-400)) = √(2E-400) ≈ 1,4142136E-200\nВ поле 0, потому что 1E-400 — слишком маленькое число: компьютер считает его нулём.\nОтвет: c ≈ 1,41E-200 (округлили до трёх значащих цифр)\n"},
+    {Triangle, calc::computeTriangle, geometryFields("1e-200", "1e-200"), "√((1E-200)² + (1E-200)²) = √((1E-400) + (1E-400)) = √(2E-400) ≈ 1,4142136E-200\nВ поле 0, потому что 1E-400 — слишком маленькое число: компьютер считает его нулём.\nОтвет: c ≈ 1,41E-200 (округлили до трёх значащих цифр)\n"},
     // A fault at each step it can stop at: the steps done, the failing one in words, and every
     // result not written.
-    {Triangle, calc::computeTriangle, fields("1e200", "1"), "c = √(a² + b²)\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено.\n\nПлощадь: S = a·b : 2\nНе вычислено."},
-    {Triangle, calc::computeTriangle, fields("1", "1e200"), "\n1 · 1 = 1\n(1E+200) · (1E+200) — число слишком велико.\n"},
-    {Triangle, calc::computeTriangle, fields("1e154", "1e154"), "\n(1E+308) + (1E+308) — число слишком велико.\nНе вычислено.\n"},
-    {Circle, calc::computeCircle, fields("1e308"), "π ≈ 3,14\n(1E+308) + (1E+308) — число слишком велико.\nНе вычислено.\n"},
-    {Circle, calc::computeCircle, fields("6e307"), "\n(6E+307) + (6E+307) = 1,2E+308\n(1,2E+308) · 3,14 — число слишком велико.\n"},
-    {Circle, calc::computeCircle, fields("1e200"), "Ответ: C ≈ 6,28E+200\n\nПлощадь круга: S = πr²\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено."},
-    {Cylinder, calc::computeCylinder, fields("2", "abc"), "\n2 + 2 = 4\n4 · 3,14 = 12,56\nНужно ввести число. Введено: «abc».\nНе вычислено.\n\nПолная поверхность: S = 2πr(r + h)\nНе вычислено."},
-    {Cylinder, calc::computeCylinder, fields("1", "1e308"), "\n6,28 · (1E+308) — число слишком велико.\n"},
-    {Cylinder, calc::computeCylinder, fields("1e154", "1e-154"), "\n(1E+154) + (1E-154) ≈ 1E+154\n"},
-    {Cone, calc::computeCone, fields("3", "1e200"), "\n3 · 3 = 9\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено.\n"},
-    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("1", "1", "1", "0"), "системе\n1 : 0 — делить на ноль нельзя.\nНе вычислено.\n\nРезультат в восьмеричной системе\nНе вычислено.\n"},
-    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, rowFields("0", "0", "0", "0"), "системе\n0 : 0 — получается не число.\n"},
-    {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>, rowFields("1e200", "1", "1", "1e200"), "(1E+200) · (1E+200) — число слишком велико.\n"},
-    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, rowFields("1e999", "1", "1", "1"), "системе\nПереполнение. Число слишком велико: «1e999».\nНе вычислено.\n"},
+    {Triangle, calc::computeTriangle, geometryFields("1e200", "1"), "c = √(a² + b²)\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено.\n\nПлощадь: S = a·b : 2\nНе вычислено."},
+    {Triangle, calc::computeTriangle, geometryFields("1", "1e200"), "\n1 · 1 = 1\n(1E+200) · (1E+200) — число слишком велико.\n"},
+    {Triangle, calc::computeTriangle, geometryFields("1e154", "1e154"), "\n(1E+308) + (1E+308) — число слишком велико.\nНе вычислено.\n"},
+    {Circle, calc::computeCircle, geometryFields("1e308"), "π ≈ 3,14\n(1E+308) + (1E+308) — число слишком велико.\nНе вычислено.\n"},
+    {Circle, calc::computeCircle, geometryFields("6e307"), "\n(6E+307) + (6E+307) = 1,2E+308\n(1,2E+308) · 3,14 — число слишком велико.\n"},
+    {Circle, calc::computeCircle, geometryFields("1e200"), "Ответ: C ≈ 6,28E+200\n\nПлощадь круга: S = πr²\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено."},
+    {Cylinder, calc::computeCylinder, geometryFields("2", "abc"), "\n2 + 2 = 4\n4 · 3,14 = 12,56\nНужно ввести число. Введено: «abc».\nНе вычислено.\n\nПолная поверхность: S = 2πr(r + h)\nНе вычислено."},
+    {Cylinder, calc::computeCylinder, geometryFields("1", "1e308"), "\n6,28 · (1E+308) — число слишком велико.\n"},
+    {Cylinder, calc::computeCylinder, geometryFields("1e154", "1e-154"), "\n(1E+154) + (1E-154) ≈ 1E+154\n"},
+    {Cone, calc::computeCone, geometryFields("3", "1e200"), "\n3 · 3 = 9\n(1E+200) · (1E+200) — число слишком велико.\nНе вычислено.\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, calculatorFields("1", "1", "1", "0"), "системе\n1 : 0 — делить на ноль нельзя.\nНе вычислено.\n\nРезультат в восьмеричной системе\nНе вычислено.\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Divide>, calculatorFields("0", "0", "0", "0"), "системе\n0 : 0 — получается не число.\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Multiply>, calculatorFields("1e200", "1", "1", "1e200"), "(1E+200) · (1E+200) — число слишком велико.\n"},
+    {Calculator, calc::computeRowsWith<calc::RowOp::Add>, calculatorFields("1e999", "1", "1", "1"), "системе\nПереполнение. Число слишком велико: «1e999».\nНе вычислено.\n"},
 };
 // clang-format on
 
@@ -707,8 +709,8 @@ TEST(SolutionText, EveryLineTrueWithTheScreensFormulas) {
     for (int i = 0; i < 600; ++i) {
         const char* a = numbers[random() % std::size(numbers)];
         const char* b = numbers[random() % std::size(numbers)];
-        Texts typed = fields(a, b);
-        typed.merge(rowFields(a, a, a, b));
+        Texts typed = geometryFields(a, b);
+        typed.merge(calculatorFields(a, a, a, b));
         calc::testing::FieldTable table(typed);
         calc::WorkedFields worked(table);
         try {
